@@ -1,0 +1,27 @@
+#pragma once
+// Message boxes: a text, a title and an icon, one OK button. The dialog shows
+// them in a window, the command line prints them on standard error.
+
+#include <string_view>
+
+namespace corvane {
+
+enum class MessageIcon { Error, Information, None };
+
+class MessageService {
+public:
+    virtual ~MessageService() = default;
+    // Returns when the user has closed the message.
+    virtual void show(std::string_view text, std::string_view title, MessageIcon icon) = 0;
+};
+
+// Texts and titles of the messages; they do not follow the interface language.
+namespace message {
+inline constexpr std::string_view kReadError = "Eroare de citire in fisierul de date";
+inline constexpr std::string_view kReadErrorTitle = "Error";
+inline constexpr std::string_view kEnterEpsNlim = "Introdu EPS si/sau NLIM";
+inline constexpr std::string_view kEnterEpsNlimOmega = "Introdu EPS si/sau NLIM si/sau OMEGA";
+inline constexpr std::string_view kErrorTitle = "Eroare";
+}  // namespace message
+
+}  // namespace corvane

@@ -1,0 +1,23 @@
+// The workers that SOLVE can reach, by method name, in the order the names
+// are compared.
+
+#include "problem/dispatcher.h"
+
+namespace corvane {
+namespace {
+
+const MethodEntry kMethods[] = {
+    {"Gauss", nullptr, nullptr},
+    {"LU", nullptr, nullptr},
+    {"Cholesky", nullptr, nullptr},
+    {"Gauss-Seidel", nullptr, nullptr},
+    {"SOR", nullptr, nullptr},
+};
+
+const WorkerTable kTable{nullptr, kMethods, static_cast<int>(std::size(kMethods))};
+
+}  // namespace
+
+const WorkerTable& workerTable() { return kTable; }
+
+}  // namespace corvane

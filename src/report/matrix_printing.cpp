@@ -1,0 +1,41 @@
+#include "report/matrix_printing.h"
+
+#include <cmath>
+
+namespace corvane {
+
+int WIDTH(int k) {
+    if (k == 0) return 1;
+    float magnitude = std::fabs(static_cast<float>(k));
+    int width = static_cast<int>(std::log10(magnitude) + 1.0f);
+    return k < 0 ? width + 1 : width;
+}
+
+int IMAXV(int n, const float* v) {
+    float largest = -INFINITY;
+    for (int i = 0; i < n; ++i) {
+        float magnitude = std::fabs(v[i]);
+        if (magnitude > largest) largest = magnitude;
+    }
+    for (int i = 0; i < n; ++i) {
+        if (std::fabs(v[i]) == largest) return i + 1;
+    }
+    return 0;
+}
+
+void PRINTA(RecordWriter& out, int n, int nb, const RealMatrix& A, const RealMatrix& B, bool printB) {
+    const bool blankRows = n >= 6 && n % 5 == 0;
+    out.write("(/, a)", {"Matricea A"});
+    for (int i = 1; i <= n; ++i) {
+        out.writeListReals(&A(i, 1), n, n);
+        if (blankRows) out.writeList();
+    }
+    if (!printB) return;
+    out.write("(/, a)", {"Termenii liberi b"});
+    for (int k = 1; k <= nb; ++k) {
+        out.writeListReals(B.column(k), n);
+        if (blankRows) out.writeList();
+    }
+}
+
+}  // namespace corvane

@@ -1,0 +1,20 @@
+#pragma once
+// Echo of the system matrix and right-hand sides, exact integer widths and the
+// position of the largest element.
+
+#include "problem/matrix.h"
+#include "report/record_writer.h"
+
+namespace corvane {
+
+// Number of characters of the decimal form of k.
+int WIDTH(int k);
+
+// Position of the first element of largest magnitude of v(1..n); 0 when n < 1.
+int IMAXV(int n, const float* v);
+
+// "Matricea A" and its rows; with printB also "Termenii liberi b" and each
+// right-hand side as a row.
+void PRINTA(RecordWriter& out, int n, int nb, const RealMatrix& A, const RealMatrix& B, bool printB);
+
+}  // namespace corvane

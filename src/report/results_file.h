@@ -1,0 +1,48 @@
+#pragma once
+// The results file: the user's data at its start, the reports after it.
+// The reader takes the whole text and tells where the data ended; the first
+// report record after a read cuts the file there, later records are appended.
+// Records end with CR LF.
+
+#include <optional>
+#include <string>
+
+#include "report/record_sink.h"
+
+namespace corvane {
+
+class ResultsFile : public RecordSink {
+public:
+    ResultsFile() = default;
+    ~ResultsFile() override;
+    ResultsFile(const ResultsFile&) = delete;
+    ResultsFile& operator=(const ResultsFile&) = delete;
+
+    // Opens (or creates) the file for reading and writing. Returns false when
+    // it cannot be opened; the previous file, if any, is closed either way.
+    bool open(const std::string& path);
+    void close();
+    bool isOpen() const { return fd_ >= 0; }
+    const std::string& path() const { return path_; }
+
+    // The whole file from its first byte; nullopt when it cannot be read.
+    std::optional<std::string> readAll();
+
+    // Reports start at byte `offset`; the file is cut there by the first
+    // record. With lineBreakFirst a CR LF is written first, so that the report
+    // does not continue a last data line that had no line end.
+    void positionAfterData(std::size_t offset, bool lineBreakFirst);
+
+    void writeRecord(std::string_view record) override;
+
+private:
+    void writeBytes(std::string_view bytes);
+
+    int fd_ = -1;
+    std::string path_;
+    std::size_t position_ = 0;
+    bool cutPending_ = true;
+    bool lineBreakFirst_ = false;
+};
+
+}  // namespace corvane

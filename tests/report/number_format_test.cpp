@@ -1,0 +1,100 @@
+#include "report/number_format.h"
+
+#include <gtest/gtest.h>
+
+#include <bit>
+#include <cmath>
+#include <cstdint>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace corvane {
+namespace {
+
+struct FieldCase {
+    const char* item;
+    double value;
+    const char* expected;
+};
+
+std::string render(const FieldCase& c) {
+    std::string item = c.item;
+    int scale = item.rfind("1p", 0) == 0 ? 1 : 0;
+    if (scale) item = item.substr(2);
+    char kind = item[0];
+    int width = std::stoi(item.substr(1));
+    if (kind == 'i') return integerField(static_cast<long long>(c.value), width);
+    int digits = std::stoi(item.substr(item.find('.') + 1));
+    return kind == 'e' ? exponentField(c.value, width, digits, scale) : generalField(c.value, width, digits, scale);
+}
+
+class FieldTest : public ::testing::TestWithParam<FieldCase> {};
+
+TEST_P(FieldTest, WritesExactCharacters) {
+    EXPECT_EQ(render(GetParam()), GetParam().expected) << GetParam().item << " of " << GetParam().value;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Layouts, FieldTest,
+    ::testing::Values(
+        // Integers: exact width, padding, overflow.
+        FieldCase{"i1", 7, "7"}, FieldCase{"i3", -12, "-12"}, FieldCase{"i4", 5, "   5"},
+        FieldCase{"i2", 100, "**"}, FieldCase{"i2", -5, "-5"}, FieldCase{"i1", -5, "*"},
+        // Exponent form.
+        FieldCase{"1pe14.6", -0.5f, " -5.000000E-01"}, FieldCase{"1pe10.3", 0.0001f, " 1.000E-04"},
+        FieldCase{"1pe8.2", 0.000001f, "1.00E-06"}, FieldCase{"1pe8.2", -0.000001f, "********"},
+        FieldCase{"1pe14.6", 0.0, "  0.000000E+00"}, FieldCase{"e15.7", 0.01234f, "  0.1234000E-01"},
+        FieldCase{"1pe14.6", 1.0e-300, "  1.000000-300"},
+        // Ties go to the even digit, on the exact binary value.
+        FieldCase{"1pe10.3", 1.0625, " 1.062E+00"}, FieldCase{"1pe10.1", 0.125, "   1.2E-01"},
+        // General form: fixed and exponent choices.
+        FieldCase{"1pg15.7", 123.456f, "   123.4560    "}, FieldCase{"1pg15.7", 0.01234f, "  1.2340000E-02"},
+        FieldCase{"g15.7", 3.0, "   3.000000    "}, FieldCase{"g15.7", 0.01234f, "  0.1234000E-01"},
+        FieldCase{"1pg12.6", -0.5, "-.500000    "}, FieldCase{"1pg12.6", 0.01234f, "1.234000E-02"},
+        FieldCase{"1pg12.6", -0.000123f, "************"}, FieldCase{"1pg11.4", 123.456f, "  123.5    "},
+        FieldCase{"1pg11.4", 0.01234f, " 1.2340E-02"}, FieldCase{"1pg11.3", 3.0, "   3.00    "},
+        FieldCase{"1pg11.3", 0.01234f, "  1.234E-02"}, FieldCase{"1pg15.7", 1234567.0, "   1234567.    "},
+        FieldCase{"1pg15.7", 10000000.0, "  1.0000000E+07"},
+        // Next to a power of ten the choice follows the exact value.
+        FieldCase{"g15.7", 0.099999994f, "  0.9999999E-01"}, FieldCase{"g15.7", 0.99999994f, "  0.9999999    "},
+        FieldCase{"g15.7", 9.999999f, "   9.999999    "}, FieldCase{"1pg15.7", 9999999.0, "   9999999.    "},
+        FieldCase{"1pg15.7", 0.1f, "  0.1000000    "}, FieldCase{"1pg15.7", 0.0999999940395355, "  9.9999994E-02"},
+        // Zero is written in fixed form and a negative zero keeps its sign.
+        FieldCase{"g15.7", 0.0, "   0.000000    "}, FieldCase{"1pg15.7", 0.0, "   0.000000    "},
+        FieldCase{"1pg15.7", -0.0, "  -0.000000    "},
+        // Infinities and NaNs.
+        FieldCase{"1pg15.7", INFINITY, "       Infinity"}, FieldCase{"1pg15.7", -INFINITY, "      -Infinity"},
+        FieldCase{"1pg15.7", NAN, "            NaN"}, FieldCase{"1pe8.2", INFINITY, "Infinity"}));
+
+// Every e and g item against the Fortran runtime's output for random values
+// (tests/data/gfortran_fields.txt: bit pattern, then the fields of
+// 1pg15.7, g15.7, 1pe14.6, 1pg12.6, 1pg11.4, 1pg11.3, 1pe10.3, 1pe8.2, e15.7).
+TEST(FieldAgainstFortran, RandomValuesMatch) {
+    std::ifstream in(CORVANE_TEST_DATA "/gfortran_fields.txt");
+    ASSERT_TRUE(in) << "missing fixture";
+    struct Item { int width, digits, scale; bool general; };
+    const Item items[] = {{15, 7, 1, true}, {15, 7, 0, true}, {14, 6, 1, false}, {12, 6, 1, true}, {11, 4, 1, true},
+                          {11, 3, 1, true}, {10, 3, 1, false}, {8, 2, 1, false}, {15, 7, 0, false}};
+    std::string line;
+    int compared = 0;
+    while (std::getline(in, line)) {
+        std::vector<std::string> fields;
+        std::stringstream parts(line);
+        for (std::string part; std::getline(parts, part, '|');) fields.push_back(part);
+        ASSERT_GE(fields.size(), 10u);
+        float value = std::bit_cast<float>(static_cast<std::int32_t>(std::stol(fields[0])));
+        for (int k = 0; k < 9; ++k) {
+            const Item& item = items[k];
+            std::string ours = item.general ? generalField(value, item.width, item.digits, item.scale)
+                                            : exponentField(value, item.width, item.digits, item.scale);
+            EXPECT_EQ(ours, fields[static_cast<std::size_t>(k) + 1]) << "value " << value << " item " << k;
+            ++compared;
+        }
+    }
+    EXPECT_GT(compared, 0);
+}
+
+}  // namespace
+}  // namespace corvane
