@@ -1,0 +1,56 @@
+#include "report/solution_check.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace corvane {
+namespace {
+
+// With A0 = I and B0 = 0 the differences are the solutions themselves.
+std::string check(const std::vector<std::vector<float>>& columns, bool system, bool eachEquation) {
+    const int n = static_cast<int>(columns[0].size());
+    const int nb = static_cast<int>(columns.size());
+    RealMatrix A0(n, n), B0(n, nb), X(n, nb);
+    for (int i = 1; i <= n; ++i) A0(i, i) = 1.0f;
+    for (int k = 1; k <= nb; ++k)
+        for (int i = 1; i <= n; ++i) X(i, k) = columns[static_cast<std::size_t>(k - 1)][static_cast<std::size_t>(i - 1)];
+    StringSink sink;
+    RecordWriter out(sink);
+    PROBA(out, n, nb, A0, B0, X, system, eachEquation);
+    return sink.text();
+}
+
+TEST(Proba, MaximumOnlyForTwoRightHandSides) {
+    EXPECT_EQ(check({{0, 0}, {1.0e-7f, -3.0e-7f}}, true, false),
+              "\r\n\r\n * Proba\r\n"
+              "\r\n Diferenta (A*x_k -b_k), maxima in modul\r\n"
+              " (b_k = termenul liber nr. 'k')\r\n"
+              "\r\n Solutia nr. 1:\r\n   0.000000    ; ecuatia 1\r\n"
+              "\r\n Solutia nr. 2:\r\n -3.0000001E-07; ecuatia 2\r\n");
+}
+
+TEST(Proba, FirstOfEqualMagnitudesWins) {
+    std::string text = check({{1.0e-7f, -3.0e-7f, 3.0e-7f}}, true, false);
+    EXPECT_NE(text.find(" -3.0000001E-07; ecuatia 2\r\n"), std::string::npos) << text;
+}
+
+TEST(Proba, EveryEquationForTheInverse) {
+    std::vector<float> column(12, 0.0f);
+    column[10] = 0.5f;
+    std::string text = check({column}, false, true);
+    std::string expected =
+        "\r\n\r\n * Proba\r\n"
+        "\r\n Diferente (A*x_k -e_k)\r\n"
+        " (e_k = coloana 'k' a matricii unitate)\r\n"
+        "\r\n Coloana nr. 1:\r\n";
+    for (int i = 1; i <= 12; ++i) {
+        std::string number = std::to_string(i);
+        expected += std::string(3 - number.size(), ' ') + number + "  " + (i == 11 ? "  0.5000000    " : "   0.000000    ") + "\r\n";
+    }
+    expected += "\r\n Diferenta maxima in modul:  0.5000000    ; ecuatia 11\r\n";
+    EXPECT_EQ(text, expected);
+}
+
+}  // namespace
+}  // namespace corvane
