@@ -1,0 +1,13 @@
+// The elimination kernel for the baseline instruction set of the build.
+
+#include "direct/elimination_kernel_variants.h"
+
+namespace corvane::kernel_portable {
+
+constexpr int kLanes = 4;
+constexpr int kTileVectors = 2;
+constexpr int kTileColumns = 6;
+
+#include "direct/elimination_kernel_impl.h"
+
+}  // namespace corvane::kernel_portable
