@@ -16,8 +16,8 @@ inline constexpr int kInversion = 1007;
 inline constexpr int kCondition = 1008;
 
 // Language.
-inline constexpr int kRomanian = 1043;
-inline constexpr int kEnglish = 1044;
+inline constexpr int kRomanianButton = 1043;
+inline constexpr int kEnglishButton = 1044;
 
 // Matrix.
 inline constexpr int kMatrixFrame = 1054;

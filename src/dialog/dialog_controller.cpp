@@ -29,7 +29,10 @@ constexpr std::string_view kCholeskyNeedsSymmetric = "Metoda Cholesky:\nTipul Ma
 
 // n or nb as the dialog shows it: as many characters as the number needs,
 // at the left of a 3-character text; wider numbers are kept whole.
-std::string sizeText(int value) { return padded(std::to_string(value), 3); }
+std::string sizeText(int value) {
+    std::string digits = std::to_string(value);
+    return digits.size() < 3 ? padded(digits, 3) : digits;
+}
 
 }  // namespace
 
@@ -60,8 +63,8 @@ void DialogController::onControl(int id) {
 }
 
 void DialogController::INITIALIZECONTROLS() {
-    view_.setChecked(control::kRomanian, true);
-    view_.setChecked(control::kEnglish, false);
+    view_.setChecked(control::kRomanianButton, true);
+    view_.setChecked(control::kEnglishButton, false);
     state_.LIMBA_RO = true;
     state_.LIMBA_EN = false;
     state_.LIMBA = corvane::kRomanian;
@@ -144,8 +147,8 @@ void DialogController::SET_GS_CONTROLS() {
 void DialogController::SUB_GENERAL(int id) {
     bool on = view_.isChecked(id);
     switch (id) {
-        case control::kRomanian: chooseLanguage(corvane::kRomanian); break;
-        case control::kEnglish: chooseLanguage(corvane::kEnglish); break;
+        case control::kRomanianButton: chooseLanguage(corvane::kRomanian); break;
+        case control::kEnglishButton: chooseLanguage(corvane::kEnglish); break;
         case kSystem:
         case kInversion:
         case kCondition: chooseProblemKind(id, on); break;

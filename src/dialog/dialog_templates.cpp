@@ -14,8 +14,8 @@ constexpr ControlTemplate kMainControls[] = {
     {kInversion, K::RadioButton, 77, 16, 67, 10, "Inversare matrice"},
     {kCondition, K::RadioButton, 176, 16, 70, 10, "Condition Number"},
     {kUnaddressed, K::GroupBox, 255, 3, 64, 33, ""},
-    {kRomanian, K::PushLikeRadioButton, 263, 15, 17, 12, "RO"},
-    {kEnglish, K::PushLikeRadioButton, 293, 15, 17, 12, "EN"},
+    {kRomanianButton, K::PushLikeRadioButton, 263, 15, 17, 12, "RO"},
+    {kEnglishButton, K::PushLikeRadioButton, 293, 15, 17, 12, "EN"},
     {kMatrixFrame, K::GroupBox, 5, 39, 315, 91, "MATRICE"},
     {kTypeLabel, K::Label, 12, 53, 17, 10, "Tip"},
     {kGeneral, K::RadioButton, 12, 70, 42, 10, "Generala"},
@@ -70,7 +70,7 @@ constexpr int kKindGroup[] = {kSystem, kInversion, kCondition};
 constexpr int kTypeGroup[] = {kGeneral, kSymmetric};
 constexpr int kSourceGroup[] = {kDataFile, kGenerated};
 constexpr int kCheckGroup[] = {kCheckMaximum, kCheckEquations};
-constexpr int kLanguageGroup[] = {kRomanian, kEnglish};
+constexpr int kLanguageGroup[] = {kRomanianButton, kEnglishButton};
 constexpr std::span<const int> kMainGroups[] = {kKindGroup, kTypeGroup, kSourceGroup, kCheckGroup, kLanguageGroup};
 
 const DialogTemplate kMainTemplate{control::kMainDialog, 325, 353, 8, kMainControls, kMainGroups};

@@ -139,6 +139,7 @@ QWidget* TemplateWidgets::create(const ControlTemplate& control) {
         case ControlKind::ListBox: {
             auto* list = new QListWidget(parent);
             list->setSelectionMode(QAbstractItemView::SingleSelection);
+            list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);  // long entries are cut, as in a list box
             return list;
         }
         case ControlKind::Edit:
@@ -167,8 +168,15 @@ void TemplateWidgets::setButtonCaption(QAbstractButton& button, const ControlTem
         button.setText(caption);
         return;
     }
+    QFontMetrics metrics(button.font());
     int width = units_.x(control.width) - indicatorSpace(button);
-    button.setText(wrapped(QFontMetrics(button.font()), caption, width));
+    button.setText(wrapped(metrics, caption, width));
+    // A caption that needs more lines than the control is tall for makes it
+    // taller about its middle, so that the whole text shows.
+    QRect area = units_.rect(control.x, control.y, control.width, control.height);
+    int needed = metrics.boundingRect(QRect(0, 0, width, 10000), Qt::TextWordWrap, button.text()).height();
+    if (needed > area.height()) area.adjust(0, -(needed - area.height()) / 2, 0, (needed - area.height() + 1) / 2);
+    button.setGeometry(area);
 }
 
 void TemplateWidgets::setText(int id, const QString& text) {
