@@ -1,5 +1,8 @@
 #include "dialog/dialog_controller.h"
 
+#include <new>
+#include <stdexcept>
+
 #include "dialog/control_ids.h"
 #include "problem/input_file.h"
 #include "problem/run_context.h"
@@ -50,6 +53,16 @@ void DialogController::start() {
 
 void DialogController::onControl(int id) {
     if (!view_.isEnabled(id)) return;  // a disabled control cannot act
+    try {
+        dispatch(id);
+    } catch (const std::bad_alloc&) {
+        platform_.messages().show("Not enough memory for this problem.", "Error", MessageIcon::Error);
+    } catch (const std::exception& error) {
+        platform_.messages().show(error.what(), "Error", MessageIcon::Error);
+    }
+}
+
+void DialogController::dispatch(int id) {
     switch (id) {
         case kSolve: solve(); break;
         case kSelect: SUB_SELECT(); break;

@@ -28,13 +28,15 @@ public:
     void start();
 
     // A user action on a control of the main dialog (a click, a selection
-    // change, an edit). Ids without a callback are ignored.
+    // change, an edit). Ids without a callback are ignored. Whatever goes
+    // wrong is told in a message; the dialog keeps running.
     void onControl(int id);
 
     // May SOLVE be pressed now.
     bool ENABLE_REZOLVA() const;
 
 private:
+    void dispatch(int id);
     void INITIALIZECONTROLS();
     void SUB_GENERAL(int id);
     void EN_DISABLE_CONDITIE();

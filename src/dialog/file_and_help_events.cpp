@@ -55,7 +55,16 @@ void DialogController::SUB_SELECT() {
     updateSolve();
 }
 
-void DialogController::SUB_OPEN() { platform_.editFile(std::string(trimmed(state_.FNAME))); }
+void DialogController::SUB_OPEN() {
+    std::optional<std::string> before = file_.readAll();
+    platform_.editFile(std::string(trimmed(state_.FNAME)));
+    // Data changed in the editor must be read again before a SOLVE: the
+    // place where the next report goes was found in the old text.
+    if (file_.readAll() != before) {
+        state_.DATE_CITITE = false;
+        updateSolve();
+    }
+}
 
 void DialogController::SUB_HELP() {
     platform_.showDataFileHelp(dataFileHelpWindow(helpTexts_, state_.LIMBA), [this] { SUB_SAVE(); });

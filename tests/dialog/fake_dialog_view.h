@@ -20,7 +20,7 @@ namespace corvane::testing {
 class FakeDialogView : public DialogView {
 public:
     struct Control {
-        ControlKind kind;
+        ControlKind kind = ControlKind::Label;
         std::string text;
         bool checked = false;
         bool enabled = true;
@@ -30,7 +30,10 @@ public:
 
     FakeDialogView() {
         for (const ControlTemplate& c : mainDialogTemplate().controls) {
-            if (c.id >= 0) controls_[c.id] = Control{c.kind, std::string(c.text)};
+            if (c.id < 0) continue;
+            Control& control = controls_[c.id];
+            control.kind = c.kind;
+            control.text = c.text;
         }
     }
 

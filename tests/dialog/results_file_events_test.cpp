@@ -155,8 +155,29 @@ TEST_F(DialogTest, RefusedSolveWritesNothing) {
 
 TEST_F(DialogTest, OpenShowsTheResultsFileInTheEditor) {
     std::string path = selectAndRead("system3.txt", kSystem3);
+    choose(kMethodList, 1);
+    click(kSolve);
     click(kOpen);
     EXPECT_EQ(platform.edited, (std::vector<std::string>{path}));
+    EXPECT_TRUE(enabled(kSolve));  // only looked at: SOLVE goes on where it was
+}
+
+TEST_F(DialogTest, DataChangedInTheEditorMustBeReadAgain) {
+    std::string path = selectAndRead("system3.txt", kSystem3);
+    choose(kMethodList, 1);
+    click(kSolve);
+    std::string changed = "Sistem 2 x 2\r\n2 1\r\n1 0\r\n0 1\r\n5 7\r\nuser notes after the data\r\n";
+    platform.whileEditing = [&](const std::string& edited) { writeFile(edited, changed); };
+    click(kOpen);
+    EXPECT_FALSE(enabled(kSolve));
+    EXPECT_FALSE(state.DATE_CITITE);
+
+    click(kRead);
+    click(kSolve);
+    std::string text = readFile(path);
+    EXPECT_EQ(text.find("user notes"), std::string::npos);  // the new report follows the new data
+    EXPECT_EQ(text.rfind("Sistem 2 x 2\r\n2 1\r\n1 0\r\n0 1\r\n5 7\r\n", 0), 0u);
+    EXPECT_NE(text.find("x("), std::string::npos);
 }
 
 }  // namespace

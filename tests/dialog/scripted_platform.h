@@ -25,6 +25,8 @@ public:
     std::vector<IterationHelpWindow> iterationHelps;
     std::vector<AboutWindow> abouts;
     std::vector<bool> busyChanges;
+    // What the user does in the editor.
+    std::function<void(const std::string& path)> whileEditing;
     // What the user does while the data-file help is open; it may press save.
     std::function<void(const std::function<void()>& save)> whileDataFileHelpOpen;
 
@@ -38,7 +40,10 @@ public:
         return answer;
     }
 
-    void editFile(const std::string& path) override { edited.push_back(path); }
+    void editFile(const std::string& path) override {
+        edited.push_back(path);
+        if (whileEditing) whileEditing(path);
+    }
 
     std::optional<std::string> findFile(const std::string& name) override {
         if (std::filesystem::is_regular_file(name)) return name;
