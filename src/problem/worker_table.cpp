@@ -3,6 +3,8 @@
 
 #include "problem/dispatcher.h"
 
+#include "condition/condition_number.h"
+
 namespace corvane {
 namespace {
 
@@ -14,7 +16,7 @@ const MethodEntry kMethods[] = {
     {"SOR", nullptr, nullptr},
 };
 
-const WorkerTable kTable{nullptr, kMethods, static_cast<int>(std::size(kMethods))};
+const WorkerTable kTable{NUMAR_CONDITIE, kMethods, static_cast<int>(std::size(kMethods))};
 
 }  // namespace
 
