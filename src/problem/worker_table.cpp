@@ -4,12 +4,13 @@
 #include "problem/dispatcher.h"
 
 #include "condition/condition_number.h"
+#include "direct/gauss.h"
 
 namespace corvane {
 namespace {
 
 const MethodEntry kMethods[] = {
-    {"Gauss", nullptr, nullptr},
+    {"Gauss", GAUSS, nullptr},
     {"LU", nullptr, nullptr},
     {"Cholesky", nullptr, nullptr},
     {"Gauss-Seidel", nullptr, nullptr},
