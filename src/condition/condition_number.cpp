@@ -194,7 +194,9 @@ void NUMAR_CONDITIE(RunContext& context) {
     run.norm = chosenNorm(s.KNORMA);
     measureMatrix(out, s.n, s.A, run);
 
-    if (ELIM2(out, s.n, s.n, s.A, s.B, kInversionThreshold)) {
+    bool singular = false;
+    ELIM2(out, s.n, s.n, s.A, s.B, kInversionThreshold, singular);
+    if (singular) {
         out.write("(/, a)", {"* Matrice aproape singulara."});
         return;
     }

@@ -56,23 +56,25 @@ void substituteBack(int n, int nb, const RealMatrix& A, RealMatrix& B) {
 
 }  // namespace
 
-bool ELIM2(RecordWriter& out, int n, int nb, RealMatrix& A, RealMatrix& B, float threshold) {
-    if (n < 1) return false;
+void ELIM2(RecordWriter& out, int n, int nb, RealMatrix& A, RealMatrix& B, float threshold, bool& singular) {
+    singular = false;
+    if (n < 1) return;
     for (int k = 1; k <= n - 1; ++k) {
         const int l = pivotRow(n, A, k);
         if (std::fabs(A(l, k)) < threshold) {
             reportSmallPivot(out, k, A(l, k), threshold);
-            return true;
+            singular = true;
+            return;
         }
         if (l != k) exchangeRows(n, nb, A, B, k, l);
         eliminateBelow(n, nb, A, B, k);
     }
     if (std::fabs(A(n, n)) < threshold) {
         reportSmallPivot(out, n, A(n, n), threshold);
-        return true;
+        singular = true;
+        return;
     }
     substituteBack(n, nb, A, B);
-    return false;
 }
 
 }  // namespace corvane

@@ -9,9 +9,9 @@ namespace corvane {
 
 // Reduces A in place (multipliers below the diagonal, U on and above it) and
 // overwrites B with the solutions. A pivot of magnitude below threshold writes
-// " Linia k: Pivot = p < threshold" to the report and stops at once, leaving A
-// and B partly reduced; the result is then true (the matrix counts as nearly
-// singular). A matrix of order n < 1 has nothing to reduce and is not singular.
-bool ELIM2(RecordWriter& out, int n, int nb, RealMatrix& A, RealMatrix& B, float threshold);
+// " Linia k: Pivot = p < threshold" to the report, sets singular (the matrix
+// counts as nearly singular) and stops at once, leaving A and B partly
+// reduced. A matrix of order n < 1 has nothing to reduce and is not singular.
+void ELIM2(RecordWriter& out, int n, int nb, RealMatrix& A, RealMatrix& B, float threshold, bool& singular);
 
 }  // namespace corvane

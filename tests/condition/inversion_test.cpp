@@ -23,7 +23,8 @@ Inversion invert(RealMatrix A) {
     RealMatrix B = identity(n);
     StringSink sink;
     RecordWriter out(sink);
-    bool singular = ELIM2(out, n, n, A, B, 1.0e-8f);
+    bool singular = false;
+    ELIM2(out, n, n, A, B, 1.0e-8f, singular);
     return {singular, A, B, sink.text()};
 }
 
