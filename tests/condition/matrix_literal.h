@@ -1,7 +1,6 @@
 #pragma once
 // Square matrices for tests, written row by row.
 
-#include <cmath>
 #include <initializer_list>
 
 #include "problem/matrix.h"
