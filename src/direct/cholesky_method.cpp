@@ -29,7 +29,7 @@ RealMatrix unpacked(int n, const RealVector& AV) {
     RealMatrix A(n, n);
     for (int j = 1; j <= n; ++j) {
         for (int i = 1; i <= j; ++i) A(i, j) = AV(LOCA(i, j));
-        for (int i = j + 1; i <= n; ++i) A(i, j) = A(j, i);
+        for (int i = j + 1; i <= n; ++i) A(i, j) = AV(LOCA(j, i));
     }
     return A;
 }

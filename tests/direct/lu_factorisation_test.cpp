@@ -38,6 +38,8 @@ struct FactorCase {
     int searchSwitch = 1;
 };
 
+void PrintTo(const FactorCase& c, std::ostream* os) { *os << c.name; }
+
 class LuFactorisation : public ::testing::TestWithParam<FactorCase> {};
 
 TEST_P(LuFactorisation, GivesTheFactorsOrderAndExchanges) {
@@ -110,6 +112,8 @@ struct FailureCase {
     std::vector<int> order;
     int exchanges;
 };
+
+void PrintTo(const FailureCase& c, std::ostream* os) { *os << c.name; }
 
 class LuFailure : public ::testing::TestWithParam<FailureCase> {};
 

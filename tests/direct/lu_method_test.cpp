@@ -93,6 +93,8 @@ struct DeterminantCase {
     std::string determinantLine;
 };
 
+void PrintTo(const DeterminantCase& c, std::ostream* os) { *os << c.name; }
+
 class LuDeterminant : public ::testing::TestWithParam<DeterminantCase> {};
 
 // The exchange count follows the row changes, the determinant's sign its parity.
@@ -131,6 +133,8 @@ struct FailedRunCase {
     std::string stepRecord;  // as written to the report
     std::string consoleText;
 };
+
+void PrintTo(const FailedRunCase& c, std::ostream* os) { *os << c.name; }
 
 class LuFailedRun : public ::testing::TestWithParam<FailedRunCase> {};
 
