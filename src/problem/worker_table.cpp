@@ -4,15 +4,17 @@
 #include "problem/dispatcher.h"
 
 #include "condition/condition_number.h"
+#include "direct/cholesky_method.h"
 #include "direct/gauss.h"
+#include "direct/lu_method.h"
 
 namespace corvane {
 namespace {
 
 const MethodEntry kMethods[] = {
     {"Gauss", GAUSS, nullptr},
-    {"LU", nullptr, nullptr},
-    {"Cholesky", nullptr, nullptr},
+    {"LU", LU, nullptr},
+    {"Cholesky", CHOLESKY_S, choleskyPrecheck},
     {"Gauss-Seidel", nullptr, nullptr},
     {"SOR", nullptr, nullptr},
 };
