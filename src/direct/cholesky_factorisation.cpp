@@ -15,8 +15,9 @@ void writeNotPositiveDefinite(RecordWriter& out, int n, int j, float radicand) {
               {" Linia ", j, ": s(", j, ",", j, ") =", radicand});
 }
 
-// A radicand that is not a number fails as well: it cannot give a positive diagonal.
-bool notPositive(float radicand) { return !(radicand > 0.0f); }
+// Zero counts as a failure; a radicand that is not a number compares false and
+// goes on, like every other comparison of the methods.
+bool notPositive(float radicand) { return radicand <= 0.0f; }
 
 }  // namespace
 

@@ -15,8 +15,9 @@ double innerProduct(const RealMatrix& A, int r, int c, int count) {
     return sum;
 }
 
-// A value that is not a number fails too: going on would only spread it.
-bool belowThreshold(float u) { return !(std::fabs(u) >= PRAG_LU); }
+// Strict test: |u| equal to the threshold passes. A value that is not a
+// number compares false and goes on, like every other comparison of the methods.
+bool belowThreshold(float u) { return std::fabs(u) < PRAG_LU; }
 
 void reportFirstStepFailure(float u, RecordWriter& report, RecordWriter& console) {
     console.writeList({" u(1,1) =", u, " <", PRAG_LU});
