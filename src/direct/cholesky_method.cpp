@@ -1,7 +1,7 @@
 #include "direct/cholesky_method.h"
 
 #include "direct/cholesky_factorisation.h"
-#include "direct/gauss.h"
+#include "direct/solution_blocks.h"
 #include "report/matrix_printing.h"
 #include "report/solution_check.h"
 

@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "direct/gauss.h"
 #include "direct/lu_factorisation.h"
+#include "direct/solution_blocks.h"
 #include "report/matrix_printing.h"
 #include "report/solution_check.h"
 
