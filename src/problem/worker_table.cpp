@@ -3,6 +3,9 @@
 
 #include "problem/dispatcher.h"
 
+#include "iterative/gauss_seidel.h"
+#include "iterative/sor.h"
+
 namespace corvane {
 namespace {
 
@@ -10,8 +13,8 @@ const MethodEntry kMethods[] = {
     {"Gauss", nullptr, nullptr},
     {"LU", nullptr, nullptr},
     {"Cholesky", nullptr, nullptr},
-    {"Gauss-Seidel", nullptr, nullptr},
-    {"SOR", nullptr, nullptr},
+    {"Gauss-Seidel", GAUSS_SEIDEL, nullptr},
+    {"SOR", SOR, nullptr},
 };
 
 const WorkerTable kTable{nullptr, kMethods, static_cast<int>(std::size(kMethods))};
