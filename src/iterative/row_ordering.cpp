@@ -52,8 +52,8 @@ bool orderRowsForIteration(RunContext& context) {
     ProblemState& state = context.state;
     int count = 0;
     for (int i = 1; i <= state.n; ++i) {
-        if (!(std::fabs(state.A(i, i)) < PRAG)) continue;
-        if (PIVOTARE(context.report, state.n, state.nb, state.A, state.B, PRAG, i, count) < 0) {
+        if (std::fabs(state.A(i, i)) < PRAG &&
+            PIVOTARE(context.report, state.n, state.nb, state.A, state.B, PRAG, i, count) < 0) {
             context.report.writeList({"Pivot < prag, linia:", i});
             context.console.writeList({"Pivot < prag, linia:", i});
             return false;

@@ -153,6 +153,17 @@ TEST(GaussSeidel, CheckUsesTheReorderedSystem) {
     EXPECT_NE(report.find(" x(1) =   1.000000    \r\n x(2) =   2.000000    \r\n"), std::string::npos) << report;
 }
 
+TEST(GaussSeidel, IterateThatIsNotANumberNeverReachesTheTolerance) {
+    RunFixture f;
+    // The second sweep overflows (1.0E30 * 1.0E9) and turns every component
+    // into NaN; the difference of NaN components is -infinity.
+    setSystem(f.state, {{1, 1.0e30f, -1.0e30f}, {0, 1, 0}, {0, 0, 1}}, {{0, 1.0e9f, 1.0e9f}});
+    const std::string part = iterationPart(runGaussSeidel(f, 1.0e-5f, 50));
+    EXPECT_EQ(part.find("Toleranta"), std::string::npos) << part;
+    EXPECT_NE(part.find(" * Iteratie stationara           3\r\n"), std::string::npos) << part;
+    EXPECT_NE(part.find(" Ultima aproximatie:\r\n x(1) =            NaN\r\n"), std::string::npos) << part;
+}
+
 TEST(GaussSeidelHistory, ThreeUnknowns) {
     RunFixture f;
     setSystem(f.state, {{2, 0, 0}, {0, 4, 0}, {0, 0, 8}}, {{1, 1, 1}});
