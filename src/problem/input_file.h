@@ -4,12 +4,27 @@
 // the state ask for them. The file is left positioned after the data, where the
 // next report starts.
 
+#include <optional>
+#include <string_view>
+
 #include "problem/messages.h"
 #include "problem/problem_state.h"
 #include "report/results_file.h"
 
 namespace corvane {
 
+// Where the data ended in the text: the first report starts at `offset`,
+// after a CR LF when the last data line had no line end.
+struct DataEnd {
+    std::size_t offset;
+    bool lineBreakFirst;
+};
+
+// Reads the problem from the text of a data file. Sets DATE_CITITE; on failure
+// shows the read-error message and returns nothing.
+std::optional<DataEnd> readProblemText(ProblemState& state, std::string_view text, MessageService& messages);
+
+// Reads the problem from the results file and positions it after the data.
 // Sets DATE_CITITE; on failure shows the read-error message and returns false.
 bool READINPUTFILE(ProblemState& state, ResultsFile& file, MessageService& messages);
 

@@ -146,22 +146,14 @@ ReadStatus ListDirectedInput::read(std::span<const ReadTarget> targets) {
     return finish(ReadStatus::Ok);
 }
 
-bool parseListDirectedValue(std::string_view text, int& value) {
-    int result = 0;
-    int* target = &result;
-    ListDirectedInput input(text);
-    if (input.read({target}) != ReadStatus::Ok) return false;
-    // A null value or an early slash leaves the item without a value.
-    std::string_view rest = text;
-    std::size_t first = rest.find_first_not_of(" \t\r\n");
-    if (first == std::string_view::npos || rest[first] == ',' || rest[first] == '/') return false;
-    value = result;
-    return true;
-}
+namespace {
 
-bool parseListDirectedValue(std::string_view text, float& value) {
-    float result = 0;
-    float* target = &result;
+// One read of a single item; a null value or an early slash leaves the item
+// without a value, which counts as a failure here.
+template <typename T>
+bool parseSingleValue(std::string_view text, T& value) {
+    T result{};
+    T* target = &result;
     ListDirectedInput input(text);
     if (input.read({target}) != ReadStatus::Ok) return false;
     std::size_t first = text.find_first_not_of(" \t\r\n");
@@ -169,5 +161,10 @@ bool parseListDirectedValue(std::string_view text, float& value) {
     value = result;
     return true;
 }
+
+}  // namespace
+
+bool parseListDirectedValue(std::string_view text, int& value) { return parseSingleValue(text, value); }
+bool parseListDirectedValue(std::string_view text, float& value) { return parseSingleValue(text, value); }
 
 }  // namespace corvane

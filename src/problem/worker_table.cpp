@@ -3,6 +3,7 @@
 
 #include "problem/dispatcher.h"
 
+#include "direct/gauss.h"
 #include "iterative/gauss_seidel.h"
 #include "iterative/sor.h"
 
@@ -10,7 +11,7 @@ namespace corvane {
 namespace {
 
 const MethodEntry kMethods[] = {
-    {"Gauss", nullptr, nullptr},
+    {"Gauss", GAUSS, nullptr},
     {"LU", nullptr, nullptr},
     {"Cholesky", nullptr, nullptr},
     {"Gauss-Seidel", GAUSS_SEIDEL, nullptr},

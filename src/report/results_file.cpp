@@ -70,18 +70,21 @@ void ResultsFile::writeBytes(std::string_view bytes) {
     }
 }
 
-void ResultsFile::writeRecord(std::string_view record) {
-    if (cutPending_) {
-        if (fd_ < 0) throw WriteError("no results file is open");
-        if (::ftruncate(fd_, static_cast<off_t>(position_)) != 0) {
-            throw WriteError(std::string("cannot write the results file: ") + std::strerror(errno));
-        }
-        cutPending_ = false;
-        if (lineBreakFirst_) {
-            lineBreakFirst_ = false;
-            writeBytes("\r\n");
-        }
+void ResultsFile::cut() {
+    if (!cutPending_) return;
+    if (fd_ < 0) throw WriteError("no results file is open");
+    if (::ftruncate(fd_, static_cast<off_t>(position_)) != 0) {
+        throw WriteError(std::string("cannot write the results file: ") + std::strerror(errno));
     }
+    cutPending_ = false;
+    if (lineBreakFirst_) {
+        lineBreakFirst_ = false;
+        writeBytes("\r\n");
+    }
+}
+
+void ResultsFile::writeRecord(std::string_view record) {
+    cut();
     std::string line;
     line.reserve(record.size() + 2);
     line.append(record);

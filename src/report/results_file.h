@@ -33,6 +33,9 @@ public:
     // does not continue a last data line that had no line end.
     void positionAfterData(std::size_t offset, bool lineBreakFirst);
 
+    // Cuts the file at the report position now, before any record is written.
+    void cut();
+
     void writeRecord(std::string_view record) override;
 
 private:

@@ -1,0 +1,40 @@
+#pragma once
+// The options of `corvane solve`, each standing for one control of the main
+// dialog, and how they set the problem state.
+
+#include <string>
+
+#include "problem/messages.h"
+#include "problem/problem_state.h"
+
+namespace corvane {
+
+struct SolveOptions {
+    std::string dataFile;
+    std::string problem = "system";
+    std::string matrix = "general";
+    std::string generate;  // empty: the matrix comes from the data file
+    bool invertEntries = false;
+    std::string method;
+    std::string norm;
+    std::string eps;
+    std::string nlim;
+    std::string omega;
+    bool printMatrix = false;
+    bool printDeterminant = false;
+    bool printIterations = false;
+    std::string check = "max";
+    std::string reportTo;
+    int solves = 1;
+};
+
+// Sets the state as the dialog's controls would, in the order a user sets
+// them (problem, matrix, source, method, norm, texts, print and check options).
+// Returns an error text for a combination the dialog cannot express, else "".
+std::string applySolveOptions(const SolveOptions& options, ProblemState& state, MessageService& messages);
+
+// Index (1..7) of a generator name in the generator list, either language; 0
+// when the name is unknown. Letter case is ignored.
+int generatorIndex(const ProblemState& state, const std::string& name);
+
+}  // namespace corvane

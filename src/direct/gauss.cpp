@@ -1,0 +1,65 @@
+#include "direct/gauss.h"
+
+#include "direct/elimination.h"
+#include "report/matrix_printing.h"
+#include "report/solution_check.h"
+
+namespace corvane {
+namespace {
+
+constexpr float kPivotThreshold = 1.0e-6f;
+
+void writeFactors(RecordWriter& out, const RealMatrix& A, int n, int interchanges) {
+    out.write("(/, a)", {"Matricea \"L\":"});
+    std::vector<Item> row;
+    for (int i = 1; i <= n; ++i) {
+        row.clear();
+        for (int j = 1; j < i; ++j) row.push_back(A(i, j));
+        row.push_back(1.0f);
+        out.writeList(row);
+    }
+    out.write("(/, a)", {"Matricea \"U\":"});
+    for (int i = 1; i <= n; ++i) out.writeListReals(&A(i, i), n - i + 1, n);
+
+    float det = 1.0f;
+    for (int i = 1; i <= n; ++i) det = det * A(i, i);
+    if (interchanges % 2 != 0) det = 0.0f - det;
+    out.write("(/,a, 1pE14.6)", {"Determinant(A) =", det});
+}
+
+}  // namespace
+
+void writeSolutionBlocks(RecordWriter& out, const ProblemState& s) {
+    const std::string header = formatList("(/, a, i<>)", WIDTH(s.nb));
+    for (int k = 1; k <= s.nb; ++k) {
+        out.write(header, {s.SISTEM ? " * Solutia pentru termenii liberi nr. " : " * Coloana ", k});
+        for (int i = 1; i <= s.n; ++i) {
+            out.write(formatList("(a, i<>, a, g15.7)", WIDTH(i)), {" x(", i, ") = ", s.B(i, k)});
+        }
+    }
+}
+
+void GAUSS(RunContext& context) {
+    ProblemState& s = context.state;
+    RecordWriter& out = context.report;
+    if (s.TIPAR_MATRICE) PRINTA(out, s.n, s.nb, s.A, s.B, s.SISTEM);
+    const RealMatrix A0 = s.A;
+    const RealMatrix B0 = s.B;
+
+    int interchanges = 0;
+    bool singular = false;
+    ELIM(out, s.n, s.nb, s.A, s.B, kPivotThreshold, singular, interchanges);
+    if (singular) {
+        out.write("(/, a, 1pE8.2,a, /,a)", {"* Pivot <", kPivotThreshold, " !", "* Sistemul nu se poate rezolva."});
+        return;
+    }
+    if (s.TIPAR_MATRICE) out.write(formatList("(/, a, i<>)", WIDTH(interchanges)), {"Nr. de pivotari: ", interchanges});
+    if (s.TIPAR_DETERMINANT) writeFactors(out, s.A, s.n, interchanges);
+
+    if (s.INVERSARE) out.write("(/, a)", {"Matricea Inversa"});
+    else out.write("(a)");
+    writeSolutionBlocks(out, s);
+    PROBA(out, s.n, s.nb, A0, B0, s.B, s.SISTEM, s.VERIF_ECUATII);
+}
+
+}  // namespace corvane

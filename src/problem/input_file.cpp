@@ -1,0 +1,181 @@
+#include "problem/input_file.h"
+
+#include <new>
+#include <vector>
+
+#include "problem/list_directed_input.h"
+#include "problem/test_matrices.h"
+
+namespace corvane {
+namespace {
+
+constexpr std::size_t kTitleLength = 100;
+// Largest number of reals one array may hold (512 MiB); larger orders are
+// refused before anything is allocated.
+constexpr long long kMaxArrayElements = 1LL << 27;
+
+bool allocatable(long long rows, long long cols) { return rows >= 0 && cols >= 0 && rows * cols <= kMaxArrayElements; }
+
+// Reads one group of reals; the end of the file is not an error here (the
+// values not read stay 0), a bad value is.
+class GroupReader {
+public:
+    explicit GroupReader(ListDirectedInput& input) : input_(input) {}
+
+    // Returns false on a bad value.
+    bool read(std::vector<ReadTarget>& targets) {
+        return input_.read(std::span<const ReadTarget>(targets)) != ReadStatus::BadValue;
+    }
+    // Returns false on a bad value or at the end of the file.
+    bool readAll(std::vector<ReadTarget>& targets) {
+        return input_.read(std::span<const ReadTarget>(targets)) == ReadStatus::Ok;
+    }
+
+private:
+    ListDirectedInput& input_;
+};
+
+bool readSizes(ProblemState& s, ListDirectedInput& input) {
+    ReadStatus status = s.SISTEM ? input.read({&s.n, &s.nb}) : input.read({&s.n});
+    if (status != ReadStatus::Ok || s.n < 1) return false;
+    if (s.SISTEM && s.nb < 1) return false;
+    return allocatable(s.n, s.n) && (!s.SISTEM || allocatable(s.n, s.nb));
+}
+
+bool readGeneralMatrix(ProblemState& s, GroupReader& reader) {
+    std::vector<ReadTarget> row(static_cast<std::size_t>(s.n));
+    for (int i = 1; i <= s.n; ++i) {
+        for (int j = 1; j <= s.n; ++j) row[static_cast<std::size_t>(j - 1)] = &s.A(i, j);
+        if (!reader.read(row)) return false;
+    }
+    return true;
+}
+
+// The upper triangle, row i holding a(i,i..n): into the packed vector when the
+// method is Cholesky (every row must be there), else into A and mirrored.
+bool readSymmetricMatrix(ProblemState& s, GroupReader& reader) {
+    const bool packed = s.IMETODA == 3;
+    std::vector<ReadTarget> row;
+    for (int i = 1; i <= s.n; ++i) {
+        row.clear();
+        for (int j = i; j <= s.n; ++j) {
+            if (packed) row.push_back(&(*s.AV)(LOCA(i, j)));
+            else row.push_back(&s.A(i, j));
+        }
+        if (packed ? !reader.readAll(row) : !reader.read(row)) return false;
+    }
+    if (!packed) {
+        for (int i = 1; i <= s.n; ++i)
+            for (int j = 1; j < i; ++j) s.A(i, j) = s.A(j, i);
+    }
+    return true;
+}
+
+void invertEntries(ProblemState& s) {
+    if (s.IMETODA == 3) {
+        RealVector& av = *s.AV;
+        for (int k = 1; k <= av.size(); ++k) av(k) = 1.0f / av(k);
+        return;
+    }
+    for (int j = 1; j <= s.n; ++j)
+        for (int i = 1; i <= s.n; ++i) s.A(i, j) = 1.0f / s.A(i, j);
+}
+
+bool readMatrixFromFile(ProblemState& s, GroupReader& reader) {
+    if (s.GENERALA) return readGeneralMatrix(s, reader);
+    s.AV = RealVector(s.n * (s.n + 1) / 2);
+    if (!readSymmetricMatrix(s, reader)) return false;
+    if (s.IMETODA == 3) s.AV_INPUT = s.AV;
+    return true;
+}
+
+void packUpperTriangle(ProblemState& s) {
+    s.AV = RealVector(s.n * (s.n + 1) / 2);
+    for (int i = 1; i <= s.n; ++i)
+        for (int j = i; j <= s.n; ++j) (*s.AV)(LOCA(i, j)) = s.A(i, j);
+    s.AV_INPUT = s.AV;
+}
+
+bool generateMatrix(ProblemState& s, ListDirectedInput& input, GroupReader& reader) {
+    if (input.read({&s.nc}) != ReadStatus::Ok) return false;
+    if (s.nc > 0) {
+        if (!allocatable(s.nc, 1)) return false;
+        s.C = RealVector(s.nc);
+        std::vector<ReadTarget> constants;
+        for (int k = 1; k <= s.nc; ++k) constants.push_back(&s.C(k));
+        if (!reader.read(constants)) return false;
+    }
+    const std::string name = s.IGENERATA >= 1 && s.IGENERATA <= 7 ? s.generatorName(s.IGENERATA) : padded("", kNameLength);
+    if (!generatorInputSuffices(name, s.n, s.nc)) return false;
+    GEN_A(s.n, s.A, s.nc, s.C, name);
+    if (s.IMETODA == 3) packUpperTriangle(s);
+    return true;
+}
+
+bool readRightHandSides(ProblemState& s, GroupReader& reader) {
+    if (!s.SISTEM) {
+        s.nb = s.n;
+        s.B = RealMatrix(s.n, s.n);
+        for (int i = 1; i <= s.n; ++i) s.B(i, i) = 1.0f;
+        return true;
+    }
+    s.B = RealMatrix(s.n, s.nb);
+    std::vector<ReadTarget> column(static_cast<std::size_t>(s.n));
+    for (int k = 1; k <= s.nb; ++k) {
+        for (int i = 1; i <= s.n; ++i) column[static_cast<std::size_t>(i - 1)] = &s.B(i, k);
+        if (!reader.read(column)) return false;
+    }
+    return true;
+}
+
+bool readProblem(ProblemState& s, ListDirectedInput& input) {
+    std::string_view title;
+    if (!input.readLine(kTitleLength, title)) return false;
+    if (!readSizes(s, input)) return false;
+    s.A = RealMatrix(s.n, s.n);
+    s.AV_INPUT.reset();
+    GroupReader reader(input);
+    if (s.FISIER_DATE) {
+        if (!readMatrixFromFile(s, reader)) return false;
+        if (s.INVERS_ELEMENTE) invertEntries(s);
+    } else if (!generateMatrix(s, input, reader)) {
+        return false;
+    }
+    return readRightHandSides(s, reader);
+}
+
+}  // namespace
+
+std::optional<DataEnd> readProblemText(ProblemState& state, std::string_view text, MessageService& messages) {
+    state.DATE_CITITE = false;
+    ListDirectedInput input(text);
+    bool ok = false;
+    try {
+        ok = readProblem(state, input);
+    } catch (const std::bad_alloc&) {
+        ok = false;
+    }
+    if (!ok) {
+        messages.show(message::kReadError, message::kReadErrorTitle, MessageIcon::Error);
+        return std::nullopt;
+    }
+    state.DATE_CITITE = true;
+    const std::size_t offset = input.position();
+    const bool lastLineOpen = offset == text.size() && !text.empty() && text.back() != '\n';
+    return DataEnd{offset, lastLineOpen};
+}
+
+bool READINPUTFILE(ProblemState& state, ResultsFile& file, MessageService& messages) {
+    state.DATE_CITITE = false;
+    std::optional<std::string> text = file.readAll();
+    if (!text) {
+        messages.show(message::kReadError, message::kReadErrorTitle, MessageIcon::Error);
+        return false;
+    }
+    std::optional<DataEnd> end = readProblemText(state, *text, messages);
+    if (!end) return false;
+    file.positionAfterData(end->offset, end->lineBreakFirst);
+    return true;
+}
+
+}  // namespace corvane

@@ -1,0 +1,211 @@
+#include "problem/input_file.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+#include <string>
+
+#include "support/recording_messages.h"
+
+namespace corvane {
+namespace {
+
+struct ReadOutcome {
+    ProblemState state;
+    std::optional<DataEnd> end;
+    testing::RecordingMessages messages;
+};
+
+std::unique_ptr<ReadOutcome> readText(const std::string& text, const std::function<void(ProblemState&)>& options = {}) {
+    auto outcome = std::make_unique<ReadOutcome>();
+    INITIALIZEDATA(outcome->state);
+    if (options) options(outcome->state);
+    outcome->end = readProblemText(outcome->state, text, outcome->messages);
+    return outcome;
+}
+
+std::vector<float> row(const RealMatrix& m, int i) {
+    std::vector<float> values;
+    for (int j = 1; j <= m.cols(); ++j) values.push_back(m(i, j));
+    return values;
+}
+
+std::vector<float> column(const RealMatrix& m, int j) { return {m.column(j), m.column(j) + m.rows()}; }
+
+void asSymmetric(ProblemState& s) { s.GENERALA = false; s.SIMETRICA = true; }
+void asCholesky(ProblemState& s) { asSymmetric(s); s.IMETODA = 3; }
+void asInverse(ProblemState& s) { s.SISTEM = false; s.INVERSARE = true; }
+
+TEST(ReadInputFile, GeneralSystemWithCrLfLineEnds) {
+    const std::string text = "title\r\n2 1\r\n1 2\r\n3 4\r\n5 6\r\nold report\r\n";
+    auto r = readText(text);
+    ASSERT_TRUE(r->end);
+    EXPECT_TRUE(r->state.DATE_CITITE);
+    EXPECT_EQ(r->state.n, 2);
+    EXPECT_EQ(r->state.nb, 1);
+    EXPECT_EQ(row(r->state.A, 1), (std::vector<float>{1, 2}));
+    EXPECT_EQ(row(r->state.A, 2), (std::vector<float>{3, 4}));
+    EXPECT_EQ(column(r->state.B, 1), (std::vector<float>{5, 6}));
+    EXPECT_EQ(r->end->offset, text.find("old report"));
+    EXPECT_FALSE(r->end->lineBreakFirst);
+    EXPECT_TRUE(r->messages.shown.empty());
+}
+
+TEST(ReadInputFile, FreeFormatValues) {
+    struct Case {
+        const char* name;
+        const char* rows;  // the three rows of a 3 x 3 matrix, then b
+        std::vector<float> row1, row2, b;
+    };
+    const Case cases[] = {
+        {"repeat counts", "3*1.5\n2*0 7\n1 2 3\n4 5 6\n", {1.5f, 1.5f, 1.5f}, {0, 0, 7}, {4, 5, 6}},
+        {"commas and exponents", "1,2.5e1,  -3D-1\n1E2 , .5 ,7.\n1 2 3\n4,5,6\n", {1, 25, -0.3f}, {100, 0.5f, 7}, {4, 5, 6}},
+        {"a slash ends a row early", "1 /\n2 3 4\n1 2 3\n4 5 6\n", {1, 0, 0}, {2, 3, 4}, {4, 5, 6}},
+        {"null values keep zero", "1,,3\n,2,,\n1 2 3\n4 5 6\n", {1, 0, 3}, {0, 2, 0}, {4, 5, 6}},
+        {"extra values are ignored", "1 2 3 99 98\n4 5 6\n7 8 9\n1 1 1 1\n", {1, 2, 3}, {4, 5, 6}, {1, 1, 1}},
+        {"a row continues on the next lines", "1\n2\n\n3\n4 5 6\n7 8 9\n1 1 1\n", {1, 2, 3}, {4, 5, 6}, {1, 1, 1}},
+        {"repeat beyond the row is dropped", "5*2\n1 2 3\n1 2 3\n1 1 1\n", {2, 2, 2}, {1, 2, 3}, {1, 1, 1}},
+    };
+    for (const Case& c : cases) {
+        auto r = readText(std::string("t\n3 1\n") + c.rows);
+        ASSERT_TRUE(r->end) << c.name;
+        EXPECT_EQ(row(r->state.A, 1), c.row1) << c.name;
+        EXPECT_EQ(row(r->state.A, 2), c.row2) << c.name;
+        EXPECT_EQ(column(r->state.B, 1), c.b) << c.name;
+    }
+}
+
+TEST(ReadInputFile, SizesMayTakeTwoLines) {
+    auto r = readText("t\n2\n3\n1 0\n0 1\n1 1\n2 2\n3 3\n");
+    ASSERT_TRUE(r->end);
+    EXPECT_EQ(r->state.nb, 3);
+    EXPECT_EQ(column(r->state.B, 3), (std::vector<float>{3, 3}));
+}
+
+TEST(ReadInputFile, SystemFileReadForTheInverse) {
+    const std::string text = "t\n2 1\n1 2\n3 4\n5 6\n";
+    auto r = readText(text, asInverse);
+    ASSERT_TRUE(r->end);
+    EXPECT_EQ(r->state.nb, 2);
+    EXPECT_EQ(column(r->state.B, 1), (std::vector<float>{1, 0}));
+    EXPECT_EQ(column(r->state.B, 2), (std::vector<float>{0, 1}));
+    EXPECT_EQ(r->end->offset, text.find("5 6"));
+}
+
+TEST(ReadInputFile, SymmetricLayouts) {
+    const std::string text = "t\n3 1\n1 2 3\n4 5\n6\n1 1 1\n";
+    auto full = readText(text, asSymmetric);
+    ASSERT_TRUE(full->end);
+    EXPECT_EQ(row(full->state.A, 1), (std::vector<float>{1, 2, 3}));
+    EXPECT_EQ(row(full->state.A, 3), (std::vector<float>{3, 5, 6}));
+    EXPECT_FALSE(full->state.AV_INPUT);
+
+    auto packed = readText(text, asCholesky);
+    ASSERT_TRUE(packed->end);
+    EXPECT_EQ(*packed->state.AV, (RealVector{1, 2, 4, 3, 5, 6}));
+    EXPECT_EQ(packed->state.AV_INPUT, packed->state.AV);
+    EXPECT_EQ(row(packed->state.A, 1), (std::vector<float>{0, 0, 0}));
+}
+
+TEST(ReadInputFile, ReciprocalEntries) {
+    auto general = readText("t\n2 1\n2 0\n4 8\n1 1\n", [](ProblemState& s) { s.INVERS_ELEMENTE = true; });
+    ASSERT_TRUE(general->end);
+    EXPECT_EQ(row(general->state.A, 1)[0], 0.5f);
+    EXPECT_TRUE(std::isinf(row(general->state.A, 1)[1]));
+    EXPECT_EQ(row(general->state.A, 2), (std::vector<float>{0.25f, 0.125f}));
+
+    auto packed = readText("t\n2 1\n2 4\n8\n1 1\n", [](ProblemState& s) { asCholesky(s); s.INVERS_ELEMENTE = true; });
+    ASSERT_TRUE(packed->end);
+    EXPECT_EQ(*packed->state.AV, (RealVector{0.5f, 0.25f, 0.125f}));
+
+    auto generated = readText("t\n2\n0\n", [](ProblemState& s) {
+        asInverse(s);
+        s.FISIER_DATE = false; s.GENERARE = true; s.IGENERATA = 1; s.INVERS_ELEMENTE = true;
+    });
+    ASSERT_TRUE(generated->end);
+    EXPECT_EQ(row(generated->state.A, 1), (std::vector<float>{1.0f, 0.5f}));
+}
+
+TEST(ReadInputFile, EndOfFileInsideTheDataKeepsWhatWasRead) {
+    const std::string text = "t\n3 1\n1 2 3\n4 5";
+    auto r = readText(text);
+    ASSERT_TRUE(r->end);
+    EXPECT_TRUE(r->state.DATE_CITITE);
+    EXPECT_EQ(row(r->state.A, 2), (std::vector<float>{4, 5, 0}));
+    EXPECT_EQ(row(r->state.A, 3), (std::vector<float>{0, 0, 0}));
+    EXPECT_EQ(r->end->offset, text.size());
+    EXPECT_TRUE(r->end->lineBreakFirst);
+}
+
+TEST(ReadInputFile, LastLineWithoutLineEnd) {
+    const std::string text = "t\n1 1\n2\n4";
+    auto r = readText(text);
+    ASSERT_TRUE(r->end);
+    EXPECT_EQ(r->end->offset, text.size());
+    EXPECT_TRUE(r->end->lineBreakFirst);
+}
+
+TEST(ReadInputFile, GeneratedMatrices) {
+    auto hilbert = readText("t\n3\n0\nleft alone\n", [](ProblemState& s) {
+        asInverse(s); s.FISIER_DATE = false; s.GENERARE = true; s.IGENERATA = 1; s.IMETODA = 3;
+    });
+    ASSERT_TRUE(hilbert->end);
+    EXPECT_EQ(hilbert->state.nc, 0);
+    EXPECT_EQ(row(hilbert->state.A, 2), (std::vector<float>{1.0f / 2, 1.0f / 3, 1.0f / 4}));
+    EXPECT_EQ((*hilbert->state.AV)(LOCA(2, 3)), 1.0f / 4);
+    EXPECT_TRUE(hilbert->state.AV_INPUT);
+    EXPECT_EQ(hilbert->end->offset, std::string("t\n3\n0\n").size());
+
+    auto band = readText("t\n4 1\n2\n4 1\n1 2 3 4\n", [](ProblemState& s) {
+        s.FISIER_DATE = false; s.GENERARE = true; s.IGENERATA = 7;
+    });
+    ASSERT_TRUE(band->end);
+    EXPECT_EQ(row(band->state.A, 2), (std::vector<float>{1, 4, 1, 0}));
+    EXPECT_EQ(column(band->state.B, 1), (std::vector<float>{1, 2, 3, 4}));
+}
+
+TEST(ReadInputFile, FailuresShowTheReadError) {
+    struct Case {
+        const char* name;
+        std::string text;
+        std::function<void(ProblemState&)> options;
+    };
+    auto generator = [](int index) {
+        return [index](ProblemState& s) { s.FISIER_DATE = false; s.GENERARE = true; s.IGENERATA = index; };
+    };
+    const Case cases[] = {
+        {"empty file", "", {}},
+        {"no sizes", "title only\n", {}},
+        {"text for n", "t\nthree 1\n", {}},
+        {"real for n", "t\n3.0 1\n", {}},
+        {"order zero", "t\n0 1\n", {}},
+        {"negative order", "t\n-2 1\n", {}},
+        {"no right-hand sides", "t\n2 0\n1 2\n3 4\n", {}},
+        {"order too large to allocate", "t\n100000 1\n", {}},
+        {"text in a row", "t\n2 1\n1 x\n3 4\n1 1\n", {}},
+        {"text in a right-hand side", "t\n2 1\n1 2\n3 4\n1 b\n", {}},
+        {"number beyond single precision", "t\n1 1\n1e39\n1\n", {}},
+        {"NaN in a row", "t\n1 1\nNaN\n1\n", {}},
+        {"zero repeat count", "t\n2 1\n0*1 2\n3 4\n1 1\n", {}},
+        {"Cholesky rows cut short", "t\n3 1\n1 2 3\n4 5\n", asCholesky},
+        {"missing constant count", "t\n3 1\n", generator(1)},
+        {"Cauchy with too few constants", "t\n2 1\n6\n1 2 3 4 5 6\n1 1\n", generator(6)},
+        {"Wilkinson 5 below order 5", "t\n4 1\n1\n1\n1 1 1 1\n", generator(4)},
+        {"companion with too few constants", "t\n3 1\n2\n1 2\n1 1 1\n", generator(3)},
+        {"band without constants", "t\n3 1\n0\n1 1 1\n", generator(7)},
+        {"text among the constants", "t\n2 1\n1\nz\n1 1\n", generator(5)},
+    };
+    for (const Case& c : cases) {
+        auto r = readText(c.text, c.options);
+        EXPECT_FALSE(r->end) << c.name;
+        EXPECT_FALSE(r->state.DATE_CITITE) << c.name;
+        ASSERT_EQ(r->messages.shown.size(), 1u) << c.name;
+        EXPECT_EQ(r->messages.shown[0].text, "Eroare de citire in fisierul de date");
+        EXPECT_EQ(r->messages.shown[0].title, "Error");
+        EXPECT_EQ(r->messages.shown[0].icon, MessageIcon::Error);
+    }
+}
+
+}  // namespace
+}  // namespace corvane

@@ -1,0 +1,44 @@
+#include "support/cli_runner.h"
+
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace corvane::testing {
+
+std::string readFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+void writeFile(const std::string& path, const std::string& text) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out << text;
+}
+
+std::string scratchDirectory(const std::string& name) {
+    auto dir = std::filesystem::temp_directory_path() / ("corvane-test-" + std::to_string(::getpid())) / name;
+    std::filesystem::remove_all(dir);
+    std::filesystem::create_directories(dir);
+    return dir.string();
+}
+
+CliResult runCorvane(const std::string& arguments) {
+    const std::string dir = scratchDirectory("cli-capture");
+    const std::string out = dir + "/out", err = dir + "/err";
+    const std::string command = std::string("'") + CORVANE_EXECUTABLE + "' " + arguments + " </dev/null >'" + out +
+                                "' 2>'" + err + "'";
+    int raw = std::system(command.c_str());
+    CliResult result;
+    result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    result.out = readFile(out);
+    result.err = readFile(err);
+    return result;
+}
+
+}  // namespace corvane::testing
