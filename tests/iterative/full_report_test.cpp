@@ -1,64 +1,56 @@
-// Whole reports of both iterative methods with every print option on, from
-// SOLVE: run header, system, interchange count, (scaled system,) histories,
-// results and the check of every equation.
+// Whole results files of Gauss-Seidel and SOR runs from the command line,
+// character for character. Every folder under tests/data/iterative holds the
+// data file (input.txt), the arguments after the file name (args), the whole
+// file expected after the run (expected.txt: the data, then each report with
+// its run header) and the expected standard output (stdout.txt).
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
+#include <algorithm>
+#include <filesystem>
+#include <string>
+#include <vector>
 
-#include "iterative/iterative_fixture.h"
-#include "problem/dispatcher.h"
+#include "support/cli_runner.h"
 
 namespace corvane {
 namespace {
 
-using testing::RunFixture;
-using testing::setSystem;
+namespace fs = std::filesystem;
 
-std::string expectedReport(const std::string& name) {
-    std::ifstream file(std::string(CORVANE_TEST_DATA) + "/iterative/" + name, std::ios::binary);
-    std::ostringstream text;
-    text << file.rdbuf();
-    return text.str();
+const fs::path kFixtures = fs::path(CORVANE_TEST_DATA) / "iterative";
+
+std::vector<std::string> fixtureNames() {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(kFixtures)) {
+        if (entry.is_directory()) names.push_back(entry.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
 }
 
-void setEveryPrintOption(ProblemState& state) {
-    state.TIPAR_MATRICE = true;
-    state.TIPAR_DETERMINANT = true;
-    state.TIPAR_ITERATII = true;
-    state.VERIF_ECUATII = true;
-    state.VERIF_MAXIM = false;
+std::string firstLine(const std::string& text) { return text.substr(0, text.find_first_of("\r\n")); }
+
+class IterativeReport : public ::testing::TestWithParam<std::string> {};
+
+TEST_P(IterativeReport, MatchesTheExpectedFile) {
+    const fs::path source = kFixtures / GetParam();
+    const std::string data = testing::scratchDirectory("iterative-" + GetParam()) + "/data.txt";
+    fs::copy_file(source / "input.txt", data);
+    const std::string args = firstLine(testing::readFile((source / "args").string()));
+
+    const testing::CliResult result = testing::runCorvane("solve '" + data + "' " + args);
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(testing::readFile(data), testing::readFile((source / "expected.txt").string()));
+    EXPECT_EQ(result.out, testing::readFile((source / "stdout.txt").string()));
 }
 
-TEST(FullReport, GaussSeidel) {
-    RunFixture f;
-    // Row 1 takes row 3; the solution is (1, 1, 1).
-    setSystem(f.state, {{0, 1, 6}, {1, 5, 1}, {4, 1, 1}}, {{7, 7, 6}});
-    f.state.IMETODA = 4;
-    f.state.EPS_TEXT = "1e-5";
-    f.state.NLIM_TEXT = "50";
-    setEveryPrintOption(f.state);
-    ASSERT_EQ(CORVANEAPPLY(f.context), SolveOutcome::Ran);
-    EXPECT_EQ(f.reportText(), expectedReport("gauss_seidel_all_options.txt"));
-    EXPECT_EQ(f.consoleSink.text(), "\r\n Toleranta atinsa.\r\n Numar iteratii: 6\r\n\r\n");
-}
-
-TEST(FullReport, Sor) {
-    RunFixture f;
-    // Row 1 takes row 3; the first right-hand side has the solution (1, 1, 1).
-    setSystem(f.state, {{0, 1, 5}, {1, 4, 1}, {5, 1, 1}}, {{6, 6, 7}, {1, 2, 3}});
-    f.state.IMETODA = 5;
-    f.state.EPS_TEXT = "1e-4";
-    f.state.NLIM_TEXT = "30";
-    f.state.OMEGA_TEXT = "1.2";
-    setEveryPrintOption(f.state);
-    ASSERT_EQ(CORVANEAPPLY(f.context), SolveOutcome::Ran);
-    EXPECT_EQ(f.reportText(), expectedReport("sor_all_options.txt"));
-    EXPECT_EQ(f.consoleSink.text(),
-              "\r\n Toleranta atinsa.\r\n Numar iteratii: 7\r\n\r\n"
-              "\r\n Toleranta atinsa.\r\n Numar iteratii: 6\r\n\r\n");
-}
+INSTANTIATE_TEST_SUITE_P(Fixtures, IterativeReport, ::testing::ValuesIn(fixtureNames()),
+                         [](const ::testing::TestParamInfo<std::string>& info) {
+                             std::string name = info.param;
+                             std::replace(name.begin(), name.end(), '-', '_');
+                             return name;
+                         });
 
 }  // namespace
 }  // namespace corvane
