@@ -7,6 +7,8 @@
 #include "direct/cholesky_method.h"
 #include "direct/gauss.h"
 #include "direct/lu_method.h"
+#include "iterative/gauss_seidel.h"
+#include "iterative/sor.h"
 
 namespace corvane {
 namespace {
@@ -15,8 +17,8 @@ const MethodEntry kMethods[] = {
     {"Gauss", GAUSS, nullptr},
     {"LU", LU, nullptr},
     {"Cholesky", CHOLESKY_S, choleskyPrecheck},
-    {"Gauss-Seidel", nullptr, nullptr},
-    {"SOR", nullptr, nullptr},
+    {"Gauss-Seidel", GAUSS_SEIDEL, nullptr},
+    {"SOR", SOR, nullptr},
 };
 
 const WorkerTable kTable{NUMAR_CONDITIE, kMethods, static_cast<int>(std::size(kMethods))};
