@@ -52,9 +52,8 @@ void DialogController::start() {
 }
 
 void DialogController::onControl(int id) {
-    if (!view_.isEnabled(id)) return;  // a disabled control cannot act
     try {
-        dispatch(id);
+        if (view_.isEnabled(id)) dispatch(id);  // a disabled control cannot act
     } catch (const std::bad_alloc&) {
         platform_.messages().show("Not enough memory for this problem.", "Error", MessageIcon::Error);
     } catch (const std::exception& error) {

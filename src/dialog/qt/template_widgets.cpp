@@ -164,18 +164,24 @@ void TemplateWidgets::setButtonCaption(QAbstractButton& button, const ControlTem
                                        const QString& caption) {
     button.setProperty(kCaptionProperty, caption);
     bool indicator = qobject_cast<QCheckBox*>(&button) != nullptr || qobject_cast<QRadioButton*>(&button) != nullptr;
-    if (!indicator || !isMultiLine(control)) {
+    if (!indicator) {
         button.setText(caption);
         return;
     }
-    QFontMetrics metrics(button.font());
-    int width = units_.x(control.width) - indicatorSpace(button);
-    button.setText(wrapped(metrics, caption, width));
-    // A caption that needs more lines than the control is tall for makes it
-    // taller about its middle, so that the whole text shows.
+    // A caption longer than its control makes the control wider, or, where
+    // the control holds two lines, taller about its middle, so that the whole
+    // text shows.
     QRect area = units_.rect(control.x, control.y, control.width, control.height);
-    int needed = metrics.boundingRect(QRect(0, 0, width, 10000), Qt::TextWordWrap, button.text()).height();
-    if (needed > area.height()) area.adjust(0, -(needed - area.height()) / 2, 0, (needed - area.height() + 1) / 2);
+    if (!isMultiLine(control)) {
+        button.setText(caption);
+        area.setWidth(qMax(area.width(), button.sizeHint().width()));
+    } else {
+        QFontMetrics metrics(button.font());
+        int width = area.width() - indicatorSpace(button);
+        button.setText(wrapped(metrics, caption, width));
+        int needed = metrics.boundingRect(QRect(0, 0, width, 10000), Qt::TextWordWrap, button.text()).height();
+        if (needed > area.height()) area.adjust(0, -(needed - area.height()) / 2, 0, (needed - area.height() + 1) / 2);
+    }
     button.setGeometry(area);
 }
 
@@ -191,6 +197,9 @@ void TemplateWidgets::applyText(QWidget& control, const ControlTemplate& source,
         group->setTitle(text);
     } else if (auto* label = qobject_cast<QLabel*>(widget)) {
         label->setText(text);
+        if (!label->wordWrap() && source.kind != ControlKind::Icon) {
+            label->resize(qMax(units_.x(source.width), label->sizeHint().width()), label->height());
+        }
     } else if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
         edit->setText(text);
     }
