@@ -4,7 +4,7 @@
 
 #include "dialog/dialog_controller.h"
 #include "dialog/qt/main_dialog.h"
-#include "dialog/standard_output_sink.h"
+#include "report/standard_output_sink.h"
 #include "problem/problem_state.h"
 #include "report/results_file.h"
 
