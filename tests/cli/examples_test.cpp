@@ -16,6 +16,10 @@ TEST(Examples, SolveWithTheDocumentedOptions) {
         {"spd-system4.txt", "--matrix symmetric --method cholesky"},
         {"hilbert5.txt", "--generate Hilbert --method gauss"},
         {"inverse3.txt", "--problem inverse --method gauss"},
+        {"system3.txt", "--method gauss-seidel --eps 1e-5 --nlim 50 --print-iterations"},
+        {"system3.txt", "--method sor --eps 1e-5 --nlim 50 --omega 1.1"},
+        {"inverse3.txt", "--problem condition --norm 2 --print-matrix"},
+        {"spd-system4.txt", "--matrix symmetric --method cholesky --print-determinant"},
     };
     const std::string report = testing::scratchDirectory("examples") + "/report.txt";
     for (const auto& [file, options] : cases) {
@@ -23,7 +27,7 @@ TEST(Examples, SolveWithTheDocumentedOptions) {
         const std::string before = testing::readFile(data);
         testing::CliResult result = testing::runCorvane("solve '" + data + "' " + options + " --report-to '" + report + "'");
         EXPECT_EQ(result.status, 0) << file << "\n" << result.err;
-        EXPECT_NE(testing::readFile(report).find(" * Proba"), std::string::npos) << file;
+        EXPECT_NE(testing::readFile(report).find("Problema:"), std::string::npos) << file;
         EXPECT_EQ(testing::readFile(data), before) << file;
     }
 }
