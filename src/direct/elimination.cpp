@@ -5,13 +5,18 @@
 
 namespace corvane {
 
+SmallPivot eliminateAndSubstitute(int n, int nb, RealMatrix& A, RealMatrix& B, float threshold, int& interchanges) {
+    if (n < 1) return {};
+    const EliminationOutcome outcome = eliminateAndSolve(n, nb, A.data(), B.data(), threshold, interchanges);
+    return {outcome.failedRow, outcome.pivot};
+}
+
 void ELIM(RecordWriter& out, int n, int nb, RealMatrix& A, RealMatrix& B, float threshold, bool& singular,
           int& interchanges) {
-    const EliminationOutcome outcome = eliminateAndSolve(n, nb, A.data(), B.data(), threshold, interchanges);
-    singular = outcome.failedRow != 0;
+    const SmallPivot failure = eliminateAndSubstitute(n, nb, A, B, threshold, interchanges);
+    singular = failure.row != 0;
     if (singular) {
-        out.write(formatList("(/, a, i<>, a, 1pg15.7)", WIDTH(outcome.failedRow)),
-                  {" Linia ", outcome.failedRow, ": Pivot =", outcome.pivot});
+        out.write(formatList("(/, a, i<>, a, 1pg15.7)", WIDTH(failure.row)), {" Linia ", failure.row, ": Pivot =", failure.pivot});
     }
 }
 
