@@ -28,6 +28,7 @@ void gaussEigen(benchmark::State& state) {
 }
 
 BENCHMARK(gaussEigen)->Name("gauss/eigen-partialpivlu")->Arg(250)->Arg(1000)->Arg(2000)->Unit(benchmark::kMillisecond);
+BENCHMARK(gaussEigen)->Name("lu/eigen-partialpivlu")->Arg(250)->Arg(1000)->Arg(2000)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace corvane::bench

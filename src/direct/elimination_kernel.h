@@ -13,7 +13,7 @@
 // substitution sums s = s + a(i,l) * x(l) for l = i+1..n in increasing order
 // and then x(i) = (b(i) - s) / a(i,i), as the plain loop does.
 
-#include <vector>
+#include "direct/kernel_level.h"
 
 namespace corvane {
 
@@ -28,14 +28,5 @@ struct EliminationOutcome {
 // left exactly as the plain loops leave them at that step. `interchanges` is
 // incremented once per row exchange. n >= 1.
 EliminationOutcome eliminateAndSolve(int n, int nb, float* A, float* B, float threshold, int& interchanges);
-
-// Instruction sets the kernels are built for. The best one the processor
-// supports is used unless another is selected (tests compare them all).
-enum class KernelLevel { Portable, Avx2, Avx512 };
-
-std::vector<KernelLevel> supportedKernelLevels();
-KernelLevel selectedKernelLevel();
-void selectKernelLevel(KernelLevel level);
-const char* kernelLevelName(KernelLevel level);
 
 }  // namespace corvane

@@ -1,11 +1,5 @@
 // Blocked Gaussian elimination with bit-exact roundings; the body of one
-// instruction-set variant. Included by elimination_kernel_<isa>.cpp inside a
-// namespace of its own, after these are defined:
-//   kLanes           floats per vector register
-//   kTileVectors     vectors per column of a register tile (tile rows = kLanes * kTileVectors)
-//   kTileColumns     columns of a register tile
-// The standard headers it uses come from elimination_kernel_variants.h, which
-// the including file reads first, outside any instruction-set region.
+// instruction-set variant, included by kernels_<isa>.cpp after simd_tiles.h.
 //
 // Structure (all indices 0-based inside this file):
 // - The steps 0..n-2 are factored recursively: the left half of a range of
@@ -25,30 +19,15 @@
 //   after all steps, and the back substitution follows.
 
 namespace {
+namespace elimination {
 
-using Vec = float __attribute__((vector_size(kLanes * sizeof(float))));
-using Lanes = std::int32_t __attribute__((vector_size(kLanes * sizeof(float))));
-
-constexpr int kTileRows = kLanes * kTileVectors;
-constexpr int kStepChunk = 256;                        // steps packed at once
+constexpr int kStepChunk = 256;                           // steps packed at once
 constexpr int kRowChunk = kTileRows * (192 / kTileRows);  // rows of packed multipliers
-constexpr int kColumnChunk = kTileColumns * 170;       // columns of packed pivot rows
-constexpr int kNarrowRange = 16;                       // pivot columns factored one by one
-constexpr int kSolveVectors = 4;                       // right-hand sides solved together, in vectors
-constexpr int kSolveRowBlock = 128;                    // rows of U transposed at once
-constexpr int kPrefetchAhead = 8;                      // columns read ahead while transposing
-
-inline Vec load(const float* p) {
-    Vec v;
-    std::memcpy(&v, p, sizeof v);
-    return v;
-}
-inline void store(float* p, Vec v) { std::memcpy(p, &v, sizeof v); }
-inline Lanes loadLanes(const std::int32_t* p) {
-    Lanes v;
-    std::memcpy(&v, p, sizeof v);
-    return v;
-}
+constexpr int kColumnChunk = kTileColumns * 170;          // columns of packed pivot rows
+constexpr int kNarrowRange = 16;                          // pivot columns factored one by one
+constexpr int kSolveVectors = 4;                          // right-hand sides solved together, in vectors
+constexpr int kSolveRowBlock = 128;                       // rows of U transposed at once
+constexpr int kPrefetchAhead = 8;                         // columns read ahead while transposing
 
 // The register tile: C (kTileRows x kTileColumns, leading dimension ldc) gets
 // `gemmSteps` steps whose multipliers are in `mult` (kTileRows per step) and
@@ -116,10 +95,6 @@ inline void tileKernel(int gemmSteps, int triangleSteps, const float* mult, cons
 #pragma GCC unroll 8
         for (int v = 0; v < kTileVectors; ++v) store(c + j * ldc + v * kLanes, acc[v][j]);
     }
-}
-
-inline void prefetchColumnPart(const float* p, int count) {
-    for (int i = 0; i < count; i += 64 / static_cast<int>(sizeof(float))) __builtin_prefetch(p + i);
 }
 
 class Eliminator {
@@ -531,10 +506,11 @@ private:
     std::vector<unsigned char> packedMasked_;
 };
 
+}  // namespace elimination
 }  // namespace
 
 EliminationOutcome eliminateAndSolve(int n, int nb, float* A, float* B, float threshold, int& interchanges) {
-    Eliminator eliminator(n, nb, A, B, threshold);
+    elimination::Eliminator eliminator(n, nb, A, B, threshold);
     const int failed = eliminator.run(interchanges);
     if (failed < 0) return {};
     return {failed + 1, eliminator.failedPivot()};

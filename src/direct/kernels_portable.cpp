@@ -1,6 +1,6 @@
-// The elimination kernel for the baseline instruction set of the build.
+// The numerical kernels for the baseline instruction set of the build.
 
-#include "direct/elimination_kernel_variants.h"
+#include "direct/kernel_variants.h"
 
 namespace corvane::kernel_portable {
 
@@ -8,6 +8,8 @@ constexpr int kLanes = 4;
 constexpr int kTileVectors = 2;
 constexpr int kTileColumns = 6;
 
+#include "direct/simd_tiles.h"
 #include "direct/elimination_kernel_impl.h"
+#include "direct/lu_kernel_impl.h"
 
 }  // namespace corvane::kernel_portable

@@ -1,8 +1,8 @@
-// The elimination kernel for processors with AVX-512 (32 registers of 16
+// The numerical kernels for processors with AVX-512 (32 registers of 16
 // floats). No fused multiply-add: products and differences are rounded
 // separately.
 
-#include "direct/elimination_kernel_variants.h"
+#include "direct/kernel_variants.h"
 
 #if defined(__x86_64__)
 #pragma GCC push_options
@@ -14,7 +14,9 @@ constexpr int kLanes = 16;
 constexpr int kTileVectors = 2;
 constexpr int kTileColumns = 12;
 
+#include "direct/simd_tiles.h"
 #include "direct/elimination_kernel_impl.h"
+#include "direct/lu_kernel_impl.h"
 
 }  // namespace corvane::kernel_avx512
 

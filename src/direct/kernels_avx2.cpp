@@ -1,7 +1,7 @@
-// The elimination kernel for processors with AVX2 (16 registers of 8 floats).
+// The numerical kernels for processors with AVX2 (16 registers of 8 floats).
 // No fused multiply-add: products and differences are rounded separately.
 
-#include "direct/elimination_kernel_variants.h"
+#include "direct/kernel_variants.h"
 
 #if defined(__x86_64__)
 #pragma GCC push_options
@@ -13,7 +13,9 @@ constexpr int kLanes = 8;
 constexpr int kTileVectors = 2;
 constexpr int kTileColumns = 6;
 
+#include "direct/simd_tiles.h"
 #include "direct/elimination_kernel_impl.h"
+#include "direct/lu_kernel_impl.h"
 
 }  // namespace corvane::kernel_avx2
 
