@@ -1,5 +1,6 @@
 #include "bench_problems.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <random>
@@ -17,6 +18,30 @@ std::vector<float> randomMatrix(int rows, int cols, unsigned seed) {
 double luSolveFlops(int n, int nb) {
     const double order = n;
     return 2.0 / 3.0 * order * order * order + 2.0 * order * order * nb;
+}
+
+double choleskySolveFlops(int n, int nb) {
+    const double order = n;
+    return order * order * order / 3.0 + 2.0 * order * order * nb;
+}
+
+std::vector<float> packedPositiveDefinite(int n, unsigned seed) {
+    // M^T M / n + I, through a random M of n/4 rows (enough for a dense,
+    // positive definite matrix, and quick to form).
+    const int rows = std::max(1, n / 4);
+    const std::vector<float> m = randomMatrix(rows, n, seed);
+    std::vector<float> packed(static_cast<std::size_t>(n) * (n + 1) / 2);
+    std::size_t k = 0;
+    for (int j = 0; j < n; ++j) {
+        for (int i = 0; i <= j; ++i) {
+            double a = i == j ? 1.0 : 0.0;
+            for (int r = 0; r < rows; ++r) {
+                a += static_cast<double>(m[static_cast<std::size_t>(i) * rows + r]) * m[static_cast<std::size_t>(j) * rows + r] / n;
+            }
+            packed[k++] = static_cast<float>(a);
+        }
+    }
+    return packed;
 }
 
 void reportFlops(benchmark::State& state, double flopsPerIteration) {

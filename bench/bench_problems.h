@@ -20,6 +20,14 @@ std::vector<float> randomMatrix(int rows, int cols, unsigned seed);
 // (2/3 n^3 for the factors, 2 n^2 per right-hand side).
 double luSolveFlops(int n, int nb);
 
+// Floating-point operations of a Cholesky solve (n^3/3 for the factor,
+// 2 n^2 per right-hand side).
+double choleskySolveFlops(int n, int nb);
+
+// The packed upper triangle (column by column) of M^T M / n + I for a random
+// M: symmetric positive definite and well conditioned.
+std::vector<float> packedPositiveDefinite(int n, unsigned seed);
+
 // Sets the "GFLOP/s" counter.
 void reportFlops(benchmark::State& state, double flopsPerIteration);
 

@@ -78,6 +78,30 @@ void luOpenBlas(benchmark::State& state) {
 
 BENCHMARK(luOpenBlas)->Name("lu/openblas-sgetrf+sgetrs")->Arg(250)->Arg(1000)->Arg(2000)->Unit(benchmark::kMillisecond);
 
+void choleskyOpenBlas(benchmark::State& state) {
+    oneThread();
+    const int n = static_cast<int>(state.range(0));
+    const int nb = 1;
+    const std::vector<float> a0 = packedPositiveDefinite(n, 5);
+    const std::vector<float> b0 = randomMatrix(n, 1, 2);
+    std::vector<float> a(a0.size()), b(b0.size());
+    for (auto _ : state) {
+        state.PauseTiming();
+        std::copy(a0.begin(), a0.end(), a.begin());
+        std::copy(b0.begin(), b0.end(), b.begin());
+        state.ResumeTiming();
+        int info = 0;
+        spptrf_("U", &n, a.data(), &info, 1);
+        spptrs_("U", &n, &nb, a.data(), b.data(), &n, &info, 1);
+        benchmark::DoNotOptimize(info);
+        benchmark::DoNotOptimize(b.data());
+    }
+    reportFlops(state, choleskySolveFlops(n, nb));
+    state.SetLabel(openblas_get_corename());
+}
+
+BENCHMARK(choleskyOpenBlas)->Name("cholesky/openblas-spptrf+spptrs")->Arg(250)->Arg(1000)->Arg(2000)->Unit(benchmark::kMillisecond);
+
 BENCHMARK(gaussOpenBlas)->Name("gauss/openblas-sgesv")->Arg(250)->Arg(1000)->Arg(2000)->Unit(benchmark::kMillisecond);
 
 }  // namespace

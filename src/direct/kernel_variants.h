@@ -13,6 +13,7 @@
 #include <utility>
 #include <vector>
 
+#include "direct/cholesky_kernel.h"
 #include "direct/elimination_kernel.h"
 #include "direct/lu_kernel.h"
 
@@ -23,6 +24,8 @@ namespace corvane {
     EliminationOutcome eliminateAndSolve(int n, int nb, float* A, float* B, float threshold, int& interchanges); \
     LuOutcome factorLu(int n, float* A, int* order, float threshold, int& exchanges);                           \
     void solveLu(int n, const float* A, const int* order, const float* B, float* X, int nb);                    \
+    CholeskyOutcome factorPackedCholesky(int n, float* packed);                                                 \
+    void solvePackedCholesky(int n, const float* packed, float* B, int nb, bool forward, bool back);            \
     }
 
 CORVANE_DECLARE_KERNEL_VARIANT(kernel_portable)

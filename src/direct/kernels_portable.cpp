@@ -11,5 +11,6 @@ constexpr int kTileColumns = 6;
 #include "direct/simd_tiles.h"
 #include "direct/elimination_kernel_impl.h"
 #include "direct/lu_kernel_impl.h"
+#include "direct/cholesky_kernel_impl.h"
 
 }  // namespace corvane::kernel_portable

@@ -99,27 +99,47 @@ inline void prefetchColumnPart(const float* p, int count) {
     for (int i = 0; i < count; i += 64 / static_cast<int>(sizeof(float))) __builtin_prefetch(p + i);
 }
 
-// Sums of products in double precision, each element's terms added one after
-// another in step order: C (kDoubleTileRows x kTileColumns, leading dimension
-// ldc, column by column) += vectors[k] * broadcasts[k] for k = 0..steps-1,
-// with kDoubleTileRows values per step in `vectors` and kTileColumns in
-// `broadcasts`. Products of two single-precision values are exact in double
-// precision, so only the order of the additions matters, and it is kept.
-inline void accumulateTile(int steps, const double* vectors, const double* broadcasts, double* c, long ldc) {
-    VecD acc[kTileVectors][kTileColumns];
+template <typename T>
+struct Simd;
+template <>
+struct Simd<float> {
+    using V = Vec;
+    static constexpr int lanes = kLanes;
+};
+template <>
+struct Simd<double> {
+    using V = VecD;
+    static constexpr int lanes = kDoubleLanes;
+};
+template <typename T>
+constexpr int kTileRowsOf = Simd<T>::lanes * kTileVectors;
+
+// Sums of products, each element's terms added one after another in step
+// order: C (kTileRowsOf<T> x kTileColumns, leading dimension ldc, column by
+// column) += vectors[k] * broadcasts[k] for k = 0..steps-1, with
+// kTileRowsOf<T> values per step in `vectors` and kTileColumns in
+// `broadcasts`; every product and every sum rounded to T. (In double
+// precision, products of two single-precision values are exact, so only the
+// order of the additions matters, and it is kept.)
+template <typename T>
+inline void accumulateTile(int steps, const T* vectors, const T* broadcasts, T* c, long ldc) {
+    using V = typename Simd<T>::V;
+    constexpr int lanes = Simd<T>::lanes;
+    constexpr int rows = kTileRowsOf<T>;
+    V acc[kTileVectors][kTileColumns];
 #pragma GCC unroll 32
     for (int j = 0; j < kTileColumns; ++j) {
 #pragma GCC unroll 8
-        for (int v = 0; v < kTileVectors; ++v) acc[v][j] = load(c + j * ldc + v * kDoubleLanes);
+        for (int v = 0; v < kTileVectors; ++v) acc[v][j] = load(c + j * ldc + v * lanes);
     }
     for (int k = 0; k < steps; ++k) {
-        VecD m[kTileVectors];
+        V m[kTileVectors];
 #pragma GCC unroll 8
-        for (int v = 0; v < kTileVectors; ++v) m[v] = load(vectors + k * kDoubleTileRows + v * kDoubleLanes);
-        const double* u = broadcasts + k * kTileColumns;
+        for (int v = 0; v < kTileVectors; ++v) m[v] = load(vectors + k * rows + v * lanes);
+        const T* u = broadcasts + k * kTileColumns;
 #pragma GCC unroll 32
         for (int j = 0; j < kTileColumns; ++j) {
-            const double uj = u[j];
+            const T uj = u[j];
 #pragma GCC unroll 8
             for (int v = 0; v < kTileVectors; ++v) acc[v][j] = acc[v][j] + m[v] * uj;
         }
@@ -127,22 +147,23 @@ inline void accumulateTile(int steps, const double* vectors, const double* broad
 #pragma GCC unroll 32
     for (int j = 0; j < kTileColumns; ++j) {
 #pragma GCC unroll 8
-        for (int v = 0; v < kTileVectors; ++v) store(c + j * ldc + v * kDoubleLanes, acc[v][j]);
+        for (int v = 0; v < kTileVectors; ++v) store(c + j * ldc + v * lanes, acc[v][j]);
     }
 }
 
-// accumulateTile for any tile of at most kDoubleTileRows x kTileColumns, the
+// accumulateTile for any tile of at most kTileRowsOf<T> x kTileColumns, the
 // partial ones through a full-size copy.
-inline void accumulateAnyTile(int steps, const double* vectors, const double* broadcasts, double* c, long ldc,
-                              int rows, int cols) {
-    if (rows == kDoubleTileRows && cols == kTileColumns) {
+template <typename T>
+inline void accumulateAnyTile(int steps, const T* vectors, const T* broadcasts, T* c, long ldc, int rows, int cols) {
+    constexpr int full = kTileRowsOf<T>;
+    if (rows == full && cols == kTileColumns) {
         accumulateTile(steps, vectors, broadcasts, c, ldc);
         return;
     }
-    double tile[kDoubleTileRows * kTileColumns] = {};
-    for (int j = 0; j < cols; ++j) std::memcpy(tile + j * kDoubleTileRows, c + j * ldc, rows * sizeof(double));
-    accumulateTile(steps, vectors, broadcasts, tile, kDoubleTileRows);
-    for (int j = 0; j < cols; ++j) std::memcpy(c + j * ldc, tile + j * kDoubleTileRows, rows * sizeof(double));
+    T tile[full * kTileColumns] = {};
+    for (int j = 0; j < cols; ++j) std::memcpy(tile + j * full, c + j * ldc, rows * sizeof(T));
+    accumulateTile(steps, vectors, broadcasts, tile, full);
+    for (int j = 0; j < cols; ++j) std::memcpy(c + j * ldc, tile + j * full, rows * sizeof(T));
 }
 
 }  // namespace
