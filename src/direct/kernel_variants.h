@@ -15,6 +15,7 @@
 
 #include "direct/cholesky_kernel.h"
 #include "direct/elimination_kernel.h"
+#include "direct/iteration_kernel.h"
 #include "direct/lu_kernel.h"
 
 namespace corvane {
@@ -26,6 +27,8 @@ namespace corvane {
     void solveLu(int n, const float* A, const int* order, const float* B, float* X, int nb);                    \
     CholeskyOutcome factorPackedCholesky(int n, float* packed);                                                 \
     void solvePackedCholesky(int n, const float* packed, float* B, int nb, bool forward, bool back);            \
+    void gaussSeidelSweep(int n, const float* A, const float* b1, const float* x0, float* x1);                  \
+    void complexMatrixVector(int n, const float* A, const float* z0, float* z);                                 \
     }
 
 CORVANE_DECLARE_KERNEL_VARIANT(kernel_portable)
