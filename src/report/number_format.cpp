@@ -18,17 +18,9 @@ void appendStars(std::string& out, int width) { out.append(static_cast<std::size
 // Appends `text` right-justified in `width` columns and then `trailing`
 // blanks, as one piece.
 void appendJustified(std::string& out, const char* text, int length, int width, int trailing) {
-    char field[128];
-    const int total = width + trailing;
-    if (total > static_cast<int>(sizeof field)) {
-        out.append(static_cast<std::size_t>(width - length), ' ');
-        out.append(text, static_cast<std::size_t>(length));
-        out.append(static_cast<std::size_t>(trailing), ' ');
-        return;
-    }
-    std::memset(field, ' ', static_cast<std::size_t>(total));
-    std::memcpy(field + (width - length), text, static_cast<std::size_t>(length));
-    out.append(field, static_cast<std::size_t>(total));
+    const std::size_t at = out.size();
+    out.resize(at + static_cast<std::size_t>(width + trailing), ' ');
+    std::memcpy(&out[at + static_cast<std::size_t>(width - length)], text, static_cast<std::size_t>(length));
 }
 
 void appendRightJustified(std::string& out, const char* text, int length, int width) {
