@@ -103,6 +103,18 @@ TEST(FailedWrite, FullDiskWithTheReportElsewhere) {
     }
 }
 
+TEST(FailedWrite, ReportFileThatCannotBeOpened) {
+    const std::string dir = testing::scratchDirectory("report-to-nowhere");
+    const std::string data = dir + "/data.txt";
+    writeFile(data, kSystem);
+    for (const std::string& report : {dir, dir + "/missing/report.txt", std::string("/dev/full")}) {
+        const testing::CliResult result = solve(data, {"--method", "gauss", "--report-to", report}, {});
+        EXPECT_EQ(result.status, 4) << report;
+        EXPECT_EQ(result.err, "Error: cannot open the report file " + report + "\n");
+        EXPECT_EQ(readFile(data), kSystem);
+    }
+}
+
 // A sink that takes `capacity` records and refuses every later one.
 class FillingSink : public RecordSink {
 public:
