@@ -12,6 +12,7 @@
 #include "problem/dispatcher.h"
 #include "problem/input_file.h"
 #include "report/results_file.h"
+#include "report/standard_output_sink.h"
 
 namespace corvane {
 namespace {
@@ -30,14 +31,6 @@ class StandardErrorMessages : public MessageService {
 public:
     void show(std::string_view text, std::string_view title, MessageIcon) override {
         std::cerr << title << ": " << text << std::endl;
-    }
-};
-
-class StandardOutputSink : public RecordSink {
-public:
-    void writeRecord(std::string_view record) override {
-        std::cout << record << '\n';
-        std::cout.flush();
     }
 };
 

@@ -8,10 +8,6 @@
 namespace corvane {
 namespace {
 
-void reportSmallPivot(RecordWriter& out, int row, float pivot) {
-    out.write(formatList("(/, a, i<>, a, 1pg15.7)", WIDTH(row)), {" Linia ", row, ": Pivot =", pivot});
-}
-
 // Row of the first entry of largest magnitude in column k, rows k..n.
 int pivotRow(const RealMatrix& A, int n, int k) {
     float pivot = A(k, k);
@@ -53,29 +49,28 @@ void backSubstitute(const RealMatrix& A, RealMatrix& B, int n, int nb) {
 
 }  // namespace
 
-void ELIM(RecordWriter& out, int n, int nb, RealMatrix& A, RealMatrix& B, float threshold, bool& singular,
-          int& interchanges) {
+SmallPivot eliminateAndSubstitute(int n, int nb, RealMatrix& A, RealMatrix& B, float threshold, int& interchanges) {
     for (int k = 1; k <= n - 1; ++k) {
         const int l = pivotRow(A, n, k);
-        const float pivot = A(l, k);
-        if (std::fabs(pivot) < threshold) {
-            reportSmallPivot(out, k, pivot);
-            singular = true;
-            return;
-        }
+        if (std::fabs(A(l, k)) < threshold) return {k, A(l, k)};
         if (l != k) {
             ++interchanges;
             exchangeRows(A, B, n, nb, k, l);
         }
         eliminateBelow(A, B, n, nb, k);
     }
-    if (std::fabs(A(n, n)) < threshold) {
-        reportSmallPivot(out, n, A(n, n));
-        singular = true;
-        return;
+    if (n >= 1 && std::fabs(A(n, n)) < threshold) return {n, A(n, n)};
+    if (n >= 1) backSubstitute(A, B, n, nb);
+    return {};
+}
+
+void ELIM(RecordWriter& out, int n, int nb, RealMatrix& A, RealMatrix& B, float threshold, bool& singular,
+          int& interchanges) {
+    const SmallPivot failure = eliminateAndSubstitute(n, nb, A, B, threshold, interchanges);
+    singular = failure.row != 0;
+    if (singular) {
+        out.write(formatList("(/, a, i<>, a, 1pg15.7)", WIDTH(failure.row)), {" Linia ", failure.row, ": Pivot =", failure.pivot});
     }
-    singular = false;
-    backSubstitute(A, B, n, nb);
 }
 
 }  // namespace corvane

@@ -7,6 +7,18 @@
 
 namespace corvane {
 
+// Where elimination stopped: row 0 when it succeeded, else the step (or n for
+// the last diagonal element) whose pivot fell below the threshold.
+struct SmallPivot {
+    int row = 0;
+    float pivot = 0.0f;
+};
+
+// The elimination itself, without any report: forward elimination with
+// partial pivoting (the uppermost of equal candidates wins, rows whose entry
+// is already 0 are skipped), then back substitution when every pivot passed.
+SmallPivot eliminateAndSubstitute(int n, int nb, RealMatrix& A, RealMatrix& B, float threshold, int& interchanges);
+
 // On success B holds the solutions and A the multipliers (below the diagonal)
 // and U. A pivot below `threshold` in magnitude writes " Linia k: Pivot = p"
 // to `out`, sets singular and returns with A and B partly reduced.

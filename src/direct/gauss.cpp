@@ -1,6 +1,7 @@
 #include "direct/gauss.h"
 
 #include "direct/elimination.h"
+#include "direct/solution_blocks.h"
 #include "report/matrix_printing.h"
 #include "report/solution_check.h"
 
@@ -28,16 +29,6 @@ void writeFactors(RecordWriter& out, const RealMatrix& A, int n, int interchange
 }
 
 }  // namespace
-
-void writeSolutionBlocks(RecordWriter& out, const ProblemState& s) {
-    const std::string header = formatList("(/, a, i<>)", WIDTH(s.nb));
-    for (int k = 1; k <= s.nb; ++k) {
-        out.write(header, {s.SISTEM ? " * Solutia pentru termenii liberi nr. " : " * Coloana ", k});
-        for (int i = 1; i <= s.n; ++i) {
-            out.write(formatList("(a, i<>, a, g15.7)", WIDTH(i)), {" x(", i, ") = ", s.B(i, k)});
-        }
-    }
-}
 
 void GAUSS(RunContext& context) {
     ProblemState& s = context.state;

@@ -8,8 +8,4 @@ namespace corvane {
 
 void GAUSS(RunContext& context);
 
-// Writes the solutions (or the columns of the inverse) as the direct methods
-// print them: a block per column k with " x(i) = " lines.
-void writeSolutionBlocks(RecordWriter& out, const ProblemState& state);
-
 }  // namespace corvane

@@ -3,20 +3,25 @@
 
 #include "problem/dispatcher.h"
 
+#include "condition/condition_number.h"
+#include "direct/cholesky_method.h"
 #include "direct/gauss.h"
+#include "direct/lu_method.h"
+#include "iterative/gauss_seidel.h"
+#include "iterative/sor.h"
 
 namespace corvane {
 namespace {
 
 const MethodEntry kMethods[] = {
     {"Gauss", GAUSS, nullptr},
-    {"LU", nullptr, nullptr},
-    {"Cholesky", nullptr, nullptr},
-    {"Gauss-Seidel", nullptr, nullptr},
-    {"SOR", nullptr, nullptr},
+    {"LU", LU, nullptr},
+    {"Cholesky", CHOLESKY_S, choleskyPrecheck},
+    {"Gauss-Seidel", GAUSS_SEIDEL, nullptr},
+    {"SOR", SOR, nullptr},
 };
 
-const WorkerTable kTable{nullptr, kMethods, static_cast<int>(std::size(kMethods))};
+const WorkerTable kTable{NUMAR_CONDITIE, kMethods, static_cast<int>(std::size(kMethods))};
 
 }  // namespace
 

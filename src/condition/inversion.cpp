@@ -1,0 +1,23 @@
+#include "condition/inversion.h"
+
+#include "direct/elimination.h"
+#include "report/matrix_printing.h"
+
+namespace corvane {
+namespace {
+
+void reportSmallPivot(RecordWriter& out, int row, float pivot, float threshold) {
+    out.write(formatList("(/, a, i<>, a, 1pg15.7, a, 1pg11.3)", WIDTH(row)),
+              {" Linia ", row, ": Pivot =", pivot, " <", threshold});
+}
+
+}  // namespace
+
+void ELIM2(RecordWriter& out, int n, int nb, RealMatrix& A, RealMatrix& B, float threshold, bool& singular) {
+    int interchanges = 0;  // not reported by the inversion
+    const SmallPivot failure = eliminateAndSubstitute(n, nb, A, B, threshold, interchanges);
+    singular = failure.row != 0;
+    if (singular) reportSmallPivot(out, failure.row, failure.pivot, threshold);
+}
+
+}  // namespace corvane

@@ -1,0 +1,113 @@
+#include "condition/power_method.h"
+
+#include <cmath>
+#include <limits>
+
+namespace corvane {
+namespace {
+
+constexpr int kIterationLimit = 1000;
+constexpr float kTolerance = 1.0e-7f;
+constexpr float kRelativeFloor = 1.0e-6f;  // below this modulus the change is measured absolutely
+constexpr Complex kNoShift{0.0f, 0.0f};
+constexpr Complex kShift{0.0f, 1.0f};
+
+void divideBy(int n, ComplexVector& V, float divisor) {
+    for (int i = 1; i <= n; ++i) V(i) = {V(i).re / divisor, V(i).im / divisor};
+}
+
+// (1, 1) in every component, normalised.
+ComplexVector startingVector(int n) {
+    ComplexVector V(n);
+    V.fill({1.0f, 1.0f});
+    divideBy(n, V, VECTOR_NORM2(n, V));
+    return V;
+}
+
+// Z = A·Z0, accumulated column by column.
+void multiply(int n, const ComplexMatrix& A, const ComplexVector& Z0, ComplexVector& Z) {
+    Z.fill({0.0f, 0.0f});
+    for (int l = 1; l <= n; ++l) {
+        for (int j = 1; j <= n; ++j) Z(j) = plus(Z(j), times(A(j, l), Z0(l)));
+    }
+}
+
+float change(Complex current, Complex previous) {
+    const float size = modulus(current);
+    const float difference = modulus(minus(current, previous));
+    return size > kRelativeFloor ? difference / size : difference;
+}
+
+void shiftDiagonal(int n, ComplexMatrix& A, Complex shift) {
+    for (int w = 1; w <= n; ++w) A(w, w) = minus(A(w, w), shift);
+}
+
+}  // namespace
+
+float VECTOR_NORM2(int n, const ComplexVector& V) {
+    float sum = 0.0f;
+    for (int i = 1; i <= n; ++i) sum = sum + (V(i).re * V(i).re + V(i).im * V(i).im);
+    return std::sqrt(sum);
+}
+
+int MAXINDEX(int n, const ComplexVector& V) {
+    float largest = -std::numeric_limits<float>::infinity();
+    for (int i = 1; i <= n; ++i) {
+        const float m = modulus(V(i));
+        if (m > largest) largest = m;
+    }
+    for (int i = 1; i <= n; ++i) {
+        if (modulus(V(i)) == largest) return i;
+    }
+    return 1;
+}
+
+PowerRun POWER_COMPLEX(int n, ComplexMatrix& A, int limit, float tolerance) {
+    PowerRun run;
+    if (n < 1) {
+        run.estimate.testValue = std::numeric_limits<float>::quiet_NaN();
+        return run;
+    }
+    Complex shift = kNoShift;
+    ComplexVector Z0 = startingVector(n);
+    ComplexVector Z(n);
+    Complex previous{0.0f, 0.0f};
+    for (;;) {
+        run.iterations = 0;
+        for (;;) {
+            ++run.iterations;
+            multiply(n, A, Z0, Z);
+            const int k = MAXINDEX(n, Z);
+            const Complex lambda = quotient(Z(k), Z0(k));
+            run.estimate.eigenvalue = lambda;
+            divideBy(n, Z, VECTOR_NORM2(n, Z));
+            if (run.iterations > 1) {
+                run.estimate.testValue = change(lambda, previous);
+                if (run.estimate.testValue <= tolerance) {
+                    run.estimate.status = kConverged;
+                    if (shift.re != 0.0f || shift.im != 0.0f) run.estimate.eigenvalue = plus(lambda, shift);
+                    return run;
+                }
+                if (run.iterations >= limit) break;  // Z0 stays the vector that entered this iteration
+            }
+            Z0 = Z;
+            previous = lambda;
+        }
+        if (shift.re != 0.0f || shift.im != 0.0f) {
+            run.estimate.status = kNotConverged;
+            return run;
+        }
+        shift = kShift;
+        shiftDiagonal(n, A, shift);
+    }
+}
+
+EigenEstimate EIGEN_POWER(int n, const RealMatrix& A) {
+    ComplexMatrix C(n, n);
+    for (int l = 1; l <= n; ++l) {
+        for (int j = 1; j <= n; ++j) C(j, l) = {A(j, l), 0.0f};
+    }
+    return POWER_COMPLEX(n, C, kIterationLimit, kTolerance).estimate;
+}
+
+}  // namespace corvane

@@ -1,0 +1,48 @@
+#pragma once
+// The eigenvalue of largest modulus by the power method, carried out in
+// complex arithmetic so that a complex dominant eigenvalue can be found. When
+// the iteration does not settle, the matrix is shifted once by -i·I, which
+// separates dominant eigenvalues of equal modulus (a conjugate pair, or ±λ),
+// and the iteration runs again.
+
+#include "condition/single_complex.h"
+#include "problem/matrix.h"
+
+namespace corvane {
+
+constexpr int kConverged = 0;
+constexpr int kNotConverged = -1;
+
+struct EigenEstimate {
+    Complex eigenvalue;    // the last estimate
+    int status = kNotConverged;
+    float testValue = 0.0f;  // the last measured change of the estimate
+};
+
+struct PowerRun {
+    EigenEstimate estimate;
+    int iterations = 0;  // iterations of the last run
+};
+
+// The power method on a real matrix (copied into a complex one), with at most
+// 1000 iterations per run and the tolerance 1.0E-7. A is not changed.
+EigenEstimate EIGEN_POWER(int n, const RealMatrix& A);
+
+// The power method on a complex matrix. The change of the estimate is measured
+// relative to its modulus, or absolutely when the modulus is 1.0E-6 or less.
+// After `limit` iterations without settling, A's diagonal is shifted by -i and
+// a second run starts from the last vectors; on convergence after the shift the
+// estimate has i added back, so it belongs to the matrix passed in. When the
+// second run fails too, the estimate is the last one for the shifted matrix.
+// A matrix of order n < 1 has no eigenvalue: the status is then "not
+// converged", the estimate 0 and the test value not a number.
+PowerRun POWER_COMPLEX(int n, ComplexMatrix& A, int limit, float tolerance);
+
+// Euclidean norm of V(1..n), the sum of squares accumulated in single precision.
+float VECTOR_NORM2(int n, const ComplexVector& V);
+
+// Position of the first component of largest modulus; 1 when no component
+// reaches the largest modulus (none at all, or only values that are not numbers).
+int MAXINDEX(int n, const ComplexVector& V);
+
+}  // namespace corvane

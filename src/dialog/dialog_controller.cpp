@@ -1,0 +1,267 @@
+#include "dialog/dialog_controller.h"
+
+#include <new>
+#include <stdexcept>
+
+#include "dialog/control_ids.h"
+#include "problem/input_file.h"
+#include "problem/run_context.h"
+#include "report/record_writer.h"
+
+namespace corvane {
+
+using namespace control;
+
+namespace {
+
+// The wait cursor for the lifetime of a Read or a SOLVE.
+class BusyCursor {
+public:
+    explicit BusyCursor(DialogPlatform& platform) : platform_(platform) { platform_.setBusy(true); }
+    ~BusyCursor() { platform_.setBusy(false); }
+    BusyCursor(const BusyCursor&) = delete;
+    BusyCursor& operator=(const BusyCursor&) = delete;
+
+private:
+    DialogPlatform& platform_;
+};
+
+constexpr int kNormEntries = 4;
+constexpr int kLastGenerator = 7;
+constexpr std::string_view kCholeskyNeedsSymmetric = "Metoda Cholesky:\nTipul Matrice: trebuie sa fie 'Simetrica'";
+
+// n or nb as the dialog shows it: as many characters as the number needs,
+// at the left of a 3-character text; wider numbers are kept whole.
+std::string sizeText(int value) {
+    std::string digits = std::to_string(value);
+    return digits.size() < 3 ? padded(digits, 3) : digits;
+}
+
+}  // namespace
+
+DialogController::DialogController(ProblemState& state, ResultsFile& file, DialogView& view,
+                                   DialogPlatform& platform, RecordSink& console)
+    : state_(state), file_(file), view_(view), platform_(platform), console_(console) {}
+
+void DialogController::start() {
+    INITIALIZEDATA(state_);
+    INITIALIZECONTROLS();
+    TITLU = INI_TITLES();
+    SET_TITLES();
+    helpTexts_ = INI_SAVETEXT();
+}
+
+void DialogController::onControl(int id) {
+    try {
+        if (view_.isEnabled(id)) dispatch(id);  // a disabled control cannot act
+    } catch (const std::bad_alloc&) {
+        platform_.messages().show("Not enough memory for this problem.", "Error", MessageIcon::Error);
+    } catch (const std::exception& error) {
+        platform_.messages().show(error.what(), "Error", MessageIcon::Error);
+    }
+}
+
+void DialogController::dispatch(int id) {
+    switch (id) {
+        case kSolve: solve(); break;
+        case kSelect: SUB_SELECT(); break;
+        case kOpen: SUB_OPEN(); break;
+        case kDataFileHelp: SUB_HELP(); break;
+        case kGeneratorHelp: SUB_GENHELP(); break;
+        case kIterationHelp: SUB_HELP_GS(); break;
+        case kAbout: SUB_ABOUT(); break;
+        default: SUB_GENERAL(id); break;
+    }
+}
+
+void DialogController::INITIALIZECONTROLS() {
+    view_.setChecked(control::kRomanianButton, true);
+    view_.setChecked(control::kEnglishButton, false);
+    state_.LIMBA_RO = true;
+    state_.LIMBA_EN = false;
+    state_.LIMBA = corvane::kRomanian;
+
+    const std::pair<int, bool> switches[] = {
+        {kSystem, state_.SISTEM},           {kInversion, state_.INVERSARE},
+        {kCondition, state_.CONDITIE},      {kDataFile, state_.FISIER_DATE},
+        {kGenerated, state_.GENERARE},      {kGeneral, state_.GENERALA},
+        {kSymmetric, state_.SIMETRICA},     {kInvertEntries, state_.INVERS_ELEMENTE},
+        {kPrintMatrix, state_.TIPAR_MATRICE}, {kPrintDeterminant, state_.TIPAR_DETERMINANT},
+        {kPrintIterations, state_.TIPAR_ITERATII}, {kCheckMaximum, state_.VERIF_MAXIM},
+        {kCheckEquations, state_.VERIF_ECUATII},
+    };
+    for (auto [id, on] : switches) view_.setChecked(id, on);
+
+    view_.setEnabled(kSolve, false);
+    view_.setEnabled(kOpen, false);
+    view_.setEnabled(kRead, false);
+
+    for (const std::string& name : state_.GENERATA) view_.appendListEntry(kGeneratorList, trimmed(name));
+    view_.setEnabled(kGeneratorList, false);
+
+    view_.setListCount(kNormList, kNormEntries);
+    for (int code = 0; code < kNormEntries; ++code) {
+        view_.setListEntry(kNormList, code + 1, trimmed(state_.NORMA_CONTROL[code][state_.LIMBA - 1]));
+    }
+    view_.setListSelection(kNormList, 0);
+    view_.setEnabled(kNormList, false);
+
+    for (const std::string& name : state_.METODA) view_.appendListEntry(kMethodList, trimmed(name));
+    view_.setListSelection(kMethodList, 0);
+
+    view_.setText(kPrintMatrix, "Matrice");
+    view_.setText(kPath, "");
+    view_.setText(kOrder, "");
+    view_.setText(kRhsCount, "");
+
+    SET_GS_CONTROLS();
+}
+
+void DialogController::SET_TITLES() {
+    for (const Caption& caption : TITLU) {
+        if (caption.id == kMainDialog) {
+            view_.setWindowTitle(caption.in(state_.LIMBA));
+        } else {
+            view_.setText(caption.id, caption.in(state_.LIMBA));
+        }
+    }
+}
+
+void DialogController::setCaption(int id) { view_.setText(id, captionOf(TITLU, id, state_.LIMBA)); }
+
+bool DialogController::ENABLE_REZOLVA() const {
+    if (state_.CONDITIE) return state_.INORMA != 0 && state_.DATE_CITITE;
+    return state_.DATE_CITITE && state_.METODA_ALEASA;
+}
+
+void DialogController::updateSolve() { view_.setEnabled(kSolve, ENABLE_REZOLVA()); }
+
+void DialogController::EN_DISABLE_CONDITIE() {
+    bool enabled = !state_.CONDITIE;
+    if (!enabled) view_.setListSelection(kMethodList, 0);
+    view_.setEnabled(kCheckMaximum, enabled);
+    view_.setEnabled(kCheckEquations, enabled);
+    view_.setEnabled(kMethodList, enabled);
+}
+
+void DialogController::SET_GS_CONTROLS() {
+    state_.ESTE_GS = state_.IMETODA == 4;
+    state_.ESTE_SOR = state_.IMETODA == 5;
+    state_.ESTE_ITERATIV = state_.ESTE_GS || state_.ESTE_SOR;
+    view_.setText(kIterativeName, state_.ESTE_ITERATIV ? trimmed(state_.methodName(state_.IMETODA)) : " ");
+    view_.setEnabled(kEps, state_.ESTE_ITERATIV);
+    view_.setEnabled(kNlim, state_.ESTE_ITERATIV);
+    view_.setEnabled(kPrintIterations, state_.ESTE_ITERATIV);
+    view_.setEnabled(kPrintDeterminant, !state_.ESTE_ITERATIV);
+    view_.setEnabled(kOmega, state_.ESTE_SOR);
+}
+
+void DialogController::SUB_GENERAL(int id) {
+    bool on = view_.isChecked(id);
+    switch (id) {
+        case control::kRomanianButton: chooseLanguage(corvane::kRomanian); break;
+        case control::kEnglishButton: chooseLanguage(corvane::kEnglish); break;
+        case kSystem:
+        case kInversion:
+        case kCondition: chooseProblemKind(id, on); break;
+        case kGeneral:
+            state_.GENERALA = on;
+            state_.SIMETRICA = !on;
+            break;
+        case kSymmetric:
+            state_.GENERALA = !on;
+            state_.SIMETRICA = on;
+            break;
+        case kInvertEntries: state_.INVERS_ELEMENTE = on; break;
+        case kDataFile:
+        case kGenerated:
+            state_.FISIER_DATE = id == kDataFile ? on : !on;
+            state_.GENERARE = !state_.FISIER_DATE;
+            view_.setEnabled(kGeneratorList, state_.GENERARE);
+            break;
+        case kPrintMatrix: state_.TIPAR_MATRICE = on; break;
+        case kPrintDeterminant: state_.TIPAR_DETERMINANT = on; break;
+        case kPrintIterations: state_.TIPAR_ITERATII = on; break;
+        case kCheckMaximum:
+        case kCheckEquations:
+            state_.VERIF_MAXIM = id == kCheckMaximum ? on : !on;
+            state_.VERIF_ECUATII = !state_.VERIF_MAXIM;
+            break;
+        case kGeneratorList: state_.IGENERATA = view_.listSelection(kGeneratorList); break;
+        case kNormList:
+            state_.INORMA = view_.listSelection(kNormList);
+            state_.KNORMA = state_.INORMA >= 1 && state_.INORMA <= kNormEntries ? state_.INORMA - 1 : 1;
+            updateSolve();
+            break;
+        case kMethodList: chooseMethod(); break;
+        case kRead: readDataFile(); break;
+        case kEps: state_.EPS_TEXT = view_.text(kEps).substr(0, 10); break;
+        case kNlim: state_.NLIM_TEXT = view_.text(kNlim).substr(0, 10); break;
+        case kOmega: state_.OMEGA_TEXT = view_.text(kOmega).substr(0, 10); break;
+        default: break;
+    }
+}
+
+void DialogController::chooseLanguage(int language) {
+    state_.LIMBA = language;
+    state_.LIMBA_RO = language == corvane::kRomanian;
+    state_.LIMBA_EN = language == corvane::kEnglish;
+    SET_TITLES();
+    SET_GS_CONTROLS();
+    for (int code = 0; code < 3; ++code) {
+        view_.setListEntry(kNormList, code + 1, trimmed(state_.NORMA_CONTROL[code][language - 1]));
+    }
+    view_.setListEntry(kGeneratorList, kLastGenerator, language == corvane::kEnglish ? "Constant Band" : "Banda constanta");
+}
+
+void DialogController::chooseProblemKind(int id, bool on) {
+    state_.SISTEM = id == kSystem ? on : !on;
+    state_.INVERSARE = id == kInversion ? on : !on;
+    state_.CONDITIE = id == kCondition ? on : !on;
+    EN_DISABLE_CONDITIE();
+    view_.setEnabled(kNormList, id == kCondition ? on : !on);
+    setCaption(kPrintMatrix);
+    if (id == kCondition) {
+        state_.IMETODA = 0;
+        SET_GS_CONTROLS();
+        view_.setEnabled(kPrintDeterminant, false);
+    } else {
+        view_.setEnabled(kPrintDeterminant, on);
+    }
+}
+
+void DialogController::chooseMethod() {
+    state_.IMETODA = view_.listSelection(kMethodList);
+    SET_GS_CONTROLS();
+    if (state_.IMETODA == 3 && !view_.isChecked(kSymmetric)) {
+        platform_.messages().show(kCholeskyNeedsSymmetric, "Info", MessageIcon::Information);
+        view_.setChecked(kSymmetric, true);
+        view_.setChecked(kGeneral, false);
+        state_.GENERALA = false;
+        state_.SIMETRICA = true;
+    }
+    state_.METODA_ALEASA = true;
+    updateSolve();
+}
+
+void DialogController::readDataFile() {
+    {
+        BusyCursor busy(platform_);
+        READINPUTFILE(state_, file_, platform_.messages());
+    }
+    state_.N_TEXT = sizeText(state_.n);
+    state_.NB_TEXT = sizeText(state_.nb);
+    view_.setText(kOrder, trimmed(state_.N_TEXT));
+    view_.setText(kRhsCount, trimmed(state_.NB_TEXT));
+    updateSolve();
+}
+
+void DialogController::solve() {
+    BusyCursor busy(platform_);
+    RecordWriter report(file_);
+    RecordWriter console(console_);
+    RunContext context{state_, report, console, platform_.messages()};
+    CORVANEAPPLY(context);
+}
+
+}  // namespace corvane

@@ -1,0 +1,71 @@
+#pragma once
+// The behaviour of the main dialog: startup states, the control events and
+// their enabling rules, the captions of both languages, the results file, the
+// help windows and the About box. It works on the problem state and the
+// results file and talks to the window only through DialogView and to the
+// desktop only through DialogPlatform.
+
+#include <string>
+
+#include "dialog/captions.h"
+#include "dialog/dialog_platform.h"
+#include "dialog/dialog_view.h"
+#include "dialog/help_texts.h"
+#include "problem/dispatcher.h"
+#include "problem/problem_state.h"
+#include "report/record_sink.h"
+#include "report/results_file.h"
+
+namespace corvane {
+
+class DialogController {
+public:
+    DialogController(ProblemState& state, ResultsFile& file, DialogView& view, DialogPlatform& platform,
+                     RecordSink& console);
+
+    // Defaults of the problem state, initial control states, Romanian
+    // captions and the help texts; called once before the dialog is shown.
+    void start();
+
+    // A user action on a control of the main dialog (a click, a selection
+    // change, an edit). Ids without a callback are ignored. Whatever goes
+    // wrong is told in a message; the dialog keeps running.
+    void onControl(int id);
+
+    // May SOLVE be pressed now.
+    bool ENABLE_REZOLVA() const;
+
+private:
+    void dispatch(int id);
+    void INITIALIZECONTROLS();
+    void SUB_GENERAL(int id);
+    void EN_DISABLE_CONDITIE();
+    void SET_GS_CONTROLS();
+    void SET_TITLES();
+    void SUB_SELECT();
+    void SUB_OPEN();
+    void SUB_HELP();
+    void SUB_SAVE();
+    void SUB_HELP_GS();
+    void SUB_GENHELP();
+    void SUB_ABOUT();
+    void solve();
+
+    void chooseLanguage(int language);
+    void chooseProblemKind(int id, bool on);
+    void chooseMethod();
+    void readDataFile();
+    void updateSolve();
+    void setCaption(int id);
+    std::string currentDirectory() const;
+
+    ProblemState& state_;
+    ResultsFile& file_;
+    DialogView& view_;
+    DialogPlatform& platform_;
+    RecordSink& console_;
+    CaptionTable TITLU;
+    HelpTexts helpTexts_;
+};
+
+}  // namespace corvane

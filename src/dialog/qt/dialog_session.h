@@ -1,0 +1,29 @@
+#pragma once
+// One running main dialog: the problem state, the results file, the window
+// and the controller that joins them, started and ready to be shown.
+
+#include "dialog/dialog_controller.h"
+#include "dialog/qt/main_dialog.h"
+#include "report/standard_output_sink.h"
+#include "problem/problem_state.h"
+#include "report/results_file.h"
+
+namespace corvane {
+
+class DialogSession {
+public:
+    explicit DialogSession(DialogPlatform& platform);
+
+    MainDialog& dialog() { return dialog_; }
+    ProblemState& state() { return state_; }
+    ResultsFile& resultsFile() { return file_; }
+
+private:
+    ProblemState state_;
+    ResultsFile file_;
+    StandardOutputSink console_;
+    MainDialog dialog_;
+    DialogController controller_;
+};
+
+}  // namespace corvane

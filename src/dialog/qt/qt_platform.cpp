@@ -1,0 +1,80 @@
+#include "dialog/qt/qt_platform.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+#include "dialog/program_search_path.h"
+#include "dialog/qt/file_chooser.h"
+#include "dialog/qt/help_dialogs.h"
+#include "dialog/qt/text_editor.h"
+
+namespace corvane {
+namespace {
+
+QMessageBox::Icon boxIcon(MessageIcon icon) {
+    switch (icon) {
+        case MessageIcon::Error: return QMessageBox::Critical;
+        case MessageIcon::Information: return QMessageBox::Information;
+        case MessageIcon::None: return QMessageBox::NoIcon;
+    }
+    return QMessageBox::NoIcon;
+}
+
+// While a modal window is open over a Read or a SOLVE, the pointer is the
+// ordinary arrow again.
+class ArrowWhileOpen {
+public:
+    ArrowWhileOpen() : active_(QApplication::overrideCursor() != nullptr) {
+        if (active_) QApplication::setOverrideCursor(Qt::ArrowCursor);
+    }
+    ~ArrowWhileOpen() {
+        if (active_) QApplication::restoreOverrideCursor();
+    }
+    ArrowWhileOpen(const ArrowWhileOpen&) = delete;
+    ArrowWhileOpen& operator=(const ArrowWhileOpen&) = delete;
+
+private:
+    bool active_;
+};
+
+}  // namespace
+
+QWidget* activeParent() {
+    if (QWidget* modal = QApplication::activeModalWidget()) return modal;
+    return QApplication::activeWindow();
+}
+
+void QtMessageService::show(std::string_view text, std::string_view title, MessageIcon icon) {
+    ArrowWhileOpen arrow;
+    QMessageBox box(boxIcon(icon), QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size())),
+                    QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())), QMessageBox::Ok,
+                    activeParent());
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+
+std::optional<std::string> QtPlatform::chooseFile(const FileRequest& request) {
+    return chooseFileWithDialog(request, activeParent());
+}
+
+void QtPlatform::editFile(const std::string& path) { editTextFile(QString::fromStdString(path), activeParent()); }
+
+std::optional<std::string> QtPlatform::findFile(const std::string& name) { return findOnProgramSearchPath(name); }
+
+void QtPlatform::showDataFileHelp(const DataFileHelpWindow& window, const std::function<void()>& onSave) {
+    runDataFileHelp(window, onSave, activeParent());
+}
+
+void QtPlatform::showIterationHelp(const IterationHelpWindow& window) { runIterationHelp(window, activeParent()); }
+
+void QtPlatform::showAbout(const AboutWindow& window) { runAbout(window, activeParent()); }
+
+void QtPlatform::setBusy(bool busy) {
+    if (busy) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    } else {
+        QApplication::restoreOverrideCursor();
+    }
+}
+
+}  // namespace corvane

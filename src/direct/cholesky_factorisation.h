@@ -1,0 +1,23 @@
+#pragma once
+// The square-root factorisation A = S^T * S of a symmetric positive definite
+// matrix held in the packed upper triangle, and the two triangular solves with
+// S. Single precision throughout; every element is reached through LOCA.
+
+#include "problem/matrix.h"
+#include "report/record_writer.h"
+
+namespace corvane {
+
+// Replaces the packed triangle of A (n(n+1)/2 values) by S, row by row.
+// Returns 0, or -1 at the first row j whose radicand is not positive: the
+// failure has then been written to the console and the report, rows 1..j-1
+// hold S and the rest is unchanged.
+int SUB_CHOLESKY_S(int n, RealVector& A, RecordWriter& report, RecordWriter& console);
+
+// Solves S^T * y = b in place: B holds b on entry and y on return.
+void FORWARD(int n, const RealVector& S, float* B);
+
+// Solves S * x = y in place: B holds y on entry and x on return.
+void BACK(int n, const RealVector& S, float* B);
+
+}  // namespace corvane

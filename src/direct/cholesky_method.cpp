@@ -1,0 +1,85 @@
+#include "direct/cholesky_method.h"
+
+#include "direct/cholesky_factorisation.h"
+#include "direct/solution_blocks.h"
+#include "report/matrix_printing.h"
+#include "report/solution_check.h"
+
+namespace corvane {
+namespace {
+
+bool packedInputAvailable(const ProblemState& s) {
+    return s.n >= 1 && s.AV_INPUT.has_value() && s.AV_INPUT->size() == s.n * (s.n + 1) / 2;
+}
+
+// Releases the factorised triangle however the run ends.
+class PackedTriangleRelease {
+public:
+    explicit PackedTriangleRelease(ProblemState& s) : state_(s) {}
+    ~PackedTriangleRelease() { state_.AV.reset(); }
+    PackedTriangleRelease(const PackedTriangleRelease&) = delete;
+    PackedTriangleRelease& operator=(const PackedTriangleRelease&) = delete;
+
+private:
+    ProblemState& state_;
+};
+
+// The full symmetric matrix of a packed upper triangle.
+RealMatrix unpacked(int n, const RealVector& AV) {
+    RealMatrix A(n, n);
+    for (int j = 1; j <= n; ++j) {
+        for (int i = 1; i <= j; ++i) A(i, j) = AV(LOCA(i, j));
+        for (int i = j + 1; i <= n; ++i) A(i, j) = AV(LOCA(j, i));
+    }
+    return A;
+}
+
+// Row i of S, s(i,i..n), one list-directed record each; then the determinant.
+void writeFactorAndDeterminant(RecordWriter& out, int n, const RealVector& S) {
+    out.write("(a)", {" Matricea S"});
+    RealVector row(n);
+    for (int i = 1; i <= n; ++i) {
+        for (int j = i; j <= n; ++j) row(j - i + 1) = S(LOCA(i, j));
+        out.writeListReals(row.data(), n - i + 1);
+    }
+    float diagonalProduct = 1.0f;
+    for (int i = 1; i <= n; ++i) diagonalProduct = diagonalProduct * S(LOCA(i, i));
+    out.writeList();
+    out.writeList({"Determinant =", diagonalProduct * diagonalProduct});
+}
+
+}  // namespace
+
+std::string_view choleskyPrecheck(const ProblemState& state) {
+    return packedInputAvailable(state) ? std::string_view() : kCholeskyNeedsPackedInput;
+}
+
+void CHOLESKY_S(RunContext& context) {
+    ProblemState& s = context.state;
+    if (!packedInputAvailable(s)) return;
+    RecordWriter& out = context.report;
+    s.AV = *s.AV_INPUT;
+    PackedTriangleRelease release(s);
+    RealVector& AV = *s.AV;
+
+    // The full matrix, for printing and for the solution check, and the right-hand sides as given.
+    const RealMatrix A0 = unpacked(s.n, AV);
+    const RealMatrix B0 = s.B;
+    if (s.TIPAR_MATRICE) PRINTA(out, s.n, s.nb, A0, s.B, s.SISTEM);
+
+    if (SUB_CHOLESKY_S(s.n, AV, out, context.console) < 0) return;
+
+    out.writeList();
+    if (s.TIPAR_DETERMINANT) writeFactorAndDeterminant(out, s.n, AV);
+    for (int k = 1; k <= s.nb; ++k) {
+        FORWARD(s.n, AV, s.B.column(k));
+        BACK(s.n, AV, s.B.column(k));
+    }
+
+    if (s.INVERSARE) out.write("(/, a)", {"Matricea Inversa"});
+    else out.write("(a)");
+    writeSolutionBlocks(out, s);
+    if (s.VERIF_MAXIM || s.VERIF_ECUATII) PROBA(out, s.n, s.nb, A0, B0, s.B, s.SISTEM, s.VERIF_ECUATII);
+}
+
+}  // namespace corvane

@@ -1,0 +1,180 @@
+#include "iterative/iteration.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <vector>
+
+#include "iterative/row_ordering.h"
+#include "report/matrix_printing.h"
+#include "report/solution_check.h"
+
+namespace corvane {
+namespace {
+
+// The first difference of every right-hand side is compared with this.
+constexpr float kStartingDifference = 1.0e10f;
+// The sweeps stop at this many differences that did not decrease.
+constexpr int kNonDecreasesToStop = 2;
+// History lines hold at most this many components of the iterate.
+constexpr int kHistoryColumns = 8;
+
+// Where the sweeps of one right-hand side stand.
+struct Progress {
+    int sweeps = 0;
+    float dx = 0.0f;  // stays 0 when no sweep is made
+    float previous = kStartingDifference;
+    int nonDecreases = 0;
+};
+
+float largestChange(const RealVector& X1, const RealVector& X0) {
+    const int n = X1.size();
+    std::vector<float> change(static_cast<std::size_t>(n));
+    for (int i = 1; i <= n; ++i) change[static_cast<std::size_t>(i - 1)] = X1(i) - X0(i);
+    return NORM(change.data(), n);
+}
+
+bool allFinite(const RealVector& x) {
+    return std::all_of(x.data(), x.data() + x.size(), [](float v) { return std::isfinite(v); });
+}
+
+void writeHistoryHead(RecordWriter& out, int m, const RealVector& X0) {
+    out.write(formatList("(/, a, t<>, a)", 15 * m + 6), {" Iter\tx", "max|x - x_ant|"});
+    std::vector<Item> items{std::string_view("  0")};
+    for (int i = 1; i <= X0.size(); ++i) items.emplace_back(X0(i));
+    out.write(formatList("(a, t6, 1(<>g15.7))", m), items);
+}
+
+void writeHistoryLine(RecordWriter& out, int m, int sweep, const RealVector& X1, float dx) {
+    const int n = X1.size();
+    std::vector<Item> items{sweep};
+    for (int i = 1; i <= n; ++i) items.emplace_back(X1(i));
+    items.emplace_back(dx);
+    out.write(formatList("(i<>, t6, 1(<>g15.7))", WIDTH(n + 1) + 2, m + 1), items);
+}
+
+// The sweeps for one right-hand side, from X0 = 0, until a stop test ends them
+// or NLIM sweeps are made. outcome keeps its value when no test sets it.
+Progress iterate(RunContext& context, Sweep sweep, int m, const RealVector& B1, RealVector& X0, RealVector& X1,
+                 int& outcome) {
+    const ProblemState& state = context.state;
+    RecordWriter& out = context.report;
+    Progress progress;
+    for (int it = 1; it <= state.NLIM; ++it) {
+        sweep(state, B1, X0, X1);
+        progress.sweeps = it;
+        progress.dx = largestChange(X1, X0);
+        if (state.TIPAR_ITERATII) writeHistoryLine(out, m, it, X1, progress.dx);
+
+        // An iterate that overflowed or is not a number never counts as converged.
+        if (progress.dx <= state.EPS && allFinite(X1)) {
+            outcome = kToleranceReached;
+            break;
+        }
+        if (progress.dx < progress.previous) {
+            outcome = kLimitReached;
+            X0 = X1;
+            progress.previous = progress.dx;
+            continue;
+        }
+        ++progress.nonDecreases;
+        if (progress.dx == progress.previous) {
+            out.writeList({"* Iteratie stationara", it});
+            outcome = kStagnation;
+            break;
+        }
+        if (state.TIPAR_ITERATII) {
+            out.writeList({"* Divergenta"});
+        } else {
+            out.writeList({"* Divergenta la iteratia", it});
+        }
+        if (progress.nonDecreases == kNonDecreasesToStop) {
+            outcome = kDivergence;
+            break;
+        }
+        X0 = X1;
+        progress.previous = progress.dx;
+    }
+    return progress;
+}
+
+void writeOutcome(RunContext& context, int outcome, const Progress& progress) {
+    const std::string_view text = trimmed(TEXT(outcome));
+    if (outcome < 0) {
+        context.console.write("(/, a)", {text});
+        const std::string_view relation = outcome == kDivergence ? " > " : " = ";
+        context.report.write("(/, a, a, 2(1pg12.6, a))",
+                             {text, " (", progress.dx, relation, progress.previous, ")"});
+    } else {
+        context.report.write("(/, a, a, 1pg12.6, a)", {text, " (", progress.dx, ")"});
+        context.console.write("(/, a)", {text});
+    }
+    if (outcome != kToleranceReached) {
+        context.console.writeList();
+        context.report.write("(/, a)", {" Ultima aproximatie:"});
+    } else {
+        const std::string format = formatList("(a, i<>, /)", WIDTH(progress.sweeps));
+        context.report.write(format, {" Numar iteratii: ", progress.sweeps});
+        context.console.write(format, {" Numar iteratii: ", progress.sweeps});
+    }
+}
+
+void writeResult(RunContext& context, int k, int outcome, const Progress& progress, const RealVector& X1) {
+    RecordWriter& out = context.report;
+    if (context.state.nb < 2) {
+        out.write("(/, a)", {" Solutia:"});
+    } else {
+        out.write(formatList("(/, a, i<>)", WIDTH(k)), {" Solutia - Termenii liberi nr. ", k});
+    }
+    writeOutcome(context, outcome, progress);
+    for (int i = 1; i <= X1.size(); ++i) {
+        out.write(formatList("(a, i<>, a, g15.7)", WIDTH(i)), {" x(", i, ") =", X1(i)});
+    }
+}
+
+}  // namespace
+
+std::string_view TEXT(int outcome) {
+    static constexpr std::string_view kTexts[] = {
+        " Iteratie stationara          ",
+        " Divergenta                   ",
+        " Toleranta atinsa.            ",
+        " Numar de iteratii depasit.   ",
+    };
+    return kTexts[outcome - kStagnation];
+}
+
+float NORM(const float* v, int len) {
+    if (len < 1) return -std::numeric_limits<float>::max();
+    float largest = -std::numeric_limits<float>::infinity();
+    for (int i = 0; i < len; ++i) {
+        if (std::fabs(v[i]) > largest) largest = std::fabs(v[i]);
+    }
+    return largest;
+}
+
+bool prepareForIteration(RunContext& context) {
+    ProblemState& state = context.state;
+    if (state.TIPAR_MATRICE) PRINTA(context.report, state.n, state.nb, state.A, state.B, state.SISTEM);
+    return orderRowsForIteration(context);
+}
+
+void iterateEveryRightHandSide(RunContext& context, Sweep sweep) {
+    const ProblemState& state = context.state;
+    const int n = state.n;
+    RealVector B1(n), X0(n), X1(n);
+    RealMatrix X(n, state.nb);
+    const int m = std::min(n, kHistoryColumns);
+    int outcome = kLimitReached;  // not reset between right-hand sides
+    for (int k = 1; k <= state.nb; ++k) {
+        for (int i = 1; i <= n; ++i) B1(i) = state.B(i, k);
+        X0.fill(0.0f);
+        if (state.TIPAR_ITERATII) writeHistoryHead(context.report, m, X0);
+        const Progress progress = iterate(context, sweep, m, B1, X0, X1, outcome);
+        writeResult(context, k, outcome, progress, X1);
+        for (int i = 1; i <= n; ++i) X(i, k) = X1(i);
+    }
+    PROBA(context.report, n, state.nb, state.A, state.B, X, state.SISTEM, state.VERIF_ECUATII);
+}
+
+}  // namespace corvane

@@ -1,0 +1,184 @@
+// Choosing, reading, solving into and viewing the results file.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "dialog/dialog_fixture.h"
+
+namespace corvane::testing {
+namespace {
+
+using namespace control;
+
+const ShownMessage kCannotOpen{"Can not open/create \"Result File\".", "Error", MessageIcon::Error};
+
+void expectMessage(const ShownMessage& shown, const ShownMessage& expected) {
+    EXPECT_EQ(shown.text, expected.text);
+    EXPECT_EQ(shown.title, expected.title);
+    EXPECT_EQ(shown.icon, expected.icon);
+}
+
+TEST_F(DialogTest, SelectAsksForADataFileInTheCurrentDirectory) {
+    std::string path = scratchDirectory("dialog-select") + "/data.dat";
+    writeFile(path, kSystem3);
+    select(path);
+    ASSERT_EQ(platform.fileRequests.size(), 1u);
+    const FileRequest& request = platform.fileRequests[0];
+    EXPECT_EQ(request.title, "Selecteaza Fisierul");
+    EXPECT_EQ(request.kind, FileKind::Data);
+    EXPECT_EQ(request.proposedName, "");
+    EXPECT_EQ(request.initialDirectory, std::filesystem::current_path().string());
+    EXPECT_FALSE(request.confirmReplace);
+
+    EXPECT_EQ(view.text(kPath), path);
+    EXPECT_EQ(state.FNAME, path);
+    EXPECT_TRUE(file.isOpen());
+    EXPECT_TRUE(enabled(kOpen) && enabled(kRead));
+    EXPECT_FALSE(enabled(kSolve));
+
+    select(path);  // the previous choice is proposed
+    EXPECT_EQ(platform.fileRequests[1].proposedName, path);
+}
+
+TEST_F(DialogTest, SelectingANewFileCreatesItEmpty) {
+    std::string path = scratchDirectory("dialog-new") + "/new.dat";
+    select(path);
+    EXPECT_TRUE(std::filesystem::exists(path));
+    EXPECT_EQ(std::filesystem::file_size(path), 0u);
+    EXPECT_TRUE(enabled(kRead));
+    EXPECT_FALSE(enabled(kSolve));
+    EXPECT_TRUE(platform.recorded.shown.empty());
+}
+
+TEST_F(DialogTest, CancelledFirstSelectLeavesEverythingClosed) {
+    platform.fileAnswers.push_back(std::nullopt);
+    click(kSelect);
+    ASSERT_EQ(platform.recorded.shown.size(), 1u);
+    expectMessage(platform.recorded.shown[0], kCannotOpen);
+    EXPECT_FALSE(enabled(kOpen) || enabled(kRead) || enabled(kSolve));
+    EXPECT_FALSE(file.isOpen());
+}
+
+TEST_F(DialogTest, CancelledSelectAfterAReadClosesTheFileAndClearsTheFields) {
+    std::string path = selectAndRead("system3.txt", kSystem3);
+    choose(kMethodList, 1);
+    ASSERT_TRUE(enabled(kSolve));
+    ASSERT_EQ(view.text(kOrder), "3");
+
+    platform.fileAnswers.push_back(std::nullopt);
+    click(kSelect);
+    expectMessage(platform.recorded.shown.back(), kCannotOpen);
+    EXPECT_EQ(view.text(kPath), "");
+    EXPECT_EQ(view.text(kOrder), "");
+    EXPECT_EQ(view.text(kRhsCount), "");
+    EXPECT_FALSE(state.DATE_CITITE);
+    EXPECT_FALSE(file.isOpen());
+    EXPECT_FALSE(enabled(kSolve) || enabled(kOpen) || enabled(kRead));
+    EXPECT_EQ(state.FNAME, path);  // proposed again next time
+
+    select(path);
+    EXPECT_TRUE(enabled(kOpen) && enabled(kRead));
+}
+
+TEST_F(DialogTest, AFileThatCannotBeOpenedIsReportedAndLeavesNothingOpen) {
+    std::string directory = scratchDirectory("dialog-unopenable");
+    select(directory);  // a directory is no results file
+    ASSERT_EQ(platform.recorded.shown.size(), 1u);
+    expectMessage(platform.recorded.shown[0], kCannotOpen);
+    EXPECT_EQ(view.text(kPath), "");
+    EXPECT_FALSE(file.isOpen());
+    EXPECT_FALSE(enabled(kOpen) || enabled(kRead));
+}
+
+TEST_F(DialogTest, ReadShowsTheSizesWithTheWaitCursor) {
+    selectAndRead("two.txt", "two right-hand sides, no values\n7 2\n");
+    EXPECT_EQ(view.text(kOrder), "7");
+    EXPECT_EQ(view.text(kRhsCount), "2");
+    EXPECT_EQ(state.N_TEXT, "7  ");
+    EXPECT_EQ(platform.busyChanges, (std::vector<bool>{true, false}));
+}
+
+TEST_F(DialogTest, ReadShowsSizesOfEveryWidthWhole) {
+    struct Case {
+        const char* sizes;
+        const char* n;
+        const char* nb;
+    };
+    for (const Case& c : {Case{"12 1", "12", "1"}, Case{"1000 1", "1000", "1"}, Case{"-100 -5", "-100", "-5"}}) {
+        selectAndRead("sizes.txt", std::string("title\n") + c.sizes + "\n");
+        EXPECT_EQ(view.text(kOrder), c.n) << c.sizes;
+        EXPECT_EQ(view.text(kRhsCount), c.nb) << c.sizes;
+    }
+}
+
+TEST_F(DialogTest, FailedReadShowsWhatWasReadAndKeepsSolveDisabled) {
+    choose(kMethodList, 1);
+    selectAndRead("bad.txt", "title\n2 1\n1 x\n");
+    EXPECT_FALSE(state.DATE_CITITE);
+    EXPECT_EQ(view.text(kOrder), "2");
+    EXPECT_FALSE(enabled(kSolve));
+    ASSERT_FALSE(platform.recorded.shown.empty());
+    EXPECT_EQ(platform.recorded.shown.back().text, "Eroare de citire in fisierul de date");
+}
+
+TEST_F(DialogTest, SolveWritesTheReportAfterTheDataWithTheWaitCursor) {
+    std::string path = selectAndRead("system3.txt", kSystem3);
+    choose(kMethodList, 1);
+    platform.busyChanges.clear();
+    click(kSolve);
+    EXPECT_EQ(platform.busyChanges, (std::vector<bool>{true, false}));
+
+    std::string text = readFile(path);
+    ASSERT_EQ(text.rfind(kSystem3, 0), 0u) << text;
+    std::string report = text.substr(std::string(kSystem3).size());
+    EXPECT_NE(report.find("Gauss"), std::string::npos) << report;
+    EXPECT_NE(report.find("x("), std::string::npos) << report;
+
+    click(kSolve);  // a second SOLVE appends a second report
+    std::string twice = readFile(path);
+    EXPECT_GT(twice.size(), text.size());
+    EXPECT_EQ(twice.rfind(text, 0), 0u);
+
+    click(kRead);  // reading again lets the next report replace the old ones
+    click(kSolve);
+    EXPECT_EQ(readFile(path), text);
+}
+
+TEST_F(DialogTest, RefusedSolveWritesNothing) {
+    std::string path = selectAndRead("system3.txt", kSystem3);
+    choose(kMethodList, 4);
+    click(kSolve);
+    EXPECT_EQ(readFile(path), kSystem3);
+    EXPECT_EQ(platform.recorded.shown.back().text, "Introdu EPS si/sau NLIM");
+}
+
+TEST_F(DialogTest, OpenShowsTheResultsFileInTheEditor) {
+    std::string path = selectAndRead("system3.txt", kSystem3);
+    choose(kMethodList, 1);
+    click(kSolve);
+    click(kOpen);
+    EXPECT_EQ(platform.edited, (std::vector<std::string>{path}));
+    EXPECT_TRUE(enabled(kSolve));  // only looked at: SOLVE goes on where it was
+}
+
+TEST_F(DialogTest, DataChangedInTheEditorMustBeReadAgain) {
+    std::string path = selectAndRead("system3.txt", kSystem3);
+    choose(kMethodList, 1);
+    click(kSolve);
+    std::string changed = "Sistem 2 x 2\r\n2 1\r\n1 0\r\n0 1\r\n5 7\r\nuser notes after the data\r\n";
+    platform.whileEditing = [&](const std::string& edited) { writeFile(edited, changed); };
+    click(kOpen);
+    EXPECT_FALSE(enabled(kSolve));
+    EXPECT_FALSE(state.DATE_CITITE);
+
+    click(kRead);
+    click(kSolve);
+    std::string text = readFile(path);
+    EXPECT_EQ(text.find("user notes"), std::string::npos);  // the new report follows the new data
+    EXPECT_EQ(text.rfind("Sistem 2 x 2\r\n2 1\r\n1 0\r\n0 1\r\n5 7\r\n", 0), 0u);
+    EXPECT_NE(text.find("x("), std::string::npos);
+}
+
+}  // namespace
+}  // namespace corvane::testing

@@ -1,0 +1,62 @@
+#pragma once
+// Desktop services for tests: messages are recorded, the file dialog answers
+// from a script, the editor and the windows only note what they were asked
+// to show, and files are found in the current directory.
+
+#include <deque>
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "dialog/dialog_platform.h"
+#include "support/recording_messages.h"
+
+namespace corvane::testing {
+
+class ScriptedPlatform : public DialogPlatform {
+public:
+    RecordingMessages recorded;
+    std::deque<std::optional<std::string>> fileAnswers;  // nullopt: the user cancels
+    std::vector<FileRequest> fileRequests;
+    std::vector<std::string> edited;
+    std::vector<DataFileHelpWindow> dataFileHelps;
+    std::vector<IterationHelpWindow> iterationHelps;
+    std::vector<AboutWindow> abouts;
+    std::vector<bool> busyChanges;
+    // What the user does in the editor.
+    std::function<void(const std::string& path)> whileEditing;
+    // What the user does while the data-file help is open; it may press save.
+    std::function<void(const std::function<void()>& save)> whileDataFileHelpOpen;
+
+    MessageService& messages() override { return recorded; }
+
+    std::optional<std::string> chooseFile(const FileRequest& request) override {
+        fileRequests.push_back(request);
+        if (fileAnswers.empty()) return std::nullopt;
+        std::optional<std::string> answer = fileAnswers.front();
+        fileAnswers.pop_front();
+        return answer;
+    }
+
+    void editFile(const std::string& path) override {
+        edited.push_back(path);
+        if (whileEditing) whileEditing(path);
+    }
+
+    std::optional<std::string> findFile(const std::string& name) override {
+        if (std::filesystem::is_regular_file(name)) return name;
+        return std::nullopt;
+    }
+
+    void showDataFileHelp(const DataFileHelpWindow& window, const std::function<void()>& onSave) override {
+        dataFileHelps.push_back(window);
+        if (whileDataFileHelpOpen) whileDataFileHelpOpen(onSave);
+    }
+    void showIterationHelp(const IterationHelpWindow& window) override { iterationHelps.push_back(window); }
+    void showAbout(const AboutWindow& window) override { abouts.push_back(window); }
+    void setBusy(bool busy) override { busyChanges.push_back(busy); }
+};
+
+}  // namespace corvane::testing
