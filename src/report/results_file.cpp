@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -25,6 +26,7 @@ bool ResultsFile::open(const std::string& path) {
     position_ = 0;
     cutPending_ = true;
     lineBreakFirst_ = false;
+    dataAtRead_ = std::string();
     return true;
 }
 
@@ -33,13 +35,15 @@ void ResultsFile::close() {
     fd_ = -1;
 }
 
-std::optional<std::string> ResultsFile::readAll() {
+std::optional<std::string> ResultsFile::readAll() { return readBytes(std::string::npos); }
+
+std::optional<std::string> ResultsFile::readBytes(std::size_t length) {
     if (fd_ < 0) return std::nullopt;
     std::string text;
     char buffer[1 << 16];
     off_t offset = 0;
-    for (;;) {
-        ssize_t got = ::pread(fd_, buffer, sizeof buffer, offset);
+    while (text.size() < length) {
+        ssize_t got = ::pread(fd_, buffer, std::min(sizeof buffer, length - text.size()), offset);
         if (got < 0) {
             if (errno == EINTR) continue;
             return std::nullopt;
@@ -55,6 +59,7 @@ void ResultsFile::positionAfterData(std::size_t offset, bool lineBreakFirst) {
     position_ = offset;
     cutPending_ = true;
     lineBreakFirst_ = lineBreakFirst;
+    dataAtRead_ = readBytes(offset);
 }
 
 void ResultsFile::writeBytes(std::string_view bytes) {
@@ -73,6 +78,11 @@ void ResultsFile::writeBytes(std::string_view bytes) {
 void ResultsFile::cut() {
     if (!cutPending_) return;
     if (fd_ < 0) throw WriteError("no results file is open");
+    // Cutting a file that another program changed since the Read would cut
+    // into data the reader has not seen.
+    if (readBytes(position_) != dataAtRead_) {
+        throw WriteError("cannot write the results file: it was changed after the Read; read it again");
+    }
     if (::ftruncate(fd_, static_cast<off_t>(position_)) != 0) {
         throw WriteError(std::string("cannot write the results file: ") + std::strerror(errno));
     }

@@ -34,11 +34,15 @@ public:
     void positionAfterData(std::size_t offset, bool lineBreakFirst);
 
     // Cuts the file at the report position now, before any record is written.
+    // Throws WriteError, and leaves the file alone, when the bytes before that
+    // position are no longer those seen by positionAfterData.
     void cut();
 
     void writeRecord(std::string_view record) override;
 
 private:
+    // The first `length` bytes (fewer if the file is shorter).
+    std::optional<std::string> readBytes(std::size_t length);
     void writeBytes(std::string_view bytes);
 
     int fd_ = -1;
@@ -46,6 +50,7 @@ private:
     std::size_t position_ = 0;
     bool cutPending_ = true;
     bool lineBreakFirst_ = false;
+    std::optional<std::string> dataAtRead_;  // the bytes in front of the reports, as read
 };
 
 }  // namespace corvane

@@ -3,17 +3,15 @@
 // of the report stay as they were, and the program goes on: the command line
 // exits with status 4, the dialog keeps running.
 
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "cli/solve_options.h"
 #include "problem/dispatcher.h"
 #include "problem/input_file.h"
+#include "reliability/read_only_descriptor.h"
 #include "reliability/restricted_run.h"
 #include "support/cli_runner.h"
 #include "support/run_fixture.h"
@@ -202,22 +200,6 @@ TEST(FailedWrite, EveryMethodStopsAtTheFailedRecordAndTheProgramGoesOn) {
     }
 }
 
-// Replaces the descriptor through which this process has `path` open by one
-// that only reads, as when the file system under it turns read-only.
-bool stopWritesThroughOpenDescriptor(const std::string& path) {
-    const std::filesystem::path target = std::filesystem::canonical(path);
-    for (const auto& entry : std::filesystem::directory_iterator("/proc/self/fd")) {
-        std::error_code error;
-        if (std::filesystem::read_symlink(entry.path(), error) != target) continue;
-        const int readOnly = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-        const int fd = std::stoi(entry.path().filename().string());
-        const bool replaced = readOnly >= 0 && ::dup3(readOnly, fd, O_CLOEXEC) == fd;
-        ::close(readOnly);
-        return replaced;
-    }
-    return false;
-}
-
 TEST(FailedWrite, FileTurnedReadOnlyAfterTheRead) {
     const std::string dir = testing::scratchDirectory("read-only");
     const std::string data = dir + "/data.txt";
@@ -230,7 +212,7 @@ TEST(FailedWrite, FileTurnedReadOnlyAfterTheRead) {
     ResultsFile results;
     ASSERT_TRUE(results.open(data));
     ASSERT_TRUE(READINPUTFILE(f.state, results, f.messages));
-    ASSERT_TRUE(stopWritesThroughOpenDescriptor(data));
+    ASSERT_TRUE(testing::stopWritesThroughOpenDescriptor(data));
 
     RecordWriter report(results);
     RunContext context{f.state, report, f.console, f.messages};
