@@ -59,6 +59,10 @@ void checkRealField(const std::string& field, float value, int width, int digits
         return;
     }
     if (digits < 1) return;  // no digits after the point: only the width is defined
+    if (text == "." || text == "-.") {  // zero in a fixed field with room for the point alone
+        require(value == 0, "a point alone for a value other than zero", field);
+        return;
+    }
     char* end = nullptr;
     const double shown = std::strtod(text.c_str(), &end);
     require(!text.empty() && end == text.c_str() + text.size(), "real field is not a number", field);
