@@ -3,6 +3,8 @@
 #include <cmath>
 #include <limits>
 
+#include "direct/iteration_kernel.h"
+
 namespace corvane {
 namespace {
 
@@ -24,12 +26,11 @@ ComplexVector startingVector(int n) {
     return V;
 }
 
-// Z = A·Z0, accumulated column by column.
+// Z = A·Z0, accumulated column by column: Z(j) = Z(j) + A(j,l)·Z0(l) for
+// l = 1..n (the kernel of iteration_kernel.h, with the plain loop's roundings).
 void multiply(int n, const ComplexMatrix& A, const ComplexVector& Z0, ComplexVector& Z) {
-    Z.fill({0.0f, 0.0f});
-    for (int l = 1; l <= n; ++l) {
-        for (int j = 1; j <= n; ++j) Z(j) = plus(Z(j), times(A(j, l), Z0(l)));
-    }
+    static_assert(sizeof(Complex) == 2 * sizeof(float), "a complex number is a pair of floats");
+    complexMatrixVector(n, &A.data()->re, &Z0.data()->re, &Z.data()->re);
 }
 
 float change(Complex current, Complex previous) {

@@ -1,7 +1,8 @@
 #pragma once
 // The square-root factorisation A = S^T * S of a symmetric positive definite
 // matrix held in the packed upper triangle, and the two triangular solves with
-// S. Single precision throughout; every element is reached through LOCA.
+// S. Single precision throughout, every sum from 0 in increasing index (the
+// work is done by the kernels of cholesky_kernel.h).
 
 #include "problem/matrix.h"
 #include "report/record_writer.h"
@@ -19,5 +20,9 @@ void FORWARD(int n, const RealVector& S, float* B);
 
 // Solves S * x = y in place: B holds y on entry and x on return.
 void BACK(int n, const RealVector& S, float* B);
+
+// FORWARD and BACK for every column of B (n x nb) at once, side by side; the
+// same values as one column after another.
+void solveColumnsWithFactor(int n, const RealVector& S, RealMatrix& B, int nb);
 
 }  // namespace corvane

@@ -71,10 +71,7 @@ void CHOLESKY_S(RunContext& context) {
 
     out.writeList();
     if (s.TIPAR_DETERMINANT) writeFactorAndDeterminant(out, s.n, AV);
-    for (int k = 1; k <= s.nb; ++k) {
-        FORWARD(s.n, AV, s.B.column(k));
-        BACK(s.n, AV, s.B.column(k));
-    }
+    solveColumnsWithFactor(s.n, AV, s.B, s.nb);
 
     if (s.INVERSARE) out.write("(/, a)", {"Matricea Inversa"});
     else out.write("(a)");

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <utility>
 
+#include "direct/lu_kernel.h"
 #include "report/matrix_printing.h"
 
 namespace corvane {
@@ -48,6 +49,16 @@ void computeColumnOfL(RealMatrix& A, int n, int j) {
 
 int LUDECOMP(RealMatrix& A, int n, LuPermutation& rows, bool pivoting, int searchSwitch, RecordWriter& report,
              RecordWriter& console) {
+    if (pivoting && searchSwitch != 0 && n >= 1) {
+        // The search for the largest candidate, as the LU method uses it: the
+        // blocked kernel with the same results.
+        rows.ORDER = Vector<int>(n);
+        const LuOutcome outcome = factorLu(n, A.data(), rows.ORDER.data(), PRAG_LU, rows.NR_SCHIMBARI);
+        if (outcome.failedStep == 0) return 0;
+        if (outcome.failedStep == 1) reportFirstStepFailure(outcome.diagonal, report, console);
+        else reportStepFailure(outcome.failedStep, outcome.diagonal, report);
+        return -1;
+    }
     rows.ORDER = Vector<int>(n);
     for (int i = 1; i <= n; ++i) rows.ORDER(i) = i;
 
@@ -103,23 +114,11 @@ void SWAP_ROW(int n, RealMatrix& A, Vector<int>& ORDER, int i, int j) {
 }
 
 void LUSOLVE(const RealMatrix& A, const float* b, int n, float* x, const Vector<int>& ORDER) {
-    auto X = [x](int i) -> float& { return x[i - 1]; };
-    for (int i = 1; i <= n; ++i) X(i) = b[ORDER(i) - 1];
+    solveLu(n, A.data(), ORDER.data(), b, x, 1);
+}
 
-    // Forward substitution with the unit lower triangle.
-    for (int i = 2; i <= n; ++i) {
-        double sum = 0.0;
-        for (int j = 1; j < i; ++j) sum += static_cast<double>(A(i, j)) * static_cast<double>(X(j));
-        X(i) = static_cast<float>(static_cast<double>(X(i)) - sum);
-    }
-
-    // Back substitution with U.
-    X(n) = X(n) / A(n, n);
-    for (int i = n - 1; i >= 1; --i) {
-        double sum = 0.0;
-        for (int j = i + 1; j <= n; ++j) sum += static_cast<double>(A(i, j)) * static_cast<double>(X(j));
-        X(i) = static_cast<float>((static_cast<double>(X(i)) - sum) / static_cast<double>(A(i, i)));
-    }
+void solveColumnsWithFactors(const RealMatrix& A, RealMatrix& B, int n, int nb, const Vector<int>& ORDER) {
+    solveLu(n, A.data(), ORDER.data(), B.data(), B.data(), nb);
 }
 
 }  // namespace corvane

@@ -43,4 +43,8 @@ void SWAP_ROW(int n, RealMatrix& A, Vector<int>& ORDER, int i, int j);
 // Solves L*U*x = P*b with the factors and ORDER of LUDECOMP; b and x hold n values.
 void LUSOLVE(const RealMatrix& A, const float* b, int n, float* x, const Vector<int>& ORDER);
 
+// LUSOLVE for every column of B (n x nb) at once, each solution replacing its
+// column; the same values as one LUSOLVE per column, computed side by side.
+void solveColumnsWithFactors(const RealMatrix& A, RealMatrix& B, int n, int nb, const Vector<int>& ORDER);
+
 }  // namespace corvane

@@ -20,14 +20,10 @@ void reportNotFeasible(RunContext& context) {
 
 void solveEveryColumn(RunContext& context, const LuPermutation& rows) {
     ProblemState& s = context.state;
-    RealVector X(s.n);
-    for (int k = 1; k <= s.nb; ++k) {
-        LUSOLVE(s.A, s.B.column(k), s.n, X.data(), rows.ORDER);
-        for (int i = 1; i <= s.n; ++i) s.B(i, k) = X(i);
-        if (k == 1) {
-            context.report.write(formatList("(/, a, i<>)", WIDTH(rows.NR_SCHIMBARI) + 1),
-                                 {"Numar de schimbari de linii =", rows.NR_SCHIMBARI});
-        }
+    solveColumnsWithFactors(s.A, s.B, s.n, s.nb, rows.ORDER);
+    if (s.nb >= 1) {
+        context.report.write(formatList("(/, a, i<>)", WIDTH(rows.NR_SCHIMBARI) + 1),
+                             {"Numar de schimbari de linii =", rows.NR_SCHIMBARI});
     }
 }
 

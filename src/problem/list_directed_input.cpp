@@ -1,6 +1,6 @@
 #include "problem/list_directed_input.h"
 
-#include <cerrno>
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
@@ -10,7 +10,14 @@ namespace corvane {
 namespace {
 
 bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
-bool endsValue(char c) { return isBlank(c) || c == ',' || c == '/' || c == '\n'; }
+
+// Characters that end a value: blanks, line ends, commas and slashes.
+constexpr auto kEndsValue = [] {
+    std::array<bool, 256> table{};
+    for (unsigned char c : {' ', '\t', '\r', '\n', ',', '/'}) table[c] = true;
+    return table;
+}();
+bool endsValue(char c) { return kEndsValue[static_cast<unsigned char>(c)]; }
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
@@ -32,37 +39,70 @@ bool convertInteger(std::string_view token, int& value) {
     return true;
 }
 
-// Fortran real forms: [sign] digits [. digits] | [sign] . digits, followed by
-// an optional exponent: a letter E, D or Q with an optional sign and digits,
-// or a sign and digits alone. Rewritten as a C number and rounded once, to
-// single precision.
-bool convertReal(std::string_view token, float& value) {
-    std::string number;
-    std::size_t i = 0;
-    if (i < token.size() && (token[i] == '+' || token[i] == '-')) number += token[i++];
-    std::size_t digits = 0;
-    while (i < token.size() && isDigit(token[i])) { number += token[i++]; ++digits; }
-    if (i < token.size() && token[i] == '.') {
-        number += token[i++];
-        while (i < token.size() && isDigit(token[i])) { number += token[i++]; ++digits; }
+bool isExponentLetter(char c) { return c == 'e' || c == 'E' || c == 'd' || c == 'D' || c == 'q' || c == 'Q'; }
+
+// Converts a number in C form (the syntax checked already), correctly rounded
+// to single precision. A value too small for single precision becomes 0 or a
+// subnormal as strtof makes it; one too large is refused.
+bool convertCNumber(const char* begin, const char* end, float& value) {
+    float result = 0;
+    const std::from_chars_result converted = std::from_chars(begin, end, result);
+    if (converted.ec == std::errc::result_out_of_range) {
+        const std::string text(begin, end);
+        result = std::strtof(text.c_str(), nullptr);
+    } else if (converted.ec != std::errc{} || converted.ptr != end) {
+        return false;
     }
-    if (digits == 0) return false;
-    if (i < token.size()) {
-        char c = token[i];
-        if (c == 'e' || c == 'E' || c == 'd' || c == 'D' || c == 'q' || c == 'Q') ++i;
-        else if (c != '+' && c != '-') return false;
-        number += 'e';
-        if (i < token.size() && (token[i] == '+' || token[i] == '-')) number += token[i++];
-        std::size_t exponentDigits = 0;
-        while (i < token.size() && isDigit(token[i])) { number += token[i++]; ++exponentDigits; }
-        if (exponentDigits == 0 || i != token.size()) return false;
-    }
-    errno = 0;
-    char* end = nullptr;
-    float result = std::strtof(number.c_str(), &end);
-    if (end != number.c_str() + number.size() || !std::isfinite(result)) return false;
+    if (!std::isfinite(result)) return false;
     value = result;
     return true;
+}
+
+// Fortran real forms: [sign] digits [. digits] | [sign] . digits, followed by
+// an optional exponent: a letter E, D or Q with an optional sign and digits,
+// or a sign and digits alone. Rounded once, to single precision. Numbers in C
+// form are converted where they stand; the others are rewritten first.
+bool convertReal(std::string_view token, float& value) {
+    const std::size_t size = token.size();
+    // Most numbers are C numbers: converted at once when the conversion takes
+    // the whole token, else checked and rewritten below. Of the forms
+    // std::from_chars reads, only "inf" and "nan" are no Fortran numbers, and
+    // they are refused as not finite.
+    float result = 0;
+    const std::from_chars_result converted = std::from_chars(token.data(), token.data() + size, result);
+    if (converted.ec == std::errc{} && converted.ptr == token.data() + size) {
+        if (!std::isfinite(result)) return false;
+        value = result;
+        return true;
+    }
+    std::size_t i = 0;
+    if (i < size && (token[i] == '+' || token[i] == '-')) ++i;
+    std::size_t digits = 0;
+    while (i < size && isDigit(token[i])) { ++i; ++digits; }
+    if (i < size && token[i] == '.') {
+        ++i;
+        while (i < size && isDigit(token[i])) { ++i; ++digits; }
+    }
+    if (digits == 0) return false;
+    const std::size_t exponentAt = i;
+    if (i < size) {
+        if (isExponentLetter(token[i])) ++i;
+        else if (token[i] != '+' && token[i] != '-') return false;
+        if (i < size && (token[i] == '+' || token[i] == '-')) ++i;
+        std::size_t exponentDigits = 0;
+        while (i < size && isDigit(token[i])) { ++i; ++exponentDigits; }
+        if (exponentDigits == 0 || i != size) return false;
+    }
+    const bool cForm = token[0] != '+' && (exponentAt == size || token[exponentAt] == 'e' || token[exponentAt] == 'E');
+    if (cForm) return convertCNumber(token.data(), token.data() + size, value);
+    std::string number;
+    number.reserve(size + 1);
+    number.append(token.substr(token[0] == '+' ? 1 : 0, exponentAt - (token[0] == '+' ? 1 : 0)));
+    if (exponentAt < size) {
+        number += 'e';
+        number.append(token.substr(isExponentLetter(token[exponentAt]) ? exponentAt + 1 : exponentAt));
+    }
+    return convertCNumber(number.data(), number.data() + number.size(), value);
 }
 
 bool convert(std::string_view token, const ReadTarget& target) {
@@ -95,19 +135,17 @@ bool ListDirectedInput::readLine(std::size_t maxChars, std::string_view& line) {
 ReadStatus ListDirectedInput::read(std::span<const ReadTarget> targets) {
     if (next_ >= text_.size()) return ReadStatus::EndOfFile;
     std::size_t pos = next_;
-    std::size_t lastLine = next_;  // start of the line the read is on
     std::size_t item = 0;
     bool separated = true;  // a comma now would be a null value
+    // No line end lies between the start of the current line and pos, so the
+    // line that the read ends on is the one holding pos.
     auto finish = [&](ReadStatus status) {
-        next_ = status == ReadStatus::EndOfFile ? text_.size() : afterLine(lastLine);
+        next_ = status == ReadStatus::EndOfFile ? text_.size() : afterLine(pos);
         return status;
     };
     while (item < targets.size()) {
         // Skip blanks and line ends up to the next comma, slash or value.
-        while (pos < text_.size() && (isBlank(text_[pos]) || text_[pos] == '\n')) {
-            if (text_[pos] == '\n') lastLine = pos + 1;
-            ++pos;
-        }
+        while (pos < text_.size() && (isBlank(text_[pos]) || text_[pos] == '\n')) ++pos;
         if (pos >= text_.size()) return finish(ReadStatus::EndOfFile);
         char c = text_[pos];
         if (c == '/') return finish(ReadStatus::Ok);
@@ -118,11 +156,13 @@ ReadStatus ListDirectedInput::read(std::span<const ReadTarget> targets) {
             continue;
         }
         std::size_t start = pos;
-        while (pos < text_.size() && !endsValue(text_[pos])) ++pos;
+        std::size_t star = std::string_view::npos;
+        for (; pos < text_.size() && !endsValue(text_[pos]); ++pos) {
+            if (text_[pos] == '*' && star == std::string_view::npos) star = pos - start;
+        }
         std::string_view token = text_.substr(start, pos - start);
         separated = false;
         long long repeat = 1;
-        std::size_t star = token.find('*');
         if (star != std::string_view::npos) {
             std::string_view count = token.substr(0, star);
             if (count.empty()) return finish(ReadStatus::BadValue);

@@ -1,22 +1,34 @@
 #include "report/number_format.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <iterator>
 
 namespace corvane {
 namespace {
 
+constexpr double kPowersOfTen[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14,
+                                   1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
 void appendStars(std::string& out, int width) { out.append(static_cast<std::size_t>(width > 0 ? width : 0), '*'); }
+
+// Appends `text` right-justified in `width` columns and then `trailing`
+// blanks, as one piece.
+void appendJustified(std::string& out, const char* text, int length, int width, int trailing) {
+    const std::size_t at = out.size();
+    out.resize(at + static_cast<std::size_t>(width + trailing), ' ');
+    std::memcpy(&out[at + static_cast<std::size_t>(width - length)], text, static_cast<std::size_t>(length));
+}
 
 void appendRightJustified(std::string& out, const char* text, int length, int width) {
     if (length > width) {
         appendStars(out, width);
         return;
     }
-    out.append(static_cast<std::size_t>(width - length), ' ');
-    out.append(text, static_cast<std::size_t>(length));
+    appendJustified(out, text, length, width, 0);
 }
 
 // Infinities and NaNs, written the way the usual Fortran runtimes do:
@@ -35,38 +47,57 @@ bool appendNonFinite(std::string& out, double value, int width) {
     return true;
 }
 
-// Digits of |value| rounded to `significant` digits: fills `digits` (no point)
-// and returns the decimal exponent of the first digit (value = 0.d1d2... * 10^(e+1)).
+// Digits of magnitude (> 0) rounded to `significant` digits, to nearest with
+// ties to even on the exact binary value: fills `digits` (no point) and
+// returns the decimal exponent of the first digit (magnitude ~ d1.d2d3... * 10^e).
 int roundedDigits(double magnitude, int significant, char* digits) {
     char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.*e", significant - 1, magnitude);
-    int count = 0;
+    const char* end =
+        std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific, significant - 1).ptr;
     const char* p = buffer;
-    for (; *p != 'e'; ++p) {
-        if (*p >= '0' && *p <= '9') digits[count++] = *p;
+    int count = 0;
+    digits[count++] = *p++;
+    if (*p == '.') {
+        for (++p; *p != 'e'; ++p) digits[count++] = *p;
     }
     digits[count] = '\0';
-    return std::atoi(p + 1);
+    ++p;  // the 'e'
+    const bool negative = *p++ == '-';
+    int exponent = 0;
+    for (; p < end; ++p) exponent = exponent * 10 + (*p - '0');
+    return negative ? -exponent : exponent;
 }
 
-// True when 0.1 - 0.5*10^(-d-1) <= magnitude, evaluated exactly:
-// 2*10^(d+1)*magnitude >= 2*10^d - 1. The product of a double and 2*10^(d+1)
-// is exact in 113-bit quad precision for the field widths in use.
-bool atLeastFixedLowerBound(double magnitude, int digits) {
-    __float128 scale = 2;
-    __float128 bound = 2;
-    for (int i = 0; i < digits; ++i) {
-        scale *= 10;
-        bound *= 10;
+// The same digits without a conversion routine, for a magnitude that is a
+// single-precision value with 0.09 <= magnitude < 10^digits and digits <= 8:
+// scaled by the power of ten that puts d digits before the point, such a
+// value stays exact in double precision (24 + 19 significant bits at most),
+// and rounding it to an integer (to nearest, ties to even) rounds the exact
+// value. Returns false when these conditions do not hold.
+bool roundedSingleDigits(double magnitude, int significant, char* digits, int& exponent) {
+    if (significant > 8 || static_cast<double>(static_cast<float>(magnitude)) != magnitude) return false;
+    // Decimal exponent e of the magnitude, 10^e <= magnitude < 10^(e+1). The
+    // double nearest 0.1 exceeds 0.1 by less than any gap between floats, so
+    // comparing a float with it is comparing with 0.1 itself.
+    int e = -2;
+    if (magnitude >= 0.1) {
+        e = -1;
+        while (e + 1 < significant && magnitude >= kPowersOfTen[e + 1]) ++e;
     }
-    scale *= 10;
-    return static_cast<__float128>(magnitude) * scale >= bound - 1;
-}
-
-bool belowFixedUpperBound(double magnitude, int digits) {
-    __float128 bound = 2;
-    for (int i = 0; i < digits; ++i) bound *= 10;
-    return static_cast<__float128>(magnitude) * 2 < bound - 1;
+    const double scaled = magnitude * kPowersOfTen[significant - 1 - e];
+    auto rounded = static_cast<std::uint32_t>(std::nearbyint(scaled));
+    if (rounded >= static_cast<std::uint32_t>(kPowersOfTen[significant])) {
+        // Rounded up to the next power of ten.
+        rounded /= 10;
+        ++e;
+    }
+    for (int k = significant - 1; k >= 0; --k) {
+        digits[k] = static_cast<char>('0' + rounded % 10);
+        rounded /= 10;
+    }
+    digits[significant] = '\0';
+    exponent = e;
+    return true;
 }
 
 void appendExponentDigits(char*& p, int exponent) {
@@ -82,8 +113,8 @@ void appendExponentDigits(char*& p, int exponent) {
 
 void appendIntegerField(std::string& out, long long value, int width) {
     char buffer[32];
-    int length = std::snprintf(buffer, sizeof buffer, "%lld", value);
-    appendRightJustified(out, buffer, length, width);
+    const char* end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
+    appendRightJustified(out, buffer, static_cast<int>(end - buffer), width);
 }
 
 void appendExponentField(std::string& out, double value, int width, int digits, int scale) {
@@ -124,42 +155,69 @@ void appendExponentField(std::string& out, double value, int width, int digits, 
     appendRightJustified(out, text, length, width);
 }
 
+// The fixed form is chosen when 0.1 - 0.5*10^(-d-1) <= magnitude < 10^d - 0.5,
+// that is when the magnitude rounded to d significant digits lies in
+// [0.1, 10^d): its first digit stands at 10^-1 .. 10^(d-1). (The lower bound is
+// never a binary number, so it cannot be a tie; the upper bound 10^d - 0.5 is
+// one, and it rounds up to 10^d, out of the range, as the strict bound wants.)
+// Magnitudes clearly inside or outside the range are told apart without
+// rounding, so that the digits are generated once.
 void appendGeneralField(std::string& out, double value, int width, int digits, int scale) {
     if (appendNonFinite(out, value, width)) return;
     const double magnitude = std::fabs(value);
-    const bool fixed = magnitude == 0 || (atLeastFixedLowerBound(magnitude, digits) && belowFixedUpperBound(magnitude, digits));
+    const double top = digits >= 0 && digits < static_cast<int>(std::size(kPowersOfTen)) ? kPowersOfTen[digits] : HUGE_VAL;
+    if (magnitude != 0 && (magnitude < 0.09 || magnitude >= top)) {
+        appendExponentField(out, value, width, digits, scale);
+        return;
+    }
+    char mantissa[64];
+    int exponent = 0;
+    if (magnitude != 0 && !roundedSingleDigits(magnitude, digits, mantissa, exponent)) {
+        exponent = roundedDigits(magnitude, digits, mantissa);
+    }
+    const bool fixed = magnitude == 0 || (exponent >= -1 && exponent < digits);
     if (!fixed) {
         appendExponentField(out, value, width, digits, scale);
         return;
     }
-    int integerDigits = 1;  // an exact zero is written as 0.000000
-    if (magnitude != 0) {
-        char mantissa[64];
-        int exponent = roundedDigits(magnitude, digits, mantissa);
-        integerDigits = exponent >= 0 ? exponent + 1 : 0;
-    }
+    // d significant digits with the point after the integer digits; an exact
+    // zero is written as 0. and d-1 zeros.
     char text[96];
-    int length = std::snprintf(text, sizeof text, "%.*f", digits - integerDigits, magnitude);
-    if (digits == integerDigits) text[length++] = '.';
-    text[length] = '\0';
-    char signed_text[97];
-    int signedLength = 0;
-    if (std::signbit(value)) signed_text[signedLength++] = '-';
-    std::memcpy(signed_text + signedLength, text, static_cast<std::size_t>(length) + 1);
-    signedLength += length;
-    const int fieldWidth = width - 4;
-    if (signedLength > fieldWidth && magnitude < 1 && text[0] == '0') {
-        // Drop the optional leading zero before the decimal point.
-        int zeroAt = std::signbit(value) ? 1 : 0;
-        std::memmove(signed_text + zeroAt, signed_text + zeroAt + 1, static_cast<std::size_t>(signedLength - zeroAt));
-        --signedLength;
+    int length = 0;
+    if (std::signbit(value)) text[length++] = '-';
+    const int leadingZeroAt = length;
+    bool leadingZero = false;
+    if (magnitude == 0) {
+        text[length++] = '0';
+        text[length++] = '.';
+        std::memset(text + length, '0', static_cast<std::size_t>(digits - 1));
+        length += digits - 1;
+        leadingZero = true;
+    } else if (exponent < 0) {
+        text[length++] = '0';
+        text[length++] = '.';
+        std::memcpy(text + length, mantissa, static_cast<std::size_t>(digits));
+        length += digits;
+        leadingZero = true;
+    } else {
+        const int integerDigits = exponent + 1;
+        std::memcpy(text + length, mantissa, static_cast<std::size_t>(integerDigits));
+        length += integerDigits;
+        text[length++] = '.';
+        std::memcpy(text + length, mantissa + integerDigits, static_cast<std::size_t>(digits - integerDigits));
+        length += digits - integerDigits;
     }
-    if (signedLength > fieldWidth) {
+    const int fieldWidth = width - 4;
+    if (length > fieldWidth && leadingZero) {
+        // Drop the optional leading zero before the decimal point.
+        std::memmove(text + leadingZeroAt, text + leadingZeroAt + 1, static_cast<std::size_t>(length - leadingZeroAt - 1));
+        --length;
+    }
+    if (length > fieldWidth) {
         appendStars(out, width);
         return;
     }
-    appendRightJustified(out, signed_text, signedLength, fieldWidth);
-    out.append(4, ' ');
+    appendJustified(out, text, length, fieldWidth, 4);
 }
 
 std::string integerField(long long value, int width) {

@@ -13,6 +13,9 @@ class RecordSink {
 public:
     virtual ~RecordSink() = default;
     virtual void writeRecord(std::string_view record) = 0;
+    // Makes every record written so far reach the medium; a sink that holds
+    // records back reports a failed write here at the latest.
+    virtual void flush() {}
 };
 
 // Thrown by a sink whose medium refused the write (disk full, file gone

@@ -1,6 +1,8 @@
 #include "report/record_writer.h"
 
 #include <cctype>
+#include <charconv>
+#include <functional>
 #include <memory>
 #include <stdexcept>
 #include <unordered_map>
@@ -134,10 +136,23 @@ struct ParsedFormat {
     bool hasData = false;
 };
 
+struct TextHash {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view text) const { return std::hash<std::string_view>{}(text); }
+};
+
 const ParsedFormat& parsed(std::string_view format) {
-    static thread_local std::unordered_map<std::string, std::unique_ptr<ParsedFormat>> cache;
-    auto found = cache.find(std::string(format));
-    if (found != cache.end()) return *found->second;
+    static thread_local std::unordered_map<std::string, std::unique_ptr<ParsedFormat>, TextHash, std::equal_to<>> cache;
+    // Reports write runs of lines with the same list: the last one is checked first.
+    static thread_local std::string lastText;
+    static thread_local const ParsedFormat* last = nullptr;
+    if (last != nullptr && format == lastText) return *last;
+    auto found = cache.find(format);
+    if (found != cache.end()) {
+        lastText.assign(format);
+        last = found->second.get();
+        return *last;
+    }
     auto entry = std::make_unique<ParsedFormat>();
     entry->nodes = Parser(format).parseList();
     for (std::size_t i = 0; i < entry->nodes.size(); ++i) {
@@ -162,14 +177,15 @@ std::string typeError(std::string_view format) {
 std::string formatList(std::string_view pattern, std::initializer_list<int> numbers) {
     std::string out;
     auto next = numbers.begin();
-    for (std::size_t i = 0; i < pattern.size(); ++i) {
-        if (pattern[i] == '<' && i + 1 < pattern.size() && pattern[i + 1] == '>' && next != numbers.end()) {
-            out += std::to_string(*next++);
-            ++i;
-        } else {
-            out += pattern[i];
-        }
+    std::size_t from = 0;
+    for (std::size_t at = pattern.find("<>"); at != std::string_view::npos && next != numbers.end();
+         at = pattern.find("<>", from)) {
+        out.append(pattern, from, at - from);
+        char digits[16];
+        out.append(digits, std::to_chars(digits, digits + sizeof digits, *next++).ptr);
+        from = at + 2;
     }
+    out.append(pattern, from);
     return out;
 }
 
@@ -225,20 +241,26 @@ private:
     }
 
     void writeItem(const Node& node, const Item& item) {
-        field_.clear();
+        if (node.kind == Kind::Text) {
+            if (!std::holds_alternative<std::string_view>(item)) throw std::logic_error(typeError(format_));
+            writer_.putAt(std::get<std::string_view>(item));
+            return;
+        }
+        // Fields are built in place when they extend the record (the usual
+        // case), else beside it and then put at the position.
+        const bool atEnd = writer_.column_ == writer_.record_.size();
+        std::string& field = atEnd ? writer_.record_ : field_;
+        if (!atEnd) field_.clear();
         switch (node.kind) {
-            case Kind::Text:
-                if (!std::holds_alternative<std::string_view>(item)) throw std::logic_error(typeError(format_));
-                writer_.putAt(std::get<std::string_view>(item));
-                return;
             case Kind::Integer:
                 if (!std::holds_alternative<int>(item)) throw std::logic_error(typeError(format_));
-                appendIntegerField(field_, std::get<int>(item), node.width);
+                appendIntegerField(field, std::get<int>(item), node.width);
                 break;
-            case Kind::Exponent: appendExponentField(field_, real(item), node.width, node.digits, scale_); break;
-            default: appendGeneralField(field_, real(item), node.width, node.digits, scale_); break;
+            case Kind::Exponent: appendExponentField(field, real(item), node.width, node.digits, scale_); break;
+            default: appendGeneralField(field, real(item), node.width, node.digits, scale_); break;
         }
-        writer_.putAt(field_);
+        if (atEnd) writer_.column_ = writer_.record_.size();
+        else writer_.putAt(field_);
     }
 
     double real(const Item& item) const {
@@ -263,7 +285,7 @@ void RecordWriter::write(std::string_view format, std::span<const Item> items) {
 }
 
 void RecordWriter::writeList(std::span<const Item> items) {
-    flush();
+    closeOpenRecord();
     if (items.empty()) {
         endRecord();
         return;
@@ -291,7 +313,7 @@ void RecordWriter::writeList(std::span<const Item> items) {
 }
 
 void RecordWriter::writeListReals(const float* values, int count, long stride) {
-    flush();
+    closeOpenRecord();
     if (count <= 0) {
         endRecord();
         return;
@@ -308,18 +330,27 @@ void RecordWriter::writeListReals(const float* values, int count, long stride) {
 }
 
 void RecordWriter::flush() {
+    closeOpenRecord();
+    sink_->flush();
+}
+
+void RecordWriter::closeOpenRecord() {
     if (open_) endRecord();
 }
 
 void RecordWriter::endRecord() {
-    std::string record;
-    record.swap(record_);
     column_ = 0;
     open_ = false;
-    sink_->writeRecord(record);
+    sink_->writeRecord(record_);
+    record_.clear();
 }
 
 void RecordWriter::putAt(std::string_view text) {
+    if (column_ == record_.size()) {
+        record_.append(text);
+        column_ += text.size();
+        return;
+    }
     if (column_ > record_.size()) record_.append(column_ - record_.size(), ' ');
     std::size_t overlap = std::min(text.size(), record_.size() - column_);
     record_.replace(column_, overlap, text.substr(0, overlap));

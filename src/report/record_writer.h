@@ -44,13 +44,16 @@ public:
     // List-directed write of a run of reals (a matrix row), stride apart in memory.
     void writeListReals(const float* values, int count, long stride = 1);
 
-    // Ends a record left open by a trailing backslash, if any.
+    // Ends a record left open by a trailing backslash, if any, and makes every
+    // record reach the sink's medium (a failed write surfaces here at the
+    // latest). The dispatcher calls it at the end of every run.
     void flush();
 
     RecordSink& sink() { return *sink_; }
 
 private:
     friend class FormatRun;
+    void closeOpenRecord();
     void endRecord();
     void putAt(std::string_view text);
 

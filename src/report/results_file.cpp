@@ -9,6 +9,11 @@
 #include <cstring>
 
 namespace corvane {
+namespace {
+
+constexpr std::size_t kPendingLimit = 1 << 16;
+
+}  // namespace
 
 ResultsFile::~ResultsFile() { close(); }
 
@@ -31,31 +36,59 @@ bool ResultsFile::open(const std::string& path) {
 }
 
 void ResultsFile::close() {
+    flushQuietly();
     if (fd_ >= 0) ::close(fd_);
     fd_ = -1;
 }
 
-std::optional<std::string> ResultsFile::readAll() { return readBytes(std::string::npos); }
+std::optional<std::string> ResultsFile::readAll() {
+    if (fd_ < 0) return std::nullopt;
+    flushQuietly();
+    // Read straight into a string of the file's size (a data file of order
+    // 2000 is some 50 MB; growing a string by doubling would hold up to twice
+    // that); a file that grows meanwhile is read to its end all the same.
+    std::string text;
+    struct stat info {};
+    if (::fstat(fd_, &info) == 0 && info.st_size > 0) text.resize(static_cast<std::size_t>(info.st_size));
+    std::size_t size = 0;
+    char more[1 << 12];  // what lies beyond the size seen at first
+    for (;;) {
+        const bool inPlace = size < text.size();
+        char* into = inPlace ? text.data() + size : more;
+        const std::size_t room = inPlace ? text.size() - size : sizeof more;
+        ssize_t got = ::pread(fd_, into, room, static_cast<off_t>(size));
+        if (got < 0) {
+            if (errno == EINTR) continue;
+            return std::nullopt;
+        }
+        if (got == 0) break;
+        if (!inPlace) {
+            text.resize(size);
+            text.append(more, static_cast<std::size_t>(got));
+        }
+        size += static_cast<std::size_t>(got);
+    }
+    text.resize(size);
+    return text;
+}
 
 std::optional<std::string> ResultsFile::readBytes(std::size_t length) {
-    if (fd_ < 0) return std::nullopt;
     std::string text;
     char buffer[1 << 16];
-    off_t offset = 0;
     while (text.size() < length) {
-        ssize_t got = ::pread(fd_, buffer, std::min(sizeof buffer, length - text.size()), offset);
+        ssize_t got = ::pread(fd_, buffer, std::min(sizeof buffer, length - text.size()), static_cast<off_t>(text.size()));
         if (got < 0) {
             if (errno == EINTR) continue;
             return std::nullopt;
         }
         if (got == 0) break;
         text.append(buffer, static_cast<std::size_t>(got));
-        offset += got;
     }
     return text;
 }
 
 void ResultsFile::positionAfterData(std::size_t offset, bool lineBreakFirst) {
+    flushQuietly();
     position_ = offset;
     cutPending_ = true;
     lineBreakFirst_ = lineBreakFirst;
@@ -95,11 +128,26 @@ void ResultsFile::cut() {
 
 void ResultsFile::writeRecord(std::string_view record) {
     cut();
-    std::string line;
-    line.reserve(record.size() + 2);
-    line.append(record);
-    line.append("\r\n");
-    writeBytes(line);
+    pending_.append(record);
+    pending_.append("\r\n");
+    if (pending_.size() >= kPendingLimit) flush();
+}
+
+void ResultsFile::flush() {
+    if (pending_.empty()) return;
+    std::string bytes;
+    bytes.swap(pending_);  // a failed write drops its records, as a single write would
+    writeBytes(bytes);
+    bytes.clear();
+    if (pending_.capacity() < bytes.capacity()) pending_.swap(bytes);
+}
+
+void ResultsFile::flushQuietly() noexcept {
+    try {
+        flush();
+    } catch (const WriteError&) {
+        pending_.clear();
+    }
 }
 
 }  // namespace corvane

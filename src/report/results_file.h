@@ -2,7 +2,9 @@
 // The results file: the user's data at its start, the reports after it.
 // The reader takes the whole text and tells where the data ended; the first
 // report record after a read cuts the file there, later records are appended.
-// Records end with CR LF.
+// Records end with CR LF. Records are collected and written in large pieces;
+// flush() (called at the end of every run) writes what is left, and a failed
+// write throws WriteError from writeRecord or flush.
 
 #include <optional>
 #include <string>
@@ -39,17 +41,22 @@ public:
     void cut();
 
     void writeRecord(std::string_view record) override;
+    void flush() override;
 
 private:
     // The first `length` bytes (fewer if the file is shorter).
     std::optional<std::string> readBytes(std::size_t length);
     void writeBytes(std::string_view bytes);
+    // Writes what is pending; a failure is dropped (used where a failure
+    // cannot be reported and every run has already flushed).
+    void flushQuietly() noexcept;
 
     int fd_ = -1;
     std::string path_;
     std::size_t position_ = 0;
     bool cutPending_ = true;
     bool lineBreakFirst_ = false;
+    std::string pending_;  // records not yet written, to go at position_
     std::optional<std::string> dataAtRead_;  // the bytes in front of the reports, as read
 };
 

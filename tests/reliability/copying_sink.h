@@ -13,6 +13,7 @@ public:
         target_.writeRecord(record);
         copy_.writeRecord(record);
     }
+    void flush() override { target_.flush(); }
     const std::string& copied() const { return copy_.text(); }
 
 private:

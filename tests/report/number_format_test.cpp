@@ -9,6 +9,10 @@
 #include <sstream>
 #include <string>
 #include <vector>
+#include <limits>
+#include <random>
+
+#include "support/reference_number_format.h"
 
 namespace corvane {
 namespace {
@@ -94,6 +98,58 @@ TEST(FieldAgainstFortran, RandomValuesMatch) {
         }
     }
     EXPECT_GT(compared, 0);
+}
+
+// The fast digit generation against printf digits and an exact range test, on
+// random single-precision values and on values next to every boundary of the
+// fixed form, ties included, for every field the reports use.
+TEST(FieldAgainstReference, RandomAndBoundaryValuesMatch) {
+    struct Item { int width, digits, scale; bool general; };
+    const Item items[] = {{15, 7, 1, true}, {15, 7, 0, true}, {14, 6, 1, false}, {12, 6, 1, true}, {11, 4, 1, true},
+                          {11, 3, 1, true}, {10, 3, 1, false}, {8, 2, 1, false}, {15, 7, 0, false}};
+    std::vector<double> values;
+    std::mt19937 random(7);
+    for (int k = 0; k < 60000; ++k) {
+        const float f = std::bit_cast<float>(static_cast<std::uint32_t>(random()));
+        if (std::isfinite(f)) values.push_back(f);
+    }
+    for (double bound : {0.1, 1.0, 10.0, 99.5, 999.5, 9999.5, 999999.5, 9999999.5, 1.0e7, 0.09999999995}) {
+        for (double v = bound, w = bound; v > bound * 0.999999; v = std::nextafter(v, 0.0), w = std::nextafter(w, 1e300)) {
+            values.push_back(v);
+            values.push_back(w);
+            values.push_back(static_cast<float>(v));
+            if (values.size() % 64 == 0) break;
+        }
+    }
+    for (int k = 0; k < 4000; ++k) {
+        values.push_back(static_cast<double>(random() % 100000000) + 0.5);  // ties of the fixed form
+        values.push_back(static_cast<double>(random() % 1000000) / 1024.0);
+    }
+    // Single-precision ties: o / 2^(j+1) times 10^j ends in .5 when 5^j divides o.
+    for (int j = 0; j <= 9; ++j) {
+        std::uint32_t fives = 1;
+        for (int k = 0; k < j; ++k) fives *= 5;
+        for (int k = 0; k < 300; ++k) {
+            const std::uint32_t odd = fives * static_cast<std::uint32_t>(2 * (random() % (8388608u / fives)) + 1);
+            if (odd < (1u << 24)) values.push_back(std::ldexp(static_cast<double>(odd), -(j + 1)));
+        }
+    }
+    values.push_back(0.0);
+    values.push_back(-0.0);
+    values.push_back(std::numeric_limits<float>::denorm_min());
+    values.push_back(std::numeric_limits<float>::max());
+    for (double value : values) {
+        for (double v : {value, -value}) {
+            for (const Item& item : items) {
+                const std::string ours = item.general ? generalField(v, item.width, item.digits, item.scale)
+                                                      : exponentField(v, item.width, item.digits, item.scale);
+                const std::string expected = item.general
+                                                 ? testing::referenceGeneralField(v, item.width, item.digits, item.scale)
+                                                 : testing::referenceExponentField(v, item.width, item.digits, item.scale);
+                ASSERT_EQ(ours, expected) << "value " << v << " width " << item.width << " digits " << item.digits;
+            }
+        }
+    }
 }
 
 }  // namespace

@@ -1,0 +1,25 @@
+// The numerical kernels for processors with AVX2 (16 registers of 8 floats).
+// No fused multiply-add: products and differences are rounded separately.
+
+#include "direct/kernel_variants.h"
+
+#if defined(__x86_64__)
+#pragma GCC push_options
+#pragma GCC target("avx2")
+
+namespace corvane::kernel_avx2 {
+
+constexpr int kLanes = 8;
+constexpr int kTileVectors = 2;
+constexpr int kTileColumns = 6;
+
+#include "direct/simd_tiles.h"
+#include "direct/elimination_kernel_impl.h"
+#include "direct/lu_kernel_impl.h"
+#include "direct/cholesky_kernel_impl.h"
+#include "direct/iteration_kernel_impl.h"
+
+}  // namespace corvane::kernel_avx2
+
+#pragma GCC pop_options
+#endif

@@ -1,0 +1,26 @@
+// The numerical kernels for processors with AVX-512 (32 registers of 16
+// floats). No fused multiply-add: products and differences are rounded
+// separately.
+
+#include "direct/kernel_variants.h"
+
+#if defined(__x86_64__)
+#pragma GCC push_options
+#pragma GCC target("avx512f,avx512dq,avx512bw,avx512vl")
+
+namespace corvane::kernel_avx512 {
+
+constexpr int kLanes = 16;
+constexpr int kTileVectors = 2;
+constexpr int kTileColumns = 12;
+
+#include "direct/simd_tiles.h"
+#include "direct/elimination_kernel_impl.h"
+#include "direct/lu_kernel_impl.h"
+#include "direct/cholesky_kernel_impl.h"
+#include "direct/iteration_kernel_impl.h"
+
+}  // namespace corvane::kernel_avx512
+
+#pragma GCC pop_options
+#endif

@@ -1,0 +1,397 @@
+// Compact LU factorisation with the pivot search of largest |u(k,k)|, and the
+// solves with its factors, organised for speed with the plain loops'
+// roundings; the body of one instruction-set variant, included by
+// kernels_<isa>.cpp after simd_tiles.h.
+//
+// Every element ends as f(a(r,c) - s(r,c)) with s(r,c) the sum over
+// l < min(r,c) of l(r,l) * u(l,c), accumulated in double precision from 0 in
+// increasing l (products of two floats are exact in double precision); f
+// rounds to single precision for U and divides by u(c,c) first for L. The
+// sums are carried in double precision between the blocks that add their
+// terms, so each sum sees its terms one by one in the same order.
+//
+// Structure (0-based): the columns are taken in panels, left to right. For a
+// panel, the rows of U above it are finished first (a triangular solve, rows
+// in blocks from the top), then the sums of the rows below are advanced past
+// every earlier step (a register-tiled product), and the panel's own steps
+// run column by column: the candidates of the pivot search are the values
+// every remaining row would give in the pivot position, computed where the
+// rows stand; the chosen row is exchanged, its row of U within the panel and
+// the column of L follow, and the sums of the panel's later columns take the
+// step's terms.
+
+namespace {
+namespace lu {
+
+constexpr int kPanel = 96;                 // columns per panel (a multiple of both tile sizes)
+constexpr int kStepChunk = 256;            // steps of a product packed at once
+constexpr int kRowChunk = 128;             // rows of packed multipliers in a product
+constexpr int kRowBlock = 4 * kDoubleTileRows;  // rows of U finished together above a panel
+constexpr int kSolveRowBlock = 128;        // rows of U copied out for the back substitution
+constexpr int kPrefetchAhead = 8;
+
+static_assert(kPanel % kTileColumns == 0 && kPanel % kDoubleTileRows == 0);
+
+class Factorizer {
+public:
+    Factorizer(int n, float* a, int* order, float threshold)
+        : n_(n), a_(a), order_(order), threshold_(threshold) {}
+
+    // Returns the failing step (0-based) or -1.
+    int run(int& exchanges) {
+        for (int i = 0; i < n_; ++i) order_[i] = i + 1;
+        const int failed = factorPanels();
+        exchanges += exchanges_;
+        return failed;
+    }
+
+    float failedDiagonal() const { return failedDiagonal_; }
+
+private:
+    float* column(int c) const { return a_ + static_cast<long>(c) * n_; }
+    float& at(int r, int c) const { return column(c)[r]; }
+
+    int factorPanels() {
+        pivotRow_.resize(static_cast<std::size_t>(n_));
+        for (int j = 0; j < n_; ++j) pivotRow_[static_cast<std::size_t>(j)] = j;
+        for (int j0 = 0; j0 < n_; j0 += kPanel) {
+            const int j1 = std::min(n_, j0 + kPanel);
+            // Row exchanges reach the columns right of a panel only when
+            // their own panel comes (all earlier ones at once, in order), and
+            // the columns of L after every panel.
+            exchangeRowsInColumns(column(j0), n_, j1 - j0, pivotRow_.data(), 0, j0 - 1);
+            finishRowsOfU(j0, j0, j1);
+            sumsBelow(j0, j1);
+            const int failed = factorPanel(j0, j1);
+            const int last = failed >= 0 ? failed : j1 - 1;
+            exchangeRowsInColumns(column(0), n_, j0, pivotRow_.data(), j0, last);
+            if (failed >= 0) {
+                exchangeRowsInColumns(column(j1), n_, n_ - j1, pivotRow_.data(), 0, last);
+                // The plain loops compute the whole row of U of a step before
+                // its test: rows 0..failed are complete in every column.
+                for (int c0 = j1; c0 < n_; c0 += kPanel) finishRowsOfU(failed + 1, c0, std::min(n_, c0 + kPanel));
+                return failed;
+            }
+        }
+        return -1;
+    }
+
+    // u(l,c) = a(l,c) - sum over m < l of l(l,m) * u(m,c), for rows l < rows
+    // and columns c0..c1-1 (at most kPanel). Rows go in blocks from the top:
+    // the terms of the rows above a block come from a tiled product, those of
+    // the block's own rows row after row (each finished row adds its terms to
+    // the rows below it in the block, which keeps every sum in order).
+    void finishRowsOfU(int rows, int c0, int c1) {
+        if (rows <= 0) return;
+        const int width = c1 - c0;
+        const int colTiles = (width + kTileColumns - 1) / kTileColumns;
+        packedU_.assign(static_cast<std::size_t>(colTiles) * rows * kTileColumns, 0.0);
+        blockSums_.resize(static_cast<std::size_t>(width) * kRowBlock);
+        multipliers_.resize(static_cast<std::size_t>(kRowBlock));
+        for (int l0 = 0; l0 < rows; l0 += kRowBlock) {
+            const int l1 = std::min(rows, l0 + kRowBlock);
+            std::fill(blockSums_.begin(), blockSums_.end(), 0.0);
+            if (l0 > 0) {
+                const int rowTiles = (l1 - l0 + kDoubleTileRows - 1) / kDoubleTileRows;
+                packColumnsOfL(l0, l1 - l0, l0);
+                for (int rt = 0; rt < rowTiles; ++rt) {
+                    const int t0 = l0 + rt * kDoubleTileRows;
+                    const int count = std::min(kDoubleTileRows, l1 - t0);
+                    for (int ct = 0; ct < colTiles; ++ct) {
+                        accumulateAnyTile(l0, &packedL_[static_cast<std::size_t>(rt) * l0 * kDoubleTileRows],
+                                          &packedU_[static_cast<std::size_t>(ct) * rows * kTileColumns],
+                                          &blockSums_[static_cast<std::size_t>(ct * kTileColumns) * kRowBlock + (t0 - l0)],
+                                          kRowBlock, count, std::min(kTileColumns, width - ct * kTileColumns));
+                    }
+                }
+            }
+            for (int m = l0; m < l1; ++m) {
+                const int below = l1 - m - 1;
+                for (int i = 0; i < below; ++i) multipliers_[static_cast<std::size_t>(i)] = at(m + 1 + i, m);
+                for (int c = 0; c < width; ++c) {
+                    double* sums = &blockSums_[static_cast<std::size_t>(c) * kRowBlock];
+                    const float u = static_cast<float>(static_cast<double>(at(m, c0 + c)) - sums[m - l0]);
+                    at(m, c0 + c) = u;
+                    packedU_[(static_cast<std::size_t>(c / kTileColumns) * rows + m) * kTileColumns + c % kTileColumns] = u;
+                    addProducts(sums + (m - l0) + 1, multipliers_.data(), u, below);
+                }
+            }
+        }
+    }
+
+    // Multipliers l(r0 + i, m) for i < count and m = m0..m1-1, packed in
+    // tiles of kDoubleTileRows rows, step by step; rows past count are 0.
+    void packColumnsOfL(int r0, int count, int m1, int m0 = 0) {
+        const int steps = m1 - m0;
+        const int tiles = (count + kDoubleTileRows - 1) / kDoubleTileRows;
+        packedL_.resize(static_cast<std::size_t>(tiles) * steps * kDoubleTileRows);
+        for (int m = m0; m < m1; ++m) {
+            if (m + kPrefetchAhead < m1) prefetchColumnPart(column(m + kPrefetchAhead) + r0, count);
+            const float* cm = column(m) + r0;
+            for (int t = 0; t < tiles; ++t) {
+                double* out = &packedL_[(static_cast<std::size_t>(t) * steps + (m - m0)) * kDoubleTileRows];
+                const int rows = std::min(kDoubleTileRows, count - t * kDoubleTileRows);
+                widen(cm + t * kDoubleTileRows, out, rows);
+                for (int i = rows; i < kDoubleTileRows; ++i) out[i] = 0.0;
+            }
+        }
+    }
+
+    // The sums of rows j0..n-1 in the panel's columns over every step before
+    // the panel: s(r,c) = sum over l < j0 of l(r,l) * u(l,c).
+    void sumsBelow(int j0, int j1) {
+        const int width = j1 - j0;
+        const int rows = n_ - j0;
+        panelSums_.assign(static_cast<std::size_t>(width) * rows, 0.0);
+        const int colTiles = (width + kTileColumns - 1) / kTileColumns;
+        for (int k0 = 0; k0 < j0; k0 += kStepChunk) {
+            const int k1 = std::min(j0, k0 + kStepChunk);
+            const int steps = k1 - k0;
+            packedU_.assign(static_cast<std::size_t>(colTiles) * steps * kTileColumns, 0.0);
+            for (int c = 0; c < width; ++c) {
+                const float* cc = column(j0 + c);
+                double* out = &packedU_[static_cast<std::size_t>(c / kTileColumns) * steps * kTileColumns + c % kTileColumns];
+                for (int l = k0; l < k1; ++l) out[static_cast<std::size_t>(l - k0) * kTileColumns] = cc[l];
+            }
+            for (int r0 = j0; r0 < n_; r0 += kRowChunk) {
+                const int chunkRows = std::min(kRowChunk, n_ - r0);
+                const int rowTiles = (chunkRows + kDoubleTileRows - 1) / kDoubleTileRows;
+                packColumnsOfL(r0, chunkRows, k1, k0);
+                for (int ct = 0; ct < colTiles; ++ct) {
+                    const int cols = std::min(kTileColumns, width - ct * kTileColumns);
+                    for (int rt = 0; rt < rowTiles; ++rt) {
+                        const int r = r0 + rt * kDoubleTileRows;
+                        accumulateAnyTile(steps, &packedL_[static_cast<std::size_t>(rt) * steps * kDoubleTileRows],
+                                          &packedU_[static_cast<std::size_t>(ct) * steps * kTileColumns],
+                                          &panelSums_[static_cast<std::size_t>(ct * kTileColumns) * rows + (r - j0)],
+                                          rows, std::min(kDoubleTileRows, n_ - r), cols);
+                    }
+                }
+            }
+        }
+    }
+
+    double& panelSum(int j0, int r, int c) {
+        return panelSums_[static_cast<std::size_t>(c - j0) * (n_ - j0) + (r - j0)];
+    }
+
+    // The panel's steps, one after another. Returns the failing step or -1.
+    // Column j takes the terms of the panel's earlier steps only when its own
+    // step comes: row l of U in column j is finished, then its terms go to
+    // every row below (l = j0..j-1 in order, so each sum stays in order).
+    int factorPanel(int j0, int j1) {
+        differences_.resize(static_cast<std::size_t>(n_));
+        for (int j = j0; j < j1; ++j) {
+            finishColumnRows(j0, j, j, n_);
+            // What each remaining row would leave in the pivot position.
+            const double* sums = &panelSum(j0, j0, j) - j0;  // sums[r]: the sum of row r
+            for (int r = j; r < n_; ++r) differences_[r] = static_cast<double>(at(r, j)) - sums[r];
+            if (j < n_ - 1) choosePivot(j0, j1, j);
+            const float diagonal = static_cast<float>(differences_[j]);
+            at(j, j) = diagonal;
+            if (std::fabs(diagonal) < threshold_) {
+                failedDiagonal_ = diagonal;
+                // The plain loops finish row j of U in every column before
+                // the test: rows j0..j of the panel's later columns here.
+                for (int c = j + 1; c < j1; ++c) finishColumnRows(j0, j + 1, c, j + 1);
+                return j;
+            }
+            float* lj = column(j);
+            if (j == 0) {
+                for (int r = 1; r < n_; ++r) lj[r] = lj[r] / diagonal;  // the first column in single precision
+            } else {
+                const double pivot = diagonal;
+                for (int r = j + 1; r < n_; ++r) lj[r] = static_cast<float>(differences_[r] / pivot);
+            }
+        }
+        return -1;
+    }
+
+    // Finishes u(l,c) for the panel's rows l = j0..rows-1 of column c, each
+    // adding its terms to the sums of rows l+1..sumsEnd-1 of column c.
+    void finishColumnRows(int j0, int rows, int c, int sumsEnd) {
+        double* sums = &panelSum(j0, j0, c) - j0;  // sums[r]: the sum of row r
+        for (int l = j0; l < rows; ++l) {
+            const float u = static_cast<float>(static_cast<double>(at(l, c)) - sums[l]);
+            at(l, c) = u;
+            addWidenedProducts(sums + l + 1, column(l) + l + 1, u, sumsEnd - l - 1);
+        }
+    }
+
+    // The candidate of each row r >= j is its difference rounded to single
+    // precision; the first of largest magnitude above 0 wins (none: no
+    // exchange). The chosen row is exchanged with row j everywhere.
+    void choosePivot(int j0, int j1, int j) {
+        float best = 0.0f;
+        int bestRow = j;
+        for (int r = j; r < n_; ++r) {
+            const float candidate = static_cast<float>(differences_[r]);
+            if (std::fabs(candidate) > std::fabs(best)) {
+                best = candidate;
+                bestRow = r;
+            }
+        }
+        pivotRow_[static_cast<std::size_t>(j)] = bestRow;
+        if (bestRow == j) return;
+        ++exchanges_;
+        for (int c = j0; c < j1; ++c) std::swap(at(j, c), at(bestRow, c));
+        for (int c = j0; c < j1; ++c) std::swap(panelSum(j0, j, c), panelSum(j0, bestRow, c));
+        std::swap(differences_[j], differences_[bestRow]);
+        std::swap(order_[j], order_[bestRow]);
+    }
+
+    int n_;
+    float* a_;
+    int* order_;
+    float threshold_;
+    int exchanges_ = 0;
+    float failedDiagonal_ = 0.0f;
+    std::vector<int> pivotRow_;  // the row exchanged with row j at step j
+    std::vector<double> panelSums_;
+    std::vector<double> packedU_;
+    std::vector<double> packedL_;
+    std::vector<double> blockSums_;
+    std::vector<double> differences_;
+    std::vector<double> multipliers_;
+};
+
+// Forward and back substitution for groups of right-hand sides side by side,
+// in double precision as the plain loops do: x(i) = x(i) - sum over j < i of
+// l(i,j) * x(j) (terms added column after column, which is each sum's own
+// order), then x(i) = (x(i) - sum over j > i of u(i,j) * x(j)) / u(i,i) with
+// rows of U copied out in blocks so that each sum runs along contiguous memory.
+class Solver {
+public:
+    Solver(int n, const float* a, const int* order) : n_(n), a_(a), order_(order) {}
+
+    void solve(const float* b, float* x, int nb) {
+        constexpr int group = kSolveVectors * kDoubleLanes;
+        values_.resize(static_cast<std::size_t>(n_) * group);
+        sums_.resize(static_cast<std::size_t>(n_) * group);
+        for (int g0 = 0; g0 < nb; g0 += group) {
+            const int width = std::min(group, nb - g0);
+            std::fill(values_.begin(), values_.end(), 0.0);
+            for (int k = 0; k < width; ++k) {
+                const float* bk = b + static_cast<long>(g0 + k) * n_;
+                for (int i = 0; i < n_; ++i) values_[static_cast<std::size_t>(i) * group + k] = bk[order_[i] - 1];
+            }
+            const int vectors = (width + kDoubleLanes - 1) / kDoubleLanes;
+            if (width == 1) forwardOne();
+            else forward(vectors);
+            back(vectors);
+            for (int k = 0; k < width; ++k) {
+                float* xk = x + static_cast<long>(g0 + k) * n_;
+                for (int i = 0; i < n_; ++i) xk[i] = static_cast<float>(values_[static_cast<std::size_t>(i) * group + k]);
+            }
+        }
+    }
+
+private:
+    static constexpr int kSolveVectors = 4;
+    static constexpr int kGroup = kSolveVectors * kDoubleLanes;
+
+    const float* column(int c) const { return a_ + static_cast<long>(c) * n_; }
+    double* row(std::vector<double>& v, int i) const { return &v[static_cast<std::size_t>(i) * kGroup]; }
+
+    void forward(int vectors) {
+        std::fill(sums_.begin(), sums_.end(), 0.0);
+        for (int j = 0; j < n_; ++j) {
+            double* xj = row(values_, j);
+            if (j > 0) {
+                const double* sj = row(sums_, j);
+                for (int v = 0; v < vectors; ++v) {
+                    store(xj + v * kDoubleLanes, roundToSingle(load(xj + v * kDoubleLanes) - load(sj + v * kDoubleLanes)));
+                }
+            }
+            const float* lj = column(j);
+            for (int i = j + 1; i < n_; ++i) {
+                const double factor = lj[i];
+                double* si = row(sums_, i);
+                for (int v = 0; v < vectors; ++v) {
+                    store(si + v * kDoubleLanes, load(si + v * kDoubleLanes) + factor * load(xj + v * kDoubleLanes));
+                }
+            }
+        }
+    }
+
+    // forward() for one right-hand side, with the rows side by side.
+    void forwardOne() {
+        single_.resize(static_cast<std::size_t>(n_));
+        singleSums_.assign(static_cast<std::size_t>(n_), 0.0);
+        for (int i = 0; i < n_; ++i) single_[static_cast<std::size_t>(i)] = row(values_, i)[0];
+        for (int j = 0; j < n_; ++j) {
+            double& xj = single_[static_cast<std::size_t>(j)];
+            if (j > 0) xj = static_cast<float>(xj - singleSums_[static_cast<std::size_t>(j)]);
+            addWidenedProducts(&singleSums_[static_cast<std::size_t>(j + 1)], column(j) + j + 1, xj, n_ - j - 1);
+        }
+        for (int i = 0; i < n_; ++i) row(values_, i)[0] = single_[static_cast<std::size_t>(i)];
+    }
+
+    void back(int vectors) {
+        double* last = row(values_, n_ - 1);
+        const float lastPivot = column(n_ - 1)[n_ - 1];
+        for (int v = 0; v < vectors * kDoubleLanes; ++v) last[v] = static_cast<float>(last[v]) / lastPivot;
+        const std::size_t stride = static_cast<std::size_t>(n_ | 15) + 17;
+        rowsOfU_.resize(static_cast<std::size_t>(kSolveRowBlock) * stride);
+        for (int i1 = n_ - 2; i1 >= 0; i1 -= kSolveRowBlock) {
+            const int i0 = std::max(0, i1 - kSolveRowBlock + 1);
+            for (int l = i0 + 1; l < n_; ++l) {
+                if (l + kPrefetchAhead < n_) prefetchColumnPart(column(l + kPrefetchAhead) + i0, i1 - i0 + 1);
+                const float* cl = column(l);
+                const int top = std::min(i1, l - 1);
+                for (int i = i0; i <= top; ++i) rowsOfU_[static_cast<std::size_t>(i - i0) * stride + l] = cl[i];
+            }
+            for (int i = i1; i >= i0; --i) {
+                const float* u = &rowsOfU_[static_cast<std::size_t>(i - i0) * stride];
+                switch (vectors) {
+                    case 1: backRow<1>(i, u); break;
+                    case 2: backRow<2>(i, u); break;
+                    case 3: backRow<3>(i, u); break;
+                    default: backRow<4>(i, u); break;
+                }
+            }
+        }
+    }
+
+    template <int V>
+    void backRow(int i, const float* u) {
+        VecD s[V];
+        for (int v = 0; v < V; ++v) s[v] = VecD{};
+        for (int j = i + 1; j < n_; ++j) {
+            const double uj = u[j];
+            const double* xj = row(values_, j);
+#pragma GCC unroll 4
+            for (int v = 0; v < V; ++v) s[v] = s[v] + uj * load(xj + v * kDoubleLanes);
+        }
+        double* xi = row(values_, i);
+        const double diagonal = column(i)[i];
+#pragma GCC unroll 4
+        for (int v = 0; v < V; ++v) {
+            store(xi + v * kDoubleLanes, roundToSingle((load(xi + v * kDoubleLanes) - s[v]) / diagonal));
+        }
+    }
+
+    int n_;
+    const float* a_;
+    const int* order_;
+    std::vector<double> values_;
+    std::vector<double> sums_;
+    std::vector<double> single_;
+    std::vector<double> singleSums_;
+    std::vector<float> rowsOfU_;
+};
+
+}  // namespace lu
+}  // namespace
+
+LuOutcome factorLu(int n, float* A, int* order, float threshold, int& exchanges) {
+    lu::Factorizer factorizer(n, A, order, threshold);
+    const int failed = factorizer.run(exchanges);
+    if (failed < 0) return {};
+    return {failed + 1, factorizer.failedDiagonal()};
+}
+
+void solveLu(int n, const float* A, const int* order, const float* B, float* X, int nb) {
+    lu::Solver solver(n, A, order);
+    solver.solve(B, X, nb);
+}

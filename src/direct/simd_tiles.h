@@ -1,0 +1,169 @@
+// Vector types and register-tiled loops shared by the kernels of one
+// instruction-set variant. Included by kernels_<isa>.cpp inside a namespace of
+// its own, after these are defined:
+//   kLanes         floats per vector register
+//   kTileVectors   vectors per column of a register tile
+//   kTileColumns   columns of a register tile
+// The standard headers come from kernel_variants.h, read before any
+// instruction-set region.
+
+namespace {
+
+using Vec = float __attribute__((vector_size(kLanes * sizeof(float))));
+using Lanes = std::int32_t __attribute__((vector_size(kLanes * sizeof(float))));
+using VecD = double __attribute__((vector_size(kLanes * sizeof(float))));
+using VecDHalf = float __attribute__((vector_size(kLanes / 2 * sizeof(float))));  // one float per lane of VecD
+
+constexpr int kDoubleLanes = kLanes / 2;
+constexpr int kTileRows = kLanes * kTileVectors;              // rows of a float tile
+constexpr int kDoubleTileRows = kDoubleLanes * kTileVectors;  // rows of a double tile
+
+inline Vec load(const float* p) {
+    Vec v;
+    std::memcpy(&v, p, sizeof v);
+    return v;
+}
+inline void store(float* p, Vec v) { std::memcpy(p, &v, sizeof v); }
+inline VecD load(const double* p) {
+    VecD v;
+    std::memcpy(&v, p, sizeof v);
+    return v;
+}
+inline void store(double* p, VecD v) { std::memcpy(p, &v, sizeof v); }
+inline Lanes loadLanes(const std::int32_t* p) {
+    Lanes v;
+    std::memcpy(&v, p, sizeof v);
+    return v;
+}
+
+// count floats widened into doubles.
+inline void widen(const float* from, double* to, int count) {
+    int i = 0;
+    for (; i + kDoubleLanes <= count; i += kDoubleLanes) {
+        VecDHalf half;
+        std::memcpy(&half, from + i, sizeof half);
+        store(to + i, __builtin_convertvector(half, VecD));
+    }
+    for (; i < count; ++i) to[i] = from[i];
+}
+
+// Each lane rounded to single precision (and widened back).
+inline VecD roundToSingle(VecD v) { return __builtin_convertvector(__builtin_convertvector(v, VecDHalf), VecD); }
+
+// s(i) = s(i) + m(i) * u for i < count, each element rounded as written.
+inline void addProducts(double* s, const double* m, double u, int count) {
+    int i = 0;
+    for (; i + kDoubleLanes <= count; i += kDoubleLanes) store(s + i, load(s + i) + load(m + i) * u);
+    for (; i < count; ++i) s[i] = s[i] + m[i] * u;
+}
+
+// s(i) = s(i) + m(i) * u for i < count with single-precision m, widened.
+inline void addWidenedProducts(double* s, const float* m, double u, int count) {
+    int i = 0;
+    for (; i + kDoubleLanes <= count; i += kDoubleLanes) {
+        VecDHalf half;
+        std::memcpy(&half, m + i, sizeof half);
+        store(s + i, load(s + i) + __builtin_convertvector(half, VecD) * u);
+    }
+    for (; i < count; ++i) s[i] = s[i] + static_cast<double>(m[i]) * u;
+}
+
+// Applies row exchanges to `count` columns at c (leading dimension ld): rows
+// k and rows[k] for k = first..last, in order. Four columns go side by side so
+// that their cache misses overlap.
+inline void exchangeRowsInColumns(float* c, long ld, int count, const int* rows, int first, int last) {
+    int j = 0;
+    for (; j + 4 <= count; j += 4) {
+        float* c0 = c + j * ld;
+        float* c1 = c0 + ld;
+        float* c2 = c1 + ld;
+        float* c3 = c2 + ld;
+        for (int k = first; k <= last; ++k) {
+            const int l = rows[k];
+            if (l == k) continue;
+            std::swap(c0[k], c0[l]);
+            std::swap(c1[k], c1[l]);
+            std::swap(c2[k], c2[l]);
+            std::swap(c3[k], c3[l]);
+        }
+    }
+    for (; j < count; ++j) {
+        float* cj = c + j * ld;
+        for (int k = first; k <= last; ++k) {
+            if (rows[k] != k) std::swap(cj[k], cj[rows[k]]);
+        }
+    }
+}
+
+inline void prefetchColumnPart(const float* p, int count) {
+    for (int i = 0; i < count; i += 64 / static_cast<int>(sizeof(float))) __builtin_prefetch(p + i);
+}
+
+template <typename T>
+struct Simd;
+template <>
+struct Simd<float> {
+    using V = Vec;
+    static constexpr int lanes = kLanes;
+};
+template <>
+struct Simd<double> {
+    using V = VecD;
+    static constexpr int lanes = kDoubleLanes;
+};
+template <typename T>
+constexpr int kTileRowsOf = Simd<T>::lanes * kTileVectors;
+
+// Sums of products, each element's terms added one after another in step
+// order: C (kTileRowsOf<T> x kTileColumns, leading dimension ldc, column by
+// column) += vectors[k] * broadcasts[k] for k = 0..steps-1, with
+// kTileRowsOf<T> values per step in `vectors` and kTileColumns in
+// `broadcasts`; every product and every sum rounded to T. (In double
+// precision, products of two single-precision values are exact, so only the
+// order of the additions matters, and it is kept.)
+template <typename T>
+inline void accumulateTile(int steps, const T* vectors, const T* broadcasts, T* c, long ldc) {
+    using V = typename Simd<T>::V;
+    constexpr int lanes = Simd<T>::lanes;
+    constexpr int rows = kTileRowsOf<T>;
+    V acc[kTileVectors][kTileColumns];
+#pragma GCC unroll 32
+    for (int j = 0; j < kTileColumns; ++j) {
+#pragma GCC unroll 8
+        for (int v = 0; v < kTileVectors; ++v) acc[v][j] = load(c + j * ldc + v * lanes);
+    }
+    for (int k = 0; k < steps; ++k) {
+        V m[kTileVectors];
+#pragma GCC unroll 8
+        for (int v = 0; v < kTileVectors; ++v) m[v] = load(vectors + k * rows + v * lanes);
+        const T* u = broadcasts + k * kTileColumns;
+#pragma GCC unroll 32
+        for (int j = 0; j < kTileColumns; ++j) {
+            const T uj = u[j];
+#pragma GCC unroll 8
+            for (int v = 0; v < kTileVectors; ++v) acc[v][j] = acc[v][j] + m[v] * uj;
+        }
+    }
+#pragma GCC unroll 32
+    for (int j = 0; j < kTileColumns; ++j) {
+#pragma GCC unroll 8
+        for (int v = 0; v < kTileVectors; ++v) store(c + j * ldc + v * lanes, acc[v][j]);
+    }
+}
+
+// accumulateTile for any tile of at most kTileRowsOf<T> x kTileColumns, the
+// partial ones through a full-size copy.
+template <typename T>
+inline void accumulateAnyTile(int steps, const T* vectors, const T* broadcasts, T* c, long ldc, int rows, int cols) {
+    constexpr int full = kTileRowsOf<T>;
+    if (rows == full && cols == kTileColumns) {
+        accumulateTile(steps, vectors, broadcasts, c, ldc);
+        return;
+    }
+    T tile[full * kTileColumns] = {};
+    for (int j = 0; j < cols; ++j) std::memcpy(tile + j * full, c + j * ldc, rows * sizeof(T));
+    accumulateTile(steps, vectors, broadcasts, tile, full);
+    for (int j = 0; j < cols; ++j) std::memcpy(c + j * ldc, tile + j * full, rows * sizeof(T));
+}
+
+}  // namespace

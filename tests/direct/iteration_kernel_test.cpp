@@ -1,0 +1,116 @@
+// The Gauss-Seidel sweep and the complex matrix-vector product of the power
+// method against their plain loops, bit for bit, for every instruction-set
+// variant this processor runs.
+
+#include "direct/iteration_kernel.h"
+
+#include <gtest/gtest.h>
+
+#include <bit>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "condition/single_complex.h"
+#include "support/special_matrices.h"
+
+namespace corvane {
+namespace {
+
+using testing::MatrixKind;
+
+// The sweep as the plain loop writes it (1-based).
+void referenceSweep(const RealMatrix& A, int n, const std::vector<float>& b1, const std::vector<float>& x0,
+                    std::vector<float>& x1) {
+    for (int i = 1; i <= n; ++i) {
+        float s = 0.0f;
+        for (int j = 1; j <= n; ++j) {
+            if (j == i) continue;
+            const float y = j < i ? x1[static_cast<std::size_t>(j - 1)] : x0[static_cast<std::size_t>(j - 1)];
+            s = s + A(i, j) * y;
+        }
+        x1[static_cast<std::size_t>(i - 1)] = (b1[static_cast<std::size_t>(i - 1)] - s) / A(i, i);
+    }
+}
+
+void referenceProduct(int n, const ComplexMatrix& A, const ComplexVector& Z0, ComplexVector& Z) {
+    Z.fill({0.0f, 0.0f});
+    for (int l = 1; l <= n; ++l) {
+        for (int j = 1; j <= n; ++j) Z(j) = plus(Z(j), times(A(j, l), Z0(l)));
+    }
+}
+
+bool sameBits(const float* x, const float* y, long count) {
+    for (long k = 0; k < count; ++k) {
+        if (std::bit_cast<std::uint32_t>(x[k]) != std::bit_cast<std::uint32_t>(y[k])) return false;
+    }
+    return true;
+}
+
+const int kOrders[] = {1, 2, 3, 7, 15, 16, 17, 31, 32, 33, 63, 64, 65, 100, 127, 128, 129, 200};
+
+class IterationKernels : public ::testing::TestWithParam<MatrixKind> {};
+
+TEST_P(IterationKernels, SweepsMatchThePlainLoop) {
+    unsigned seed = 1;
+    for (int n : kOrders) {
+        RealMatrix A = testing::specialMatrix(GetParam(), n, seed++);
+        for (int i = 1; i <= n; ++i) A(i, i) = A(i, i) + static_cast<float>(n);  // mostly dominant diagonal
+        const RealMatrix b = testing::uniformMatrix(n, 1, seed + 500);
+        const std::vector<float> b1(b.data(), b.data() + n);
+        // Three sweeps in a row from 0, as the method makes them.
+        std::vector<float> expected0(static_cast<std::size_t>(n), 0.0f), expected1 = expected0;
+        std::vector<std::vector<float>> expected;
+        for (int sweep = 0; sweep < 3; ++sweep) {
+            referenceSweep(A, n, b1, expected0, expected1);
+            expected.push_back(expected1);
+            expected0 = expected1;
+        }
+        const KernelLevel chosen = selectedKernelLevel();
+        for (KernelLevel level : supportedKernelLevels()) {
+            selectKernelLevel(level);
+            std::vector<float> x0(static_cast<std::size_t>(n), 0.0f), x1 = x0;
+            for (int sweep = 0; sweep < 3; ++sweep) {
+                gaussSeidelSweep(n, A.data(), b1.data(), x0.data(), x1.data());
+                EXPECT_TRUE(sameBits(x1.data(), expected[static_cast<std::size_t>(sweep)].data(), n))
+                    << testing::matrixKindName(GetParam()) << " n=" << n << " sweep " << sweep << " "
+                    << kernelLevelName(level);
+                x0 = x1;
+            }
+        }
+        selectKernelLevel(chosen);
+    }
+}
+
+TEST_P(IterationKernels, ComplexProductsMatchThePlainLoop) {
+    unsigned seed = 100;
+    for (int n : kOrders) {
+        const RealMatrix re = testing::specialMatrix(GetParam(), n, seed++);
+        const RealMatrix im = testing::uniformMatrix(n, n, seed + 500);
+        ComplexMatrix A(n, n);
+        ComplexVector z0(n);
+        for (int l = 1; l <= n; ++l) {
+            for (int j = 1; j <= n; ++j) A(j, l) = {re(j, l), j % 3 == 0 ? 0.0f : im(j, l)};
+            z0(l) = {im(l, 1), re(l, 1)};
+        }
+        ComplexVector expected(n);
+        referenceProduct(n, A, z0, expected);
+        const KernelLevel chosen = selectedKernelLevel();
+        for (KernelLevel level : supportedKernelLevels()) {
+            selectKernelLevel(level);
+            ComplexVector z(n);
+            complexMatrixVector(n, &A.data()->re, &z0.data()->re, &z.data()->re);
+            EXPECT_TRUE(sameBits(&z.data()->re, &expected.data()->re, 2L * n))
+                << testing::matrixKindName(GetParam()) << " n=" << n << " " << kernelLevelName(level);
+        }
+        selectKernelLevel(chosen);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Kinds, IterationKernels, ::testing::ValuesIn(testing::kAllMatrixKinds),
+                         [](const ::testing::TestParamInfo<MatrixKind>& info) {
+                             return std::string(testing::matrixKindName(info.param));
+                         });
+
+}  // namespace
+}  // namespace corvane

@@ -1,0 +1,83 @@
+// The LU kernels against the plain loops, bit for bit: factors, row order,
+// count of exchanges, the failing step with its u(j,j), and the solutions,
+// for every instruction-set variant this processor runs.
+
+#include "direct/lu_kernel.h"
+
+#include <gtest/gtest.h>
+
+#include <bit>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "direct/lu_factorisation.h"
+#include "support/reference_lu.h"
+#include "support/special_matrices.h"
+
+namespace corvane {
+namespace {
+
+using testing::MatrixKind;
+
+std::vector<int> entries(const Vector<int>& v) { return {v.data(), v.data() + v.size()}; }
+
+void expectSameAsReference(MatrixKind kind, int n, int nb, unsigned seed) {
+    // Rows scaled by 1e-12 give pivots below the threshold of 1e-8 half way.
+    const RealMatrix A0 = testing::specialMatrix(kind, n, seed, 1.0e-12f);
+    const RealMatrix B = testing::uniformMatrix(n, nb, seed + 1000);
+    RealMatrix expectedA = A0;
+    Vector<int> expectedOrder;
+    int expectedExchanges = 0;
+    const LuOutcome reference = testing::referenceFactorLu(n, expectedA, expectedOrder, PRAG_LU, expectedExchanges);
+    RealMatrix expectedX(n, nb);
+    if (reference.failedStep == 0) {
+        for (int k = 1; k <= nb; ++k) testing::referenceSolveLu(n, expectedA, expectedOrder, B.column(k), expectedX.column(k));
+    }
+
+    const KernelLevel chosen = selectedKernelLevel();
+    for (KernelLevel level : supportedKernelLevels()) {
+        selectKernelLevel(level);
+        const std::string where = std::string(testing::matrixKindName(kind)) + " n=" + std::to_string(n) +
+                                  " seed=" + std::to_string(seed) + " " + kernelLevelName(level);
+        RealMatrix A = A0;
+        Vector<int> order(n);
+        int exchanges = 0;
+        const LuOutcome outcome = factorLu(n, A.data(), order.data(), PRAG_LU, exchanges);
+        EXPECT_EQ(outcome.failedStep, reference.failedStep) << where;
+        EXPECT_EQ(std::bit_cast<std::uint32_t>(outcome.diagonal), std::bit_cast<std::uint32_t>(reference.diagonal)) << where;
+        EXPECT_EQ(exchanges, expectedExchanges) << where;
+        EXPECT_EQ(entries(order), entries(expectedOrder)) << where;
+        EXPECT_EQ(testing::firstBitDifference(A, expectedA), -1) << where << " (factors)";
+        if (reference.failedStep != 0) continue;
+        RealMatrix X = B;  // solved in place
+        solveLu(n, A.data(), order.data(), X.data(), X.data(), nb);
+        EXPECT_EQ(testing::firstBitDifference(X, expectedX), -1) << where << " (solutions)";
+    }
+    selectKernelLevel(chosen);
+}
+
+// Around the panel width (96), the blocks of rows above a panel (16, 32,
+// 64), the tiles (4, 8, 16 rows; 6, 12 columns), the row chunk (128) and the
+// step chunk of the products (256).
+const int kOrders[] = {1,  2,  3,  5,  6,  7,   12,  13,  16,  17,  31,  32,  33,  63,  64,  65, 95,
+                       96, 97, 100, 127, 128, 129, 191, 192, 193, 200, 255, 256, 257, 290, 300};
+
+class LuKernel : public ::testing::TestWithParam<MatrixKind> {};
+
+TEST_P(LuKernel, MatchesThePlainLoopsAtOrdersAroundTheBlockSizes) {
+    unsigned seed = 1;
+    for (int n : kOrders) expectSameAsReference(GetParam(), n, 1 + n % 3, seed++);
+}
+
+TEST(LuKernelRightHandSides, ManyColumnsMatchThePlainLoops) {
+    expectSameAsReference(MatrixKind::Uniform, 60, 70, 9);  // more than one group of columns
+}
+
+INSTANTIATE_TEST_SUITE_P(Kinds, LuKernel, ::testing::ValuesIn(testing::kAllMatrixKinds),
+                         [](const ::testing::TestParamInfo<MatrixKind>& info) {
+                             return std::string(testing::matrixKindName(info.param));
+                         });
+
+}  // namespace
+}  // namespace corvane
