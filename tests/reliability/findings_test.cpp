@@ -5,9 +5,12 @@
 
 #include <stdexcept>
 
+#include "problem/dispatcher.h"
 #include "problem/input_file.h"
 #include "report/record_writer.h"
+#include "support/cli_runner.h"
 #include "support/recording_messages.h"
+#include "support/run_fixture.h"
 
 namespace corvane {
 namespace {
@@ -36,6 +39,23 @@ TEST(Findings, ReciprocalsWithCholeskyAndTheGeneralLayout) {
         EXPECT_EQ(s.A(2, 2), 0.125f);
         EXPECT_FALSE(s.AV_INPUT) << "a general read leaves no triangle for Cholesky";
     }
+}
+
+// SOLVE with no method chosen writes the run header only; it stayed in the
+// results file's buffer after SOLVE had returned, unwritten and unchecked.
+TEST(Findings, EveryRunIsOnDiskWhenSolveReturns) {
+    const std::string path = testing::scratchDirectory("no-method") + "/data.txt";
+    const std::string data = "t\n1 1\n2\n4\n";
+    testing::writeFile(path, data);
+    testing::RunFixture f;
+    ResultsFile results;
+    ASSERT_TRUE(results.open(path));
+    ASSERT_TRUE(READINPUTFILE(f.state, results, f.messages));
+    RecordWriter report(results);
+    RunContext context{f.state, report, f.console, f.messages};
+    ASSERT_EQ(f.state.IMETODA, 0);
+    EXPECT_EQ(CORVANEAPPLY(context), SolveOutcome::Ran);
+    EXPECT_EQ(testing::readFile(path).rfind(data + "\r\nProblema: Sistem liniar\r\n", 0), 0u) << testing::readFile(path);
 }
 
 StringSink sink;
