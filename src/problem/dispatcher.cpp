@@ -79,7 +79,9 @@ void READ_EPSNLIMOMEGA(ProblemState& state) {
 
 SolveOutcome CORVANEAPPLY(RunContext& context) {
     try {
-        return dispatch(context);
+        const SolveOutcome outcome = dispatch(context);
+        context.report.flush();  // every way out: the run's records are on disk, or the failure is told
+        return outcome;
     } catch (const WriteError& error) {
         context.messages.show(error.what(), "Error", MessageIcon::Error);
         return SolveOutcome::WriteFailed;

@@ -71,8 +71,10 @@ bool readSymmetricMatrix(ProblemState& s, GroupReader& reader) {
     return true;
 }
 
+// The triangle was read into the packed vector only for a symmetric matrix
+// read for Cholesky; Cholesky with the general layout reads A as usual.
 void invertEntries(ProblemState& s) {
-    if (s.IMETODA == 3) {
+    if (s.SIMETRICA && s.IMETODA == 3) {
         RealVector& av = *s.AV;
         for (int k = 1; k <= av.size(); ++k) av(k) = 1.0f / av(k);
         return;

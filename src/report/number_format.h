@@ -1,9 +1,9 @@
 #pragma once
 // Fixed-width numeric fields of the reports: integers (iw), exponent form (ew.d)
 // and general form (gw.d), each with an optional scale factor of 1 (1p).
-// Every function returns exactly w characters; a value that does not fit gives
-// w asterisks. Decimal rounding is to nearest on the exact binary value, ties to
-// the even digit.
+// Every function returns exactly w characters (d at most 40); a value that does
+// not fit gives w asterisks. Decimal rounding is to nearest on the exact binary
+// value, ties to the even digit.
 
 #include <string>
 

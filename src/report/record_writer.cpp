@@ -16,6 +16,8 @@ namespace {
 constexpr std::size_t kListRecordLimit = 80;  // list-directed records hold at most 80 characters
 constexpr int kListRealWidth = 15;
 constexpr int kListIntegerWidth = 12;
+constexpr int kMaxFormatNumber = 1000000;  // widths, counts and columns of a format list
+constexpr int kMaxFormatDigits = 40;       // d of ew.d and gw.d (the number fields' limit)
 
 enum class Kind { Text, Slash, Backslash, Colon, Integer, Skip, Tab, Scale, Exponent, General, Group };
 
@@ -93,6 +95,7 @@ private:
                 Node node(c == 'e' ? Kind::Exponent : Kind::General, count < 0 ? 1 : count, number());
                 expect('.');
                 node.digits = number();
+                if (node.digits > kMaxFormatDigits) fail("more digits than a number field can show");
                 nodes.push_back(node);
                 return;
             }
@@ -105,6 +108,7 @@ private:
         if (pos_ >= text_.size() || !std::isdigit(static_cast<unsigned char>(text_[pos_]))) fail("number expected");
         int value = 0;
         while (pos_ < text_.size() && std::isdigit(static_cast<unsigned char>(text_[pos_]))) {
+            if (value > kMaxFormatNumber / 10) fail("number too large");
             value = value * 10 + (text_[pos_++] - '0');
         }
         return value;
@@ -160,6 +164,10 @@ const ParsedFormat& parsed(std::string_view format) {
     return result;
 }
 
+std::string reversionError(std::string_view format) {
+    return "format \"" + std::string(format) + "\": items remain but the repeated part takes none";
+}
+
 std::string typeError(std::string_view format) {
     return "format \"" + std::string(format) + "\": item of the wrong type";
 }
@@ -193,8 +201,11 @@ public:
         if (!runNodes(list.nodes.data(), list.nodes.size())) return keepOpen_;
         while (next_ < items_.size() && list.hasData) {
             writer_.endRecord();
+            const std::size_t before = next_;
             const Node* start = list.nodes.data() + list.reversionStart;
             if (!runNodes(start, list.nodes.size() - list.reversionStart)) break;
+            // A part that takes no item would be repeated for ever.
+            if (next_ == before) throw std::logic_error(reversionError(format_));
         }
         return keepOpen_;
     }

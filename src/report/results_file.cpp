@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -30,6 +31,7 @@ bool ResultsFile::open(const std::string& path) {
     position_ = 0;
     cutPending_ = true;
     lineBreakFirst_ = false;
+    dataAtRead_ = std::string();
     return true;
 }
 
@@ -70,11 +72,27 @@ std::optional<std::string> ResultsFile::readAll() {
     return text;
 }
 
+std::optional<std::string> ResultsFile::readBytes(std::size_t length) {
+    std::string text;
+    char buffer[1 << 16];
+    while (text.size() < length) {
+        ssize_t got = ::pread(fd_, buffer, std::min(sizeof buffer, length - text.size()), static_cast<off_t>(text.size()));
+        if (got < 0) {
+            if (errno == EINTR) continue;
+            return std::nullopt;
+        }
+        if (got == 0) break;
+        text.append(buffer, static_cast<std::size_t>(got));
+    }
+    return text;
+}
+
 void ResultsFile::positionAfterData(std::size_t offset, bool lineBreakFirst) {
     flushQuietly();
     position_ = offset;
     cutPending_ = true;
     lineBreakFirst_ = lineBreakFirst;
+    dataAtRead_ = readBytes(offset);
 }
 
 void ResultsFile::writeBytes(std::string_view bytes) {
@@ -93,6 +111,11 @@ void ResultsFile::writeBytes(std::string_view bytes) {
 void ResultsFile::cut() {
     if (!cutPending_) return;
     if (fd_ < 0) throw WriteError("no results file is open");
+    // Cutting a file that another program changed since the Read would cut
+    // into data the reader has not seen.
+    if (readBytes(position_) != dataAtRead_) {
+        throw WriteError("cannot write the results file: it was changed after the Read; read it again");
+    }
     if (::ftruncate(fd_, static_cast<off_t>(position_)) != 0) {
         throw WriteError(std::string("cannot write the results file: ") + std::strerror(errno));
     }

@@ -36,12 +36,16 @@ public:
     void positionAfterData(std::size_t offset, bool lineBreakFirst);
 
     // Cuts the file at the report position now, before any record is written.
+    // Throws WriteError, and leaves the file alone, when the bytes before that
+    // position are no longer those seen by positionAfterData.
     void cut();
 
     void writeRecord(std::string_view record) override;
     void flush() override;
 
 private:
+    // The first `length` bytes (fewer if the file is shorter).
+    std::optional<std::string> readBytes(std::size_t length);
     void writeBytes(std::string_view bytes);
     // Writes what is pending; a failure is dropped (used where a failure
     // cannot be reported and every run has already flushed).
@@ -53,6 +57,7 @@ private:
     bool cutPending_ = true;
     bool lineBreakFirst_ = false;
     std::string pending_;  // records not yet written, to go at position_
+    std::optional<std::string> dataAtRead_;  // the bytes in front of the reports, as read
 };
 
 }  // namespace corvane
