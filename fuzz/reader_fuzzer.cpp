@@ -32,7 +32,7 @@ namespace {
 constexpr int kMaxFuzzedOrder = 64;
 constexpr int kMaxFuzzedConstants = 4096;
 // Larger problems are read but not solved, to keep every run fast.
-constexpr int kMaxSolvedOrder = 12;
+constexpr int kMaxSolvedOrder = 40;
 constexpr int kSolvesPerRead = 2;
 
 void require(bool condition, const char* what) {

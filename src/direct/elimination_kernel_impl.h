@@ -81,7 +81,7 @@ inline void tileKernel(int gemmSteps, int triangleSteps, const float* mult, cons
             }
 #pragma GCC unroll 32
             for (int j = 0; j < kTileColumns; ++j) {
-                const Vec u = __builtin_shuffle(acc[pv][j], pick);
+                const Vec u = shuffleLanes(acc[pv][j], pick);
 #pragma GCC unroll 8
                 for (int v = pv; v < kTileVectors; ++v) {
                     const Vec product = m[v] * u;

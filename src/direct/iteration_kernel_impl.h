@@ -87,7 +87,7 @@ void complexProduct(int n, const float* a, const float* z0, float* z) {
                 __builtin_prefetch(al[c] + k + 256);
                 const Vec pairs = load(al[c] + k);                                // ar ai ar ai ...
                 const Vec byRe = pairs * zr[c];                                   // ar*zr ai*zr
-                const Vec byIm = __builtin_shuffle(pairs, swapPairs) * zi[c];     // ai*zi ar*zi
+                const Vec byIm = shuffleLanes(pairs, swapPairs) * zi[c];     // ai*zi ar*zi
                 sum = sum + (realLanes ? byRe - byIm : byIm + byRe);              // ar*zr-ai*zi, ar*zi+ai*zr
             }
             store(z + k, sum);

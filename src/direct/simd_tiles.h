@@ -36,6 +36,18 @@ inline Lanes loadLanes(const std::int32_t* p) {
     return v;
 }
 
+// Lane i of the result is lane pick[i] of v. Clang (used for the fuzz
+// targets) has no shuffle by a run-time mask, so there the lanes are copied.
+inline Vec shuffleLanes(Vec v, Lanes pick) {
+#if defined(__clang__)
+    Vec result;
+    for (int i = 0; i < kLanes; ++i) result[i] = v[pick[i]];
+    return result;
+#else
+    return __builtin_shuffle(v, pick);
+#endif
+}
+
 // count floats widened into doubles.
 inline void widen(const float* from, double* to, int count) {
     int i = 0;
