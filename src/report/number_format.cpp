@@ -121,6 +121,10 @@ void appendExponentField(std::string& out, double value, int width, int digits, 
     if (appendNonFinite(out, value, width)) return;
     const double magnitude = std::fabs(value);
     const int significant = scale == 1 ? digits + 1 : digits;
+    if (significant < 1 || digits < 0) {  // no significant digit to show: the value does not fit
+        appendStars(out, width);
+        return;
+    }
     char mantissa[64];
     int exponent = 0;
     if (magnitude == 0) {
@@ -164,6 +168,10 @@ void appendExponentField(std::string& out, double value, int width, int digits, 
 // rounding, so that the digits are generated once.
 void appendGeneralField(std::string& out, double value, int width, int digits, int scale) {
     if (appendNonFinite(out, value, width)) return;
+    if (digits < 1) {  // no significant digit to show: the value does not fit
+        appendStars(out, width);
+        return;
+    }
     const double magnitude = std::fabs(value);
     const double top = digits >= 0 && digits < static_cast<int>(std::size(kPowersOfTen)) ? kPowersOfTen[digits] : HUGE_VAL;
     if (magnitude != 0 && (magnitude < 0.09 || magnitude >= top)) {

@@ -70,7 +70,9 @@ INSTANTIATE_TEST_SUITE_P(
         FieldCase{"1pg15.7", -0.0, "  -0.000000    "},
         // Infinities and NaNs.
         FieldCase{"1pg15.7", INFINITY, "       Infinity"}, FieldCase{"1pg15.7", -INFINITY, "      -Infinity"},
-        FieldCase{"1pg15.7", NAN, "            NaN"}, FieldCase{"1pe8.2", INFINITY, "Infinity"}));
+        FieldCase{"1pg15.7", NAN, "            NaN"}, FieldCase{"1pe8.2", INFINITY, "Infinity"},
+        // No significant digit to show: the field is filled with asterisks.
+        FieldCase{"g6.0", 0.0, "******"}, FieldCase{"e8.0", 1.0, "********"}));
 
 // Every e and g item against the Fortran runtime's output for random values
 // (tests/data/gfortran_fields.txt: bit pattern, then the fields of
