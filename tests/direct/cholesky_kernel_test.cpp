@@ -16,7 +16,7 @@
 
 #include "problem/problem_state.h"
 #include "support/reference_cholesky.h"
-#include "support/special_matrices.h"
+#include "support/test_matrix_kinds.h"
 
 namespace corvane {
 namespace {

@@ -11,7 +11,7 @@
 #include <string>
 
 #include "support/reference_elimination.h"
-#include "support/special_matrices.h"
+#include "support/test_matrix_kinds.h"
 
 namespace corvane {
 namespace {

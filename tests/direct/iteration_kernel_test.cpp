@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "condition/single_complex.h"
-#include "support/special_matrices.h"
+#include "support/test_matrix_kinds.h"
 
 namespace corvane {
 namespace {

@@ -13,7 +13,7 @@
 
 #include "direct/lu_factorisation.h"
 #include "support/reference_lu.h"
-#include "support/special_matrices.h"
+#include "support/test_matrix_kinds.h"
 
 namespace corvane {
 namespace {

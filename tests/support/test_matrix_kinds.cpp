@@ -1,4 +1,4 @@
-#include "support/special_matrices.h"
+#include "support/test_matrix_kinds.h"
 
 #include <bit>
 #include <cmath>
