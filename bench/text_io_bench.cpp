@@ -16,6 +16,7 @@
 #include "bench_problems.h"
 #include "problem/input_file.h"
 #include "problem/problem_state.h"
+#include "report/index_width_format.h"
 #include "report/matrix_printing.h"
 #include "report/record_writer.h"
 #include "report/results_file.h"
@@ -184,8 +185,9 @@ void writeSolutionCorvane(benchmark::State& state) {
     const int n = static_cast<int>(values.size());
     for (auto _ : state) {
         sink.clear();
+        IndexWidthFormat line("(a, i<>, a, g15.7)");
         for (int i = 1; i <= n; ++i) {
-            out.write(formatList("(a, i<>, a, g15.7)", WIDTH(i)), {" x(", i, ") = ", values[static_cast<std::size_t>(i - 1)]});
+            out.write(line(i), {" x(", i, ") = ", values[static_cast<std::size_t>(i - 1)]});
         }
     }
     countFields(state);

@@ -6,7 +6,6 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
-#include <sstream>
 
 #include "cli/solve_options.h"
 #include "problem/dispatcher.h"
@@ -65,14 +64,21 @@ bool samePath(const std::string& a, const std::string& b) {
     return std::filesystem::exists(b, error) && std::filesystem::equivalent(a, b, error);
 }
 
-std::optional<std::string> readWholeFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
-    std::ostringstream text;
-    text << in.rdbuf();
-    if (in.bad()) return std::nullopt;
-    return text.str();
-}
+// A data file's text from an input stream, piece by piece.
+class StreamText : public TextSource {
+public:
+    explicit StreamText(std::istream& in) : in_(in) {}
+    void appendNext(std::string& text, std::size_t limit) override {
+        const std::size_t start = text.size();
+        text.resize(start + limit);
+        in_.read(text.data() + start, static_cast<std::streamsize>(limit));
+        text.resize(start + static_cast<std::size_t>(in_.gcount()));
+        if (in_.bad()) throw TextSourceError("the data file cannot be read");
+    }
+
+private:
+    std::istream& in_;
+};
 
 // Opens the results file and reads the problem into `state`. Returns an exit status.
 int readProblem(const SolveOptions& o, ProblemState& state, ResultsFile& results, MessageService& messages) {
@@ -89,12 +95,13 @@ int readProblem(const SolveOptions& o, ProblemState& state, ResultsFile& results
         }
         return READINPUTFILE(state, results, messages) ? kSuccess : kReadFailed;
     }
-    std::optional<std::string> text = readWholeFile(o.dataFile);
-    if (!text) {
+    std::ifstream in(o.dataFile, std::ios::binary);
+    if (!in) {
         messages.show("cannot read the data file " + o.dataFile, "Error", MessageIcon::Error);
         return kReadFailed;
     }
-    if (!readProblemText(state, *text, messages)) return kReadFailed;
+    StreamText text(in);
+    if (!readProblemFrom(state, text, messages)) return kReadFailed;
     if (!results.open(o.reportTo)) {
         messages.show("cannot open the report file " + o.reportTo, "Error", MessageIcon::Error);
         return kWriteFailed;

@@ -64,7 +64,7 @@ void CHOLESKY_S(RunContext& context) {
 
     // The full matrix, for printing and for the solution check, and the right-hand sides as given.
     const RealMatrix A0 = unpacked(s.n, AV);
-    const RealMatrix B0 = s.B;
+    const RightHandSidesAsGiven B0(s.B);
     if (s.TIPAR_MATRICE) PRINTA(out, s.n, s.nb, A0, s.B, s.SISTEM);
 
     if (SUB_CHOLESKY_S(s.n, AV, out, context.console) < 0) return;

@@ -35,7 +35,7 @@ void GAUSS(RunContext& context) {
     RecordWriter& out = context.report;
     if (s.TIPAR_MATRICE) PRINTA(out, s.n, s.nb, s.A, s.B, s.SISTEM);
     const RealMatrix A0 = s.A;
-    const RealMatrix B0 = s.B;
+    const RightHandSidesAsGiven B0(s.B);
 
     int interchanges = 0;
     bool singular = false;

@@ -1,5 +1,6 @@
 #include "direct/lu_method.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -64,10 +65,10 @@ void LU(RunContext& context) {
     // The system as given, for the solution check.
     const bool check = s.VERIF_MAXIM || s.VERIF_ECUATII;
     RealMatrix A0;
-    RealMatrix B0;
+    std::optional<RightHandSidesAsGiven> B0;
     if (check) {
         A0 = s.A;
-        B0 = s.B;
+        B0.emplace(s.B);
     }
 
     LuPermutation rows;
@@ -82,7 +83,7 @@ void LU(RunContext& context) {
     if (s.INVERSARE) out.write("(/, a)", {"Matricea Inversa"});
     else out.write("(a)");
     writeSolutionBlocks(out, s);
-    if (check) PROBA(out, s.n, s.nb, A0, B0, s.B, s.SISTEM, s.VERIF_ECUATII);
+    if (check) PROBA(out, s.n, s.nb, A0, *B0, s.B, s.SISTEM, s.VERIF_ECUATII);
 }
 
 }  // namespace corvane

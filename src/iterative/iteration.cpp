@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "iterative/row_ordering.h"
+#include "report/index_width_format.h"
 #include "report/matrix_printing.h"
 #include "report/solution_check.h"
 
@@ -127,8 +128,9 @@ void writeResult(RunContext& context, int k, int outcome, const Progress& progre
         out.write(formatList("(/, a, i<>)", WIDTH(k)), {" Solutia - Termenii liberi nr. ", k});
     }
     writeOutcome(context, outcome, progress);
+    IndexWidthFormat line("(a, i<>, a, g15.7)");
     for (int i = 1; i <= X1.size(); ++i) {
-        out.write(formatList("(a, i<>, a, g15.7)", WIDTH(i)), {" x(", i, ") =", X1(i)});
+        out.write(line(i), {" x(", i, ") =", X1(i)});
     }
 }
 
@@ -174,7 +176,7 @@ void iterateEveryRightHandSide(RunContext& context, Sweep sweep) {
         writeResult(context, k, outcome, progress, X1);
         for (int i = 1; i <= n; ++i) X(i, k) = X1(i);
     }
-    PROBA(context.report, n, state.nb, state.A, state.B, X, state.SISTEM, state.VERIF_ECUATII);
+    PROBA(context.report, n, state.nb, state.A, RightHandSidesAsGiven(state.B), X, state.SISTEM, state.VERIF_ECUATII);
 }
 
 }  // namespace corvane

@@ -146,15 +146,29 @@ bool readProblem(ProblemState& s, ListDirectedInput& input) {
     return readRightHandSides(s, reader);
 }
 
-}  // namespace
+// The results file's text from its first byte, piece by piece.
+class ResultsFileText : public TextSource {
+public:
+    explicit ResultsFileText(ResultsFile& file) : file_(file) {}
+    void appendNext(std::string& text, std::size_t limit) override {
+        const std::optional<std::size_t> got = file_.appendBytesAt(offset_, limit, text);
+        if (!got) throw TextSourceError("the data file cannot be read");
+        offset_ += *got;
+    }
 
-std::optional<DataEnd> readProblemText(ProblemState& state, std::string_view text, MessageService& messages) {
+private:
+    ResultsFile& file_;
+    std::size_t offset_ = 0;
+};
+
+std::optional<DataEnd> readWith(ProblemState& state, ListDirectedInput& input, MessageService& messages) {
     state.DATE_CITITE = false;
-    ListDirectedInput input(text);
     bool ok = false;
     try {
         ok = readProblem(state, input);
     } catch (const std::bad_alloc&) {
+        ok = false;
+    } catch (const TextSourceError&) {
         ok = false;
     }
     if (!ok) {
@@ -162,19 +176,24 @@ std::optional<DataEnd> readProblemText(ProblemState& state, std::string_view tex
         return std::nullopt;
     }
     state.DATE_CITITE = true;
-    const std::size_t offset = input.position();
-    const bool lastLineOpen = offset == text.size() && !text.empty() && text.back() != '\n';
-    return DataEnd{offset, lastLineOpen};
+    return DataEnd{input.position(), input.endedInsideLine()};
+}
+
+}  // namespace
+
+std::optional<DataEnd> readProblemText(ProblemState& state, std::string_view text, MessageService& messages) {
+    ListDirectedInput input(text);
+    return readWith(state, input, messages);
+}
+
+std::optional<DataEnd> readProblemFrom(ProblemState& state, TextSource& text, MessageService& messages) {
+    ListDirectedInput input(text);
+    return readWith(state, input, messages);
 }
 
 bool READINPUTFILE(ProblemState& state, ResultsFile& file, MessageService& messages) {
-    state.DATE_CITITE = false;
-    std::optional<std::string> text = file.readAll();
-    if (!text) {
-        messages.show(message::kReadError, message::kReadErrorTitle, MessageIcon::Error);
-        return false;
-    }
-    std::optional<DataEnd> end = readProblemText(state, *text, messages);
+    ResultsFileText text(file);
+    std::optional<DataEnd> end = readProblemFrom(state, text, messages);
     if (!end) return false;
     file.positionAfterData(end->offset, end->lineBreakFirst);
     return true;

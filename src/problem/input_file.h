@@ -7,6 +7,7 @@
 #include <optional>
 #include <string_view>
 
+#include "problem/list_directed_input.h"
 #include "problem/messages.h"
 #include "problem/problem_state.h"
 #include "report/results_file.h"
@@ -23,6 +24,9 @@ struct DataEnd {
 // Reads the problem from the text of a data file. Sets DATE_CITITE; on failure
 // shows the read-error message and returns nothing.
 std::optional<DataEnd> readProblemText(ProblemState& state, std::string_view text, MessageService& messages);
+// The same, with the text taken piece by piece from `text`; a failure of the
+// source is a read error.
+std::optional<DataEnd> readProblemFrom(ProblemState& state, TextSource& text, MessageService& messages);
 
 // Reads the problem from the results file and positions it after the data.
 // Sets DATE_CITITE; on failure shows the read-error message and returns false.

@@ -112,18 +112,47 @@ bool convert(std::string_view token, const ReadTarget& target) {
 
 }  // namespace
 
-std::size_t ListDirectedInput::lineEnd(std::size_t from) const {
-    std::size_t end = text_.find('\n', from);
-    return end == std::string_view::npos ? text_.size() : end;
+bool ListDirectedInput::takeMore(std::size_t pos) {
+    while (source_ != nullptr && !sourceEnded_ && pos >= text_.size()) {
+        const std::size_t before = window_.size();
+        source_->appendNext(window_, pieceSize_);
+        if (window_.size() == before) {
+            sourceEnded_ = true;
+        } else {
+            lastByte_ = window_.back();
+        }
+        text_ = window_;
+    }
+    return pos < text_.size();
 }
 
-std::size_t ListDirectedInput::afterLine(std::size_t from) const {
+void ListDirectedInput::dropReadLines() {
+    if (source_ == nullptr || next_ < pieceSize_) return;
+    window_.erase(0, next_);
+    base_ += next_;
+    next_ = 0;
+    text_ = window_;
+}
+
+std::size_t ListDirectedInput::lineEnd(std::size_t from) {
+    for (std::size_t searched = from;;) {
+        const std::size_t end = text_.find('\n', searched);
+        if (end != std::string_view::npos) return end;
+        searched = text_.size();
+        if (!takeMore(searched)) return searched;
+    }
+}
+
+std::size_t ListDirectedInput::afterLine(std::size_t from) {
     std::size_t end = lineEnd(from);
     return end < text_.size() ? end + 1 : text_.size();
 }
 
+bool ListDirectedInput::endedInsideLine() { return !available(next_) && base_ + next_ > 0 && lastByte_ != '\n'; }
+
 bool ListDirectedInput::readLine(std::size_t maxChars, std::string_view& line) {
-    if (next_ >= text_.size()) return false;
+    dropReadLines();
+    if (!available(next_)) return false;
     std::size_t end = lineEnd(next_);
     std::string_view whole = text_.substr(next_, end - next_);
     if (!whole.empty() && whole.back() == '\r') whole.remove_suffix(1);
@@ -133,7 +162,8 @@ bool ListDirectedInput::readLine(std::size_t maxChars, std::string_view& line) {
 }
 
 ReadStatus ListDirectedInput::read(std::span<const ReadTarget> targets) {
-    if (next_ >= text_.size()) return ReadStatus::EndOfFile;
+    dropReadLines();
+    if (!available(next_)) return ReadStatus::EndOfFile;
     std::size_t pos = next_;
     std::size_t item = 0;
     bool separated = true;  // a comma now would be a null value
@@ -145,8 +175,8 @@ ReadStatus ListDirectedInput::read(std::span<const ReadTarget> targets) {
     };
     while (item < targets.size()) {
         // Skip blanks and line ends up to the next comma, slash or value.
-        while (pos < text_.size() && (isBlank(text_[pos]) || text_[pos] == '\n')) ++pos;
-        if (pos >= text_.size()) return finish(ReadStatus::EndOfFile);
+        while (available(pos) && (isBlank(text_[pos]) || text_[pos] == '\n')) ++pos;
+        if (!available(pos)) return finish(ReadStatus::EndOfFile);
         char c = text_[pos];
         if (c == '/') return finish(ReadStatus::Ok);
         if (c == ',') {
@@ -157,7 +187,7 @@ ReadStatus ListDirectedInput::read(std::span<const ReadTarget> targets) {
         }
         std::size_t start = pos;
         std::size_t star = std::string_view::npos;
-        for (; pos < text_.size() && !endsValue(text_[pos]); ++pos) {
+        for (; available(pos) && !endsValue(text_[pos]); ++pos) {
             if (text_[pos] == '*' && star == std::string_view::npos) star = pos - start;
         }
         std::string_view token = text_.substr(start, pos - start);

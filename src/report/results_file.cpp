@@ -8,6 +8,8 @@
 #include <cerrno>
 #include <cstring>
 
+#include "report/content_digest.h"
+
 namespace corvane {
 namespace {
 
@@ -31,7 +33,7 @@ bool ResultsFile::open(const std::string& path) {
     position_ = 0;
     cutPending_ = true;
     lineBreakFirst_ = false;
-    dataAtRead_ = std::string();
+    dataAtRead_ = Prefix{0, ContentDigest().value()};
     return true;
 }
 
@@ -72,19 +74,35 @@ std::optional<std::string> ResultsFile::readAll() {
     return text;
 }
 
-std::optional<std::string> ResultsFile::readBytes(std::size_t length) {
-    std::string text;
+std::optional<std::size_t> ResultsFile::appendBytesAt(std::size_t offset, std::size_t limit, std::string& text) {
+    if (fd_ < 0) return std::nullopt;
+    flushQuietly();
+    const std::size_t start = text.size();
+    text.resize(start + limit);
+    for (;;) {
+        ssize_t got = ::pread(fd_, text.data() + start, limit, static_cast<off_t>(offset));
+        if (got < 0 && errno == EINTR) continue;
+        text.resize(start + (got > 0 ? static_cast<std::size_t>(got) : 0));
+        if (got < 0) return std::nullopt;
+        return static_cast<std::size_t>(got);
+    }
+}
+
+std::optional<ResultsFile::Prefix> ResultsFile::prefix(std::size_t length) {
+    ContentDigest digest;
+    std::size_t done = 0;
     char buffer[1 << 16];
-    while (text.size() < length) {
-        ssize_t got = ::pread(fd_, buffer, std::min(sizeof buffer, length - text.size()), static_cast<off_t>(text.size()));
+    while (done < length) {
+        ssize_t got = ::pread(fd_, buffer, std::min(sizeof buffer, length - done), static_cast<off_t>(done));
         if (got < 0) {
             if (errno == EINTR) continue;
             return std::nullopt;
         }
         if (got == 0) break;
-        text.append(buffer, static_cast<std::size_t>(got));
+        digest.add(std::string_view(buffer, static_cast<std::size_t>(got)));
+        done += static_cast<std::size_t>(got);
     }
-    return text;
+    return Prefix{done, digest.value()};
 }
 
 void ResultsFile::positionAfterData(std::size_t offset, bool lineBreakFirst) {
@@ -92,7 +110,7 @@ void ResultsFile::positionAfterData(std::size_t offset, bool lineBreakFirst) {
     position_ = offset;
     cutPending_ = true;
     lineBreakFirst_ = lineBreakFirst;
-    dataAtRead_ = readBytes(offset);
+    dataAtRead_ = prefix(offset);
 }
 
 void ResultsFile::writeBytes(std::string_view bytes) {
@@ -113,7 +131,7 @@ void ResultsFile::cut() {
     if (fd_ < 0) throw WriteError("no results file is open");
     // Cutting a file that another program changed since the Read would cut
     // into data the reader has not seen.
-    if (readBytes(position_) != dataAtRead_) {
+    if (!dataAtRead_ || prefix(position_) != dataAtRead_) {
         throw WriteError("cannot write the results file: it was changed after the Read; read it again");
     }
     if (::ftruncate(fd_, static_cast<off_t>(position_)) != 0) {

@@ -6,6 +6,7 @@
 // flush() (called at the end of every run) writes what is left, and a failed
 // write throws WriteError from writeRecord or flush.
 
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -29,6 +30,9 @@ public:
 
     // The whole file from its first byte; nullopt when it cannot be read.
     std::optional<std::string> readAll();
+    // Appends at most `limit` bytes from byte `offset` on to `text`; returns
+    // how many (0 at the end of the file), nullopt when they cannot be read.
+    std::optional<std::size_t> appendBytesAt(std::size_t offset, std::size_t limit, std::string& text);
 
     // Reports start at byte `offset`; the file is cut there by the first
     // record. With lineBreakFirst a CR LF is written first, so that the report
@@ -44,8 +48,14 @@ public:
     void flush() override;
 
 private:
-    // The first `length` bytes (fewer if the file is shorter).
-    std::optional<std::string> readBytes(std::size_t length);
+    // What the first `length` bytes were, told apart from any other content
+    // by their count and a digest; nullopt when they cannot be read.
+    struct Prefix {
+        std::size_t length;
+        std::uint64_t digest;
+        bool operator==(const Prefix&) const = default;
+    };
+    std::optional<Prefix> prefix(std::size_t length);
     void writeBytes(std::string_view bytes);
     // Writes what is pending; a failure is dropped (used where a failure
     // cannot be reported and every run has already flushed).
@@ -57,7 +67,7 @@ private:
     bool cutPending_ = true;
     bool lineBreakFirst_ = false;
     std::string pending_;  // records not yet written, to go at position_
-    std::optional<std::string> dataAtRead_;  // the bytes in front of the reports, as read
+    std::optional<Prefix> dataAtRead_;  // the bytes in front of the reports, as read
 };
 
 }  // namespace corvane

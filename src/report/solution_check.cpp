@@ -1,5 +1,6 @@
 #include "report/solution_check.h"
 
+#include <algorithm>
 #include <string>
 
 #include "report/matrix_printing.h"
@@ -7,26 +8,46 @@
 namespace corvane {
 namespace {
 
-// D = A0*X - B0, each R(i,k) summed over j in increasing order.
-RealMatrix differences(int n, int nb, const RealMatrix& A0, const RealMatrix& B0, const RealMatrix& X) {
-    RealMatrix R(n, nb);
-    for (int j = 1; j <= n; ++j) {
-        for (int k = 1; k <= nb; ++k) {
-            const float x = X(j, k);
-            for (int i = 1; i <= n; ++i) R(i, k) = R(i, k) + A0(i, j) * x;
+// Columns of the differences worked out together: enough for long inner
+// loops, few enough that the check needs no n x nb array.
+constexpr int kColumnsAtOnce = 16;
+
+bool isIdentity(const RealMatrix& B) {
+    if (B.empty() || B.rows() != B.cols()) return false;
+    for (int k = 1; k <= B.cols(); ++k) {
+        const float* column = B.column(k);
+        for (int i = 1; i <= B.rows(); ++i) {
+            if (column[i - 1] != (i == k ? 1.0f : 0.0f)) return false;
         }
     }
-    for (int k = 1; k <= nb; ++k) {
-        for (int i = 1; i <= n; ++i) R(i, k) = R(i, k) - B0(i, k);
+    return true;
+}
+
+// Columns first..first+D.cols()-1 of A0*X - B0 into D, each D(i,k) summed
+// over j in increasing order, then B0(i,k) subtracted.
+void differences(int n, int first, const RealMatrix& A0, const RightHandSidesAsGiven& B0, const RealMatrix& X, RealMatrix& D) {
+    D.fill(0.0f);
+    for (int j = 1; j <= n; ++j) {
+        const float* a = A0.column(j);
+        for (int c = 1; c <= D.cols(); ++c) {
+            const float x = X(j, first + c - 1);
+            float* d = D.column(c);
+            for (int i = 0; i < n; ++i) d[i] = d[i] + a[i] * x;
+        }
     }
-    return R;
+    for (int c = 1; c <= D.cols(); ++c) {
+        for (int i = 1; i <= n; ++i) D(i, c) = D(i, c) - B0(i, first + c - 1);
+    }
 }
 
 }  // namespace
 
-void PROBA(RecordWriter& out, int n, int nb, const RealMatrix& A0, const RealMatrix& B0, const RealMatrix& X,
+RightHandSidesAsGiven::RightHandSidesAsGiven(const RealMatrix& B) : identity_(isIdentity(B)) {
+    if (!identity_) copy_ = B;
+}
+
+void PROBA(RecordWriter& out, int n, int nb, const RealMatrix& A0, const RightHandSidesAsGiven& B0, const RealMatrix& X,
            bool system, bool eachEquation) {
-    const RealMatrix D = differences(n, nb, A0, B0, X);
     const std::string label = system ? "(A*x_k -b_k)" : "(A*x_k -e_k)";
 
     out.write("(//,a)", {" * Proba"});
@@ -36,15 +57,21 @@ void PROBA(RecordWriter& out, int n, int nb, const RealMatrix& A0, const RealMat
 
     const int wn = WIDTH(n);
     const std::string equationFormat = formatList("(i<>, t<>, 1pg15.7)", wn + 1, wn + 4);
+    RealMatrix D;
     for (int k = 1; k <= nb; ++k) {
+        const int c = (k - 1) % kColumnsAtOnce + 1;  // column k of the differences is column c of D
+        if (c == 1) {
+            D = RealMatrix(n, std::min(kColumnsAtOnce, nb - k + 1));
+            differences(n, k, A0, B0, X, D);
+        }
         out.write(formatList("(/, a, i<>, a)", WIDTH(k)), {system ? " Solutia nr. " : " Coloana nr. ", k, ":"});
         if (eachEquation) {
-            for (int i = 1; i <= n; ++i) out.write(equationFormat, {i, D(i, k)});
+            for (int i = 1; i <= n; ++i) out.write(equationFormat, {i, D(i, c)});
             out.write("(/, a, \\)", {" Diferenta maxima in modul:"});
         }
-        int l = IMAXV(n, D.column(k));
+        int l = IMAXV(n, D.column(c));
         if (l < 1) l = 1;
-        const float largest = n >= 1 ? D(l, k) : 0.0f;
+        const float largest = n >= 1 ? D(l, c) : 0.0f;
         out.write(formatList("(1pg15.7, a, i<>)", WIDTH(l) + 1), {largest, "; ecuatia", l});
     }
 }

@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
+#include <string>
 #include <vector>
+
 
 namespace corvane {
 namespace {
@@ -17,7 +20,7 @@ std::string check(const std::vector<std::vector<float>>& columns, bool system, b
         for (int i = 1; i <= n; ++i) X(i, k) = columns[static_cast<std::size_t>(k - 1)][static_cast<std::size_t>(i - 1)];
     StringSink sink;
     RecordWriter out(sink);
-    PROBA(out, n, nb, A0, B0, X, system, eachEquation);
+    PROBA(out, n, nb, A0, RightHandSidesAsGiven(B0), X, system, eachEquation);
     return sink.text();
 }
 
@@ -50,6 +53,57 @@ TEST(Proba, EveryEquationForTheInverse) {
     }
     expected += "\r\n Diferenta maxima in modul:  0.5000000    ; ecuatia 11\r\n";
     EXPECT_EQ(text, expected);
+}
+
+// The differences of many columns (more than are worked out at once) are
+// those of the whole product summed in column order, with the right-hand
+// sides either kept as a copy or, for the identity, not stored at all.
+TEST(Proba, ManyColumnsMatchTheWholeProduct) {
+    const int n = 7;
+    const int nb = 37;
+    RealMatrix A0(n, n), X(n, nb), B(n, nb), identity(n, n);
+    for (int j = 1; j <= n; ++j) {
+        identity(j, j) = 1.0f;
+        for (int i = 1; i <= n; ++i) A0(i, j) = 1.0f / static_cast<float>(i + 2 * j);
+    }
+    for (int k = 1; k <= nb; ++k)
+        for (int i = 1; i <= n; ++i) {
+            X(i, k) = static_cast<float>((i * 37 + k * 11) % 23) / 7.0f - 1.5f;
+            B(i, k) = static_cast<float>((i * k) % 5) / 3.0f;
+        }
+    struct Case {
+        const char* name;
+        RealMatrix rightHandSides;
+        int columns;
+    };
+    const Case cases[] = {{"system", B, nb}, {"inverse", identity, n}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        StringSink expected;
+        RecordWriter reference(expected);
+        for (int k = 1; k <= c.columns; ++k) {
+            std::vector<float> d(n, 0.0f);
+            for (int j = 1; j <= n; ++j)
+                for (int i = 1; i <= n; ++i) d[i - 1] = d[i - 1] + A0(i, j) * X(j, k);
+            for (int i = 1; i <= n; ++i) {
+                d[i - 1] = d[i - 1] - c.rightHandSides(i, k);
+                reference.write("(i2, t5, 1pg15.7)", {i, d[i - 1]});
+            }
+        }
+        StringSink actual;
+        RecordWriter out(actual);
+        PROBA(out, n, c.columns, A0, RightHandSidesAsGiven(c.rightHandSides), X, true, true);
+        std::string equations;  // the lines of the equations only, in order
+        const std::string& text = actual.text();
+        for (std::size_t at = 0; at < text.size();) {
+            const std::size_t end = text.find("\r\n", at);
+            const std::string line = text.substr(at, end + 2 - at);
+            if (line.size() > 2 && line[0] == ' ' && line[1] != ' ' && std::isdigit(static_cast<unsigned char>(line[1])))
+                equations += line;
+            at = end + 2;
+        }
+        EXPECT_EQ(equations, expected.text());
+    }
 }
 
 }  // namespace
