@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <limits>
+#include <vector>
 
 #include "direct/iteration_kernel.h"
 
@@ -26,11 +27,11 @@ ComplexVector startingVector(int n) {
     return V;
 }
 
-// Z = A·Z0, accumulated column by column: Z(j) = Z(j) + A(j,l)·Z0(l) for
-// l = 1..n (the kernel of iteration_kernel.h, with the plain loop's roundings).
-void multiply(int n, const ComplexMatrix& A, const ComplexVector& Z0, ComplexVector& Z) {
+// Z = (A + i·diag(D))·Z0, accumulated column by column: Z(j) = Z(j) + c(j,l)·Z0(l)
+// for l = 1..n (the kernel of iteration_kernel.h, with the plain loop's roundings).
+void multiply(int n, const RealMatrix& A, const std::vector<float>& D, const ComplexVector& Z0, ComplexVector& Z) {
     static_assert(sizeof(Complex) == 2 * sizeof(float), "a complex number is a pair of floats");
-    complexMatrixVector(n, &A.data()->re, &Z0.data()->re, &Z.data()->re);
+    complexMatrixVector(n, A.data(), D.data(), &Z0.data()->re, &Z.data()->re);
 }
 
 float change(Complex current, Complex previous) {
@@ -39,8 +40,11 @@ float change(Complex current, Complex previous) {
     return size > kRelativeFloor ? difference / size : difference;
 }
 
-void shiftDiagonal(int n, ComplexMatrix& A, Complex shift) {
-    for (int w = 1; w <= n; ++w) A(w, w) = minus(A(w, w), shift);
+// A(w,w) - shift for every w, on the imaginary parts D of the diagonal. The
+// real parts would become a(w,w) - 0, which is a(w,w) itself, so A is left
+// as it is.
+void shiftDiagonal(std::vector<float>& D, Complex shift) {
+    for (float& im : D) im = im - shift.im;
 }
 
 }  // namespace
@@ -63,13 +67,14 @@ int MAXINDEX(int n, const ComplexVector& V) {
     return 1;
 }
 
-PowerRun POWER_COMPLEX(int n, ComplexMatrix& A, int limit, float tolerance) {
+PowerRun POWER_COMPLEX(int n, const RealMatrix& A, int limit, float tolerance) {
     PowerRun run;
     if (n < 1) {
         run.estimate.testValue = std::numeric_limits<float>::quiet_NaN();
         return run;
     }
     Complex shift = kNoShift;
+    std::vector<float> D(static_cast<std::size_t>(n), 0.0f);  // imaginary parts of A's diagonal
     ComplexVector Z0 = startingVector(n);
     ComplexVector Z(n);
     Complex previous{0.0f, 0.0f};
@@ -77,7 +82,7 @@ PowerRun POWER_COMPLEX(int n, ComplexMatrix& A, int limit, float tolerance) {
         run.iterations = 0;
         for (;;) {
             ++run.iterations;
-            multiply(n, A, Z0, Z);
+            multiply(n, A, D, Z0, Z);
             const int k = MAXINDEX(n, Z);
             const Complex lambda = quotient(Z(k), Z0(k));
             run.estimate.eigenvalue = lambda;
@@ -99,16 +104,12 @@ PowerRun POWER_COMPLEX(int n, ComplexMatrix& A, int limit, float tolerance) {
             return run;
         }
         shift = kShift;
-        shiftDiagonal(n, A, shift);
+        shiftDiagonal(D, shift);
     }
 }
 
 EigenEstimate EIGEN_POWER(int n, const RealMatrix& A) {
-    ComplexMatrix C(n, n);
-    for (int l = 1; l <= n; ++l) {
-        for (int j = 1; j <= n; ++j) C(j, l) = {A(j, l), 0.0f};
-    }
-    return POWER_COMPLEX(n, C, kIterationLimit, kTolerance).estimate;
+    return POWER_COMPLEX(n, A, kIterationLimit, kTolerance).estimate;
 }
 
 }  // namespace corvane

@@ -24,19 +24,21 @@ struct PowerRun {
     int iterations = 0;  // iterations of the last run
 };
 
-// The power method on a real matrix (copied into a complex one), with at most
-// 1000 iterations per run and the tolerance 1.0E-7. A is not changed.
+// The power method on a real matrix, with at most 1000 iterations per run and
+// the tolerance 1.0E-7. A is not changed.
 EigenEstimate EIGEN_POWER(int n, const RealMatrix& A);
 
-// The power method on a complex matrix. The change of the estimate is measured
+// The power method in complex arithmetic on A, a real matrix taken as a
+// complex one (imaginary parts +0). The change of the estimate is measured
 // relative to its modulus, or absolutely when the modulus is 1.0E-6 or less.
-// After `limit` iterations without settling, A's diagonal is shifted by -i and
-// a second run starts from the last vectors; on convergence after the shift the
-// estimate has i added back, so it belongs to the matrix passed in. When the
-// second run fails too, the estimate is the last one for the shifted matrix.
+// After `limit` iterations without settling, the diagonal is shifted by -i
+// (kept apart: A itself is not changed) and a second run starts from the last
+// vectors; on convergence after the shift the estimate has i added back, so it
+// belongs to the matrix passed in. When the second run fails too, the
+// estimate is the last one for the shifted matrix.
 // A matrix of order n < 1 has no eigenvalue: the status is then "not
 // converged", the estimate 0 and the test value not a number.
-PowerRun POWER_COMPLEX(int n, ComplexMatrix& A, int limit, float tolerance);
+PowerRun POWER_COMPLEX(int n, const RealMatrix& A, int limit, float tolerance);
 
 // Euclidean norm of V(1..n), the sum of squares accumulated in single precision.
 float VECTOR_NORM2(int n, const ComplexVector& V);

@@ -24,16 +24,6 @@ private:
     ProblemState& state_;
 };
 
-// The full symmetric matrix of a packed upper triangle.
-RealMatrix unpacked(int n, const RealVector& AV) {
-    RealMatrix A(n, n);
-    for (int j = 1; j <= n; ++j) {
-        for (int i = 1; i <= j; ++i) A(i, j) = AV(LOCA(i, j));
-        for (int i = j + 1; i <= n; ++i) A(i, j) = AV(LOCA(j, i));
-    }
-    return A;
-}
-
 // Row i of S, s(i,i..n), one list-directed record each; then the determinant.
 void writeFactorAndDeterminant(RecordWriter& out, int n, const RealVector& S) {
     out.write("(a)", {" Matricea S"});
@@ -62,10 +52,11 @@ void CHOLESKY_S(RunContext& context) {
     PackedTriangleRelease release(s);
     RealVector& AV = *s.AV;
 
-    // The full matrix, for printing and for the solution check, and the right-hand sides as given.
-    const RealMatrix A0 = unpacked(s.n, AV);
+    // The matrix as read stays in AV_INPUT for the echo and the check; the
+    // right-hand sides are kept as given.
+    const RealVector& A0 = *s.AV_INPUT;
     const RightHandSidesAsGiven B0(s.B);
-    if (s.TIPAR_MATRICE) PRINTA(out, s.n, s.nb, A0, s.B, s.SISTEM);
+    if (s.TIPAR_MATRICE) PRINTA(out, s.n, s.nb, MatrixColumns(s.n, A0), s.B, s.SISTEM);
 
     if (SUB_CHOLESKY_S(s.n, AV, out, context.console) < 0) return;
 
@@ -76,7 +67,7 @@ void CHOLESKY_S(RunContext& context) {
     if (s.INVERSARE) out.write("(/, a)", {"Matricea Inversa"});
     else out.write("(a)");
     writeSolutionBlocks(out, s);
-    if (s.VERIF_MAXIM || s.VERIF_ECUATII) PROBA(out, s.n, s.nb, A0, B0, s.B, s.SISTEM, s.VERIF_ECUATII);
+    if (s.VERIF_MAXIM || s.VERIF_ECUATII) PROBA(out, s.n, s.nb, MatrixColumns(s.n, A0), B0, s.B, s.SISTEM, s.VERIF_ECUATII);
 }
 
 }  // namespace corvane

@@ -14,13 +14,13 @@ void gaussSeidelSweep(int n, const float* A, const float* b1, const float* x0, f
     }
 }
 
-void complexMatrixVector(int n, const float* A, const float* z0, float* z) {
+void complexMatrixVector(int n, const float* A, const float* diagonalIm, const float* z0, float* z) {
     switch (selectedKernelLevel()) {
 #if defined(__x86_64__)
-        case KernelLevel::Avx512: return kernel_avx512::complexMatrixVector(n, A, z0, z);
-        case KernelLevel::Avx2: return kernel_avx2::complexMatrixVector(n, A, z0, z);
+        case KernelLevel::Avx512: return kernel_avx512::complexMatrixVector(n, A, diagonalIm, z0, z);
+        case KernelLevel::Avx2: return kernel_avx2::complexMatrixVector(n, A, diagonalIm, z0, z);
 #endif
-        default: return kernel_portable::complexMatrixVector(n, A, z0, z);
+        default: return kernel_portable::complexMatrixVector(n, A, diagonalIm, z0, z);
     }
 }
 

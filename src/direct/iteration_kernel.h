@@ -12,10 +12,12 @@ namespace corvane {
 // increasing j.
 void gaussSeidelSweep(int n, const float* A, const float* b1, const float* x0, float* x1);
 
-// z = A * z0 for a complex n x n matrix and vector stored as pairs (re, im),
-// the matrix column by column: z(j) = 0, then for l = 1..n in order
-// z(j) = z(j) + a(j,l) * z0(l), the complex product formed as
-// (ar*zr - ai*zi, ar*zi + ai*zr) with every product and sum rounded.
-void complexMatrixVector(int n, const float* A, const float* z0, float* z);
+// z = C * z0 for the complex n x n matrix C = A + i*diag(diagonalIm) (A real,
+// column by column; imaginary parts on the diagonal only) and a complex
+// vector stored as pairs (re, im): z(j) = 0, then for l = 1..n in order
+// z(j) = z(j) + c(j,l) * z0(l), the complex product formed as
+// (ar*zr - ai*zi, ar*zi + ai*zr) with every product and sum rounded, ai = +0
+// off the diagonal.
+void complexMatrixVector(int n, const float* A, const float* diagonalIm, const float* z0, float* z);
 
 }  // namespace corvane

@@ -46,60 +46,96 @@ void sweep(int n, const float* a, const float* b1, const float* x0, float* x1) {
     }
 }
 
-// z = z + a * (zr, zi) for one complex element, as written.
-inline void addComplexProduct(float* z, const float* a, float zr, float zi) {
-    const float re = a[0] * zr - a[1] * zi;
-    const float im = a[0] * zi + a[1] * zr;
+// z = z + (ar + i*ai) * (zr + i*zi) for one element, as written.
+inline void addComplexProduct(float* z, float ar, float ai, float zr, float zi) {
+    const float re = ar * zr - ai * zi;
+    const float im = ar * zi + ai * zr;
     z[0] = z[0] + re;
     z[1] = z[1] + im;
 }
 
-// z = A * z0 for a complex matrix (pairs re, im; column by column) and
-// vector: z(j) = 0, then for l = 0..n-1 in order z(j) = z(j) + a(j,l) * z0(l),
-// the product (ar*zr - ai*zi, ar*zi + ai*zr) with every product and sum
-// rounded as written. Columns are taken one after another, the rows of a
-// column side by side.
-void complexProduct(int n, const float* a, const float* z0, float* z) {
-    std::fill(z, z + 2 * static_cast<long>(n), 0.0f);
-    Lanes swapPairs;   // (1, 0, 3, 2, ...): re and im of each pair exchanged
-    Lanes realLanes;   // all ones on the real parts
-    for (int k = 0; k < kLanes; ++k) {
-        swapPairs[k] = k ^ 1;
-        realLanes[k] = k % 2 == 0 ? -1 : 0;
-    }
-    const long values = 2 * static_cast<long>(n);
-    // Columns in fours: each element takes their four products in column
-    // order before it is stored again.
-    int l = 0;
-    for (; l + 4 <= n; l += 4) {
-        const float* al[4];
-        float zr[4], zi[4];
-        for (int c = 0; c < 4; ++c) {
-            al[c] = a + 2 * static_cast<long>(l + c) * n;
-            zr[c] = z0[2 * (l + c)];
-            zi[c] = z0[2 * (l + c) + 1];
+// Lane patterns of the product: which row of a vector of the matrix each
+// lane of a vector of pairs takes, and which lanes hold real parts.
+struct PairLanes {
+    PairLanes() {
+        for (int k = 0; k < kLanes; ++k) {
+            lowRows[k] = k / 2;
+            highRows[k] = kLanes / 2 + k / 2;
+            real[k] = k % 2 == 0 ? -1 : 0;
         }
-        long k = 0;
-        for (; k + kLanes <= values; k += kLanes) {
-            Vec sum = load(z + k);
-#pragma GCC unroll 4
-            for (int c = 0; c < 4; ++c) {
-                __builtin_prefetch(al[c] + k + 256);
-                const Vec pairs = load(al[c] + k);                                // ar ai ar ai ...
-                const Vec byRe = pairs * zr[c];                                   // ar*zr ai*zr
-                const Vec byIm = shuffleLanes(pairs, swapPairs) * zi[c];     // ai*zi ar*zi
-                sum = sum + (realLanes ? byRe - byIm : byIm + byRe);              // ar*zr-ai*zi, ar*zi+ai*zr
+    }
+    Lanes lowRows;   // (0, 0, 1, 1, ...)
+    Lanes highRows;  // (h, h, h+1, h+1, ...), h = kLanes / 2
+    Lanes real;      // all ones on the real parts
+};
+
+// Columns l..l+C-1 of the product added to z, each element taking them in
+// column order. Off the diagonal the imaginary part ai is +0, so ai*zi and
+// ai*zr are the same for every row of a column (+0, -0 or, for an infinite
+// or undefined component of z0, not a number): they are worked out once. The
+// vectors of rows that hold a diagonal element of these columns go element
+// by element.
+template <int C>
+void addColumns(int n, int l, const float* a, const float* diagonalIm, const float* z0, float* z, const PairLanes& lanes) {
+    const float* al[C];
+    float zr[C], zi[C];
+    Vec zPairs[C];      // (zr, zi, zr, zi, ...)
+    Vec offDiagonal[C]; // (ai*zi, ai*zr, ...) with ai = +0
+    for (int c = 0; c < C; ++c) {
+        al[c] = a + static_cast<long>(l + c) * n;
+        zr[c] = z0[2 * (l + c)];
+        zi[c] = z0[2 * (l + c) + 1];
+        const float zeroByZi = 0.0f * zi[c];
+        const float zeroByZr = 0.0f * zr[c];
+        for (int k = 0; k < kLanes; ++k) {
+            zPairs[c][k] = k % 2 == 0 ? zr[c] : zi[c];
+            offDiagonal[c][k] = k % 2 == 0 ? zeroByZi : zeroByZr;
+        }
+    }
+    auto elementByElement = [&](int r0, int r1) {
+        for (int j = r0; j < r1; ++j) {
+            for (int c = 0; c < C; ++c) {
+                const float ai = j == l + c ? diagonalIm[j] : 0.0f;
+                addComplexProduct(z + 2 * static_cast<long>(j), al[c][j], ai, zr[c], zi[c]);
             }
-            store(z + k, sum);
         }
-        for (; k < values; k += 2) {
-            for (int c = 0; c < 4; ++c) addComplexProduct(z + k, al[c] + k, zr[c], zi[c]);
+    };
+    int r = 0;
+    for (; r + kLanes <= n; r += kLanes) {
+        if (r < l + C && l < r + kLanes) {
+            elementByElement(r, r + kLanes);
+            continue;
         }
+        float* zr0 = z + 2 * static_cast<long>(r);
+        Vec low = load(zr0);
+        Vec high = load(zr0 + kLanes);
+#pragma GCC unroll 4
+        for (int c = 0; c < C; ++c) {
+            __builtin_prefetch(al[c] + r + 512);
+            const Vec column = load(al[c] + r);
+            const Vec lowProducts = shuffleLanes(column, lanes.lowRows) * zPairs[c];  // ar*zr, ar*zi, ...
+            const Vec highProducts = shuffleLanes(column, lanes.highRows) * zPairs[c];
+            low = low + (lanes.real ? lowProducts - offDiagonal[c] : lowProducts + offDiagonal[c]);
+            high = high + (lanes.real ? highProducts - offDiagonal[c] : highProducts + offDiagonal[c]);
+        }
+        store(zr0, low);
+        store(zr0 + kLanes, high);
     }
-    for (; l < n; ++l) {
-        const float* al = a + 2 * static_cast<long>(l) * n;
-        for (long k = 0; k < values; k += 2) addComplexProduct(z + k, al + k, z0[2 * l], z0[2 * l + 1]);
-    }
+    elementByElement(r, n);
+}
+
+// z = (A + i*D) * z0 for a real matrix A (column by column), the imaginary
+// parts D of its diagonal and a complex vector (pairs re, im): z(j) = 0, then
+// for l = 0..n-1 in order z(j) = z(j) + c(j,l) * z0(l) with c(j,l) =
+// a(j,l) + i*ai, ai = d(l) on the diagonal and +0 elsewhere, the product
+// (ar*zr - ai*zi, ar*zi + ai*zr) with every product and sum rounded as
+// written. Columns go four at a time, the rows of a column side by side.
+void complexProduct(int n, const float* a, const float* diagonalIm, const float* z0, float* z) {
+    std::fill(z, z + 2 * static_cast<long>(n), 0.0f);
+    const PairLanes lanes;
+    int l = 0;
+    for (; l + 4 <= n; l += 4) addColumns<4>(n, l, a, diagonalIm, z0, z, lanes);
+    for (; l < n; ++l) addColumns<1>(n, l, a, diagonalIm, z0, z, lanes);
 }
 
 }  // namespace iteration
@@ -109,6 +145,6 @@ void gaussSeidelSweep(int n, const float* A, const float* b1, const float* x0, f
     iteration::sweep(n, A, b1, x0, x1);
 }
 
-void complexMatrixVector(int n, const float* A, const float* z0, float* z) {
-    iteration::complexProduct(n, A, z0, z);
+void complexMatrixVector(int n, const float* A, const float* diagonalIm, const float* z0, float* z) {
+    iteration::complexProduct(n, A, diagonalIm, z0, z);
 }

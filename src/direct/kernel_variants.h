@@ -28,7 +28,7 @@ namespace corvane {
     CholeskyOutcome factorPackedCholesky(int n, float* packed);                                                 \
     void solvePackedCholesky(int n, const float* packed, float* B, int nb, bool forward, bool back);            \
     void gaussSeidelSweep(int n, const float* A, const float* b1, const float* x0, float* x1);                  \
-    void complexMatrixVector(int n, const float* A, const float* z0, float* z);                                 \
+    void complexMatrixVector(int n, const float* A, const float* diagonalIm, const float* z0, float* z);        \
     }
 
 CORVANE_DECLARE_KERNEL_VARIANT(kernel_portable)

@@ -23,11 +23,12 @@ int IMAXV(int n, const float* v) {
     return 0;
 }
 
-void PRINTA(RecordWriter& out, int n, int nb, const RealMatrix& A, const RealMatrix& B, bool printB) {
+void PRINTA(RecordWriter& out, int n, int nb, MatrixColumns A, const RealMatrix& B, bool printB) {
     const bool blankRows = n >= 6 && n % 5 == 0;
     out.write("(/, a)", {"Matricea A"});
     for (int i = 1; i <= n; ++i) {
-        out.writeListReals(&A(i, 1), n, n);
+        const MatrixColumns::Run row = A.row(i);
+        out.writeListReals(row.first, n, row.stride);
         if (blankRows) out.writeList();
     }
     if (!printB) return;

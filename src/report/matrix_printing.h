@@ -3,6 +3,7 @@
 // position of the largest element.
 
 #include "problem/matrix.h"
+#include "report/matrix_columns.h"
 #include "report/record_writer.h"
 
 namespace corvane {
@@ -15,6 +16,6 @@ int IMAXV(int n, const float* v);
 
 // "Matricea A" and its rows; with printB also "Termenii liberi b" and each
 // right-hand side as a row.
-void PRINTA(RecordWriter& out, int n, int nb, const RealMatrix& A, const RealMatrix& B, bool printB);
+void PRINTA(RecordWriter& out, int n, int nb, MatrixColumns A, const RealMatrix& B, bool printB);
 
 }  // namespace corvane

@@ -25,7 +25,7 @@ bool isIdentity(const RealMatrix& B) {
 
 // Columns first..first+D.cols()-1 of A0*X - B0 into D, each D(i,k) summed
 // over j in increasing order, then B0(i,k) subtracted.
-void differences(int n, int first, const RealMatrix& A0, const RightHandSidesAsGiven& B0, const RealMatrix& X, RealMatrix& D) {
+void differences(int n, int first, MatrixColumns& A0, const RightHandSidesAsGiven& B0, const RealMatrix& X, RealMatrix& D) {
     D.fill(0.0f);
     for (int j = 1; j <= n; ++j) {
         const float* a = A0.column(j);
@@ -46,7 +46,7 @@ RightHandSidesAsGiven::RightHandSidesAsGiven(const RealMatrix& B) : identity_(is
     if (!identity_) copy_ = B;
 }
 
-void PROBA(RecordWriter& out, int n, int nb, const RealMatrix& A0, const RightHandSidesAsGiven& B0, const RealMatrix& X,
+void PROBA(RecordWriter& out, int n, int nb, MatrixColumns A0, const RightHandSidesAsGiven& B0, const RealMatrix& X,
            bool system, bool eachEquation) {
     const std::string label = system ? "(A*x_k -b_k)" : "(A*x_k -e_k)";
 

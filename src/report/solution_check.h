@@ -3,6 +3,7 @@
 // solution minus its right-hand side, the largest difference or every one.
 
 #include "problem/matrix.h"
+#include "report/matrix_columns.h"
 #include "report/record_writer.h"
 
 namespace corvane {
@@ -25,7 +26,7 @@ private:
 // A0, B0: the system that was solved; X: the solutions, one per column.
 // system: the right-hand sides are user data (else identity columns);
 // eachEquation: print every equation's difference as well.
-void PROBA(RecordWriter& out, int n, int nb, const RealMatrix& A0, const RightHandSidesAsGiven& B0, const RealMatrix& X,
+void PROBA(RecordWriter& out, int n, int nb, MatrixColumns A0, const RightHandSidesAsGiven& B0, const RealMatrix& X,
            bool system, bool eachEquation);
 
 }  // namespace corvane

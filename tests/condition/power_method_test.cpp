@@ -11,17 +11,7 @@ namespace {
 
 using testing::rows;
 
-ComplexMatrix complexCopy(const RealMatrix& A) {
-    ComplexMatrix C(A.rows(), A.cols());
-    for (int j = 1; j <= A.cols(); ++j)
-        for (int i = 1; i <= A.rows(); ++i) C(i, j) = {A(i, j), 0.0f};
-    return C;
-}
-
-PowerRun power(const RealMatrix& A) {
-    ComplexMatrix C = complexCopy(A);
-    return POWER_COMPLEX(A.rows(), C, 1000, 1.0e-7f);
-}
+PowerRun power(const RealMatrix& A) { return POWER_COMPLEX(A.rows(), A, 1000, 1.0e-7f); }
 
 TEST(PowerMethod, DominantRealEigenvalue) {
     struct Case {
@@ -54,16 +44,14 @@ TEST(PowerMethod, StartVectorAlreadyAnEigenvectorGivesTestValueZero) {
 TEST(PowerMethod, ConjugatePairIsSeparatedByTheShift) {
     // Eigenvalues ±i: the plain run cannot settle; A - i·I has the dominant
     // eigenvalue -2i, and adding i back gives -i.
-    ComplexMatrix A = complexCopy(rows({{0, 1}, {-1, 0}}));
+    const RealMatrix A = rows({{0, 1}, {-1, 0}});
     PowerRun run = POWER_COMPLEX(2, A, 1000, 1.0e-7f);
     EXPECT_EQ(run.estimate.status, kConverged);
     EXPECT_EQ(run.estimate.eigenvalue.re, 0.0f);
     EXPECT_EQ(run.estimate.eigenvalue.im, -1.0f);
     EXPECT_EQ(modulus(run.estimate.eigenvalue), 1.0f);
     EXPECT_LT(run.iterations, 1000);  // counted in the second run
-    EXPECT_EQ(A(1, 1).im, -1.0f);     // the diagonal stays shifted
-    EXPECT_EQ(A(2, 2).im, -1.0f);
-    EXPECT_EQ(A(1, 2).im, 0.0f);
+    EXPECT_EQ(A, rows({{0, 1}, {-1, 0}}));  // the shift is kept apart from A
 }
 
 TEST(PowerMethod, EqualModuliBeforeAndAfterTheShiftDoNotSettle) {
@@ -84,7 +72,7 @@ TEST(PowerMethod, ZeroMatrixEndsWithNumbersThatAreNotNumbers) {
 }
 
 TEST(PowerMethod, EmptyMatrixHasNoEigenvalue) {
-    ComplexMatrix empty;
+    const RealMatrix empty;
     PowerRun run = POWER_COMPLEX(0, empty, 1000, 1.0e-7f);
     EXPECT_EQ(run.estimate.status, kNotConverged);
     EXPECT_EQ(modulus(run.estimate.eigenvalue), 0.0f);
@@ -100,8 +88,7 @@ TEST(PowerMethod, RealEntryPointLeavesTheMatrixAlone) {
 }
 
 TEST(PowerMethod, IterationLimitBelowTwoStillEnds) {
-    ComplexMatrix A = complexCopy(rows({{1, 3}, {1, -1}}));
-    PowerRun run = POWER_COMPLEX(2, A, 1, 1.0e-7f);
+    PowerRun run = POWER_COMPLEX(2, rows({{1, 3}, {1, -1}}), 1, 1.0e-7f);
     EXPECT_EQ(run.estimate.status, kNotConverged);
 }
 
