@@ -6,6 +6,7 @@ namespace {
 namespace iteration {
 
 constexpr int kSweepBlock = 4 * kLanes;  // rows whose leading terms are summed side by side
+constexpr int kPrefetchDistance = 256;     // floats ahead in a column of the power method's product
 
 // One Gauss-Seidel sweep (0-based): x1(i) = (b1(i) - s) / a(i,i) with
 // s = sum over j != i of a(i,j) * y(j), y(j) = x1(j) for j < i and x0(j) for
@@ -46,82 +47,61 @@ void sweep(int n, const float* a, const float* b1, const float* x0, float* x1) {
     }
 }
 
-// z = z + (ar + i*ai) * (zr + i*zi) for one element, as written.
-inline void addComplexProduct(float* z, float ar, float ai, float zr, float zi) {
-    const float re = ar * zr - ai * zi;
-    const float im = ar * zi + ai * zr;
-    z[0] = z[0] + re;
-    z[1] = z[1] + im;
+// (re, im) = (re, im) + (ar + i*ai) * (zr + i*zi) for one element, as written.
+inline void addComplexProduct(float& re, float& im, float ar, float ai, float zr, float zi) {
+    const float productRe = ar * zr - ai * zi;
+    const float productIm = ar * zi + ai * zr;
+    re = re + productRe;
+    im = im + productIm;
 }
 
-// Lane patterns of the product: which row of a vector of the matrix each
-// lane of a vector of pairs takes, and which lanes hold real parts.
-struct PairLanes {
-    PairLanes() {
-        for (int k = 0; k < kLanes; ++k) {
-            lowRows[k] = k / 2;
-            highRows[k] = kLanes / 2 + k / 2;
-            real[k] = k % 2 == 0 ? -1 : 0;
-        }
-    }
-    Lanes lowRows;   // (0, 0, 1, 1, ...)
-    Lanes highRows;  // (h, h, h+1, h+1, ...), h = kLanes / 2
-    Lanes real;      // all ones on the real parts
-};
-
-// Columns l..l+C-1 of the product added to z, each element taking them in
-// column order. Off the diagonal the imaginary part ai is +0, so ai*zi and
-// ai*zr are the same for every row of a column (+0, -0 or, for an infinite
-// or undefined component of z0, not a number): they are worked out once. The
-// vectors of rows that hold a diagonal element of these columns go element
-// by element.
+// Columns l..l+C-1 of the product added to the real parts re and imaginary
+// parts im of z, each element taking them in column order. Off the diagonal
+// the imaginary part ai is +0, so ai*zi and ai*zr are the same for every row
+// of a column (+0, -0 or, for an infinite or undefined component of z0, not
+// a number): they are worked out once. The vectors of rows that hold a
+// diagonal element of these columns form ai*zi and ai*zr lane by lane.
 template <int C>
-void addColumns(int n, int l, const float* a, const float* diagonalIm, const float* z0, float* z, const PairLanes& lanes) {
+void addColumns(int n, int l, const float* a, const float* diagonalIm, const float* z0, float* re, float* im) {
     const float* al[C];
-    float zr[C], zi[C];
-    Vec zPairs[C];      // (zr, zi, zr, zi, ...)
-    Vec offDiagonal[C]; // (ai*zi, ai*zr, ...) with ai = +0
+    float zr[C], zi[C], zeroByZi[C], zeroByZr[C];
     for (int c = 0; c < C; ++c) {
         al[c] = a + static_cast<long>(l + c) * n;
         zr[c] = z0[2 * (l + c)];
         zi[c] = z0[2 * (l + c) + 1];
-        const float zeroByZi = 0.0f * zi[c];
-        const float zeroByZr = 0.0f * zr[c];
-        for (int k = 0; k < kLanes; ++k) {
-            zPairs[c][k] = k % 2 == 0 ? zr[c] : zi[c];
-            offDiagonal[c][k] = k % 2 == 0 ? zeroByZi : zeroByZr;
-        }
+        zeroByZi[c] = 0.0f * zi[c];
+        zeroByZr[c] = 0.0f * zr[c];
     }
-    auto elementByElement = [&](int r0, int r1) {
-        for (int j = r0; j < r1; ++j) {
-            for (int c = 0; c < C; ++c) {
-                const float ai = j == l + c ? diagonalIm[j] : 0.0f;
-                addComplexProduct(z + 2 * static_cast<long>(j), al[c][j], ai, zr[c], zi[c]);
-            }
-        }
-    };
     int r = 0;
     for (; r + kLanes <= n; r += kLanes) {
+        Vec sumRe = load(re + r);
+        Vec sumIm = load(im + r);
         if (r < l + C && l < r + kLanes) {
-            elementByElement(r, r + kLanes);
-            continue;
+            for (int c = 0; c < C; ++c) {
+                Vec ai = Vec{};  // +0 but on the diagonal
+                if (l + c >= r && l + c < r + kLanes) ai[l + c - r] = diagonalIm[l + c];
+                const Vec column = load(al[c] + r);
+                sumRe = sumRe + (column * zr[c] - ai * zi[c]);
+                sumIm = sumIm + (column * zi[c] + ai * zr[c]);
+            }
+        } else {
+#pragma GCC unroll 8
+            for (int c = 0; c < C; ++c) {
+                __builtin_prefetch(al[c] + r + kPrefetchDistance);
+                const Vec column = load(al[c] + r);
+                sumRe = sumRe + (column * zr[c] - zeroByZi[c]);
+                sumIm = sumIm + (column * zi[c] + zeroByZr[c]);
+            }
         }
-        float* zr0 = z + 2 * static_cast<long>(r);
-        Vec low = load(zr0);
-        Vec high = load(zr0 + kLanes);
-#pragma GCC unroll 4
-        for (int c = 0; c < C; ++c) {
-            __builtin_prefetch(al[c] + r + 512);
-            const Vec column = load(al[c] + r);
-            const Vec lowProducts = shuffleLanes(column, lanes.lowRows) * zPairs[c];  // ar*zr, ar*zi, ...
-            const Vec highProducts = shuffleLanes(column, lanes.highRows) * zPairs[c];
-            low = low + (lanes.real ? lowProducts - offDiagonal[c] : lowProducts + offDiagonal[c]);
-            high = high + (lanes.real ? highProducts - offDiagonal[c] : highProducts + offDiagonal[c]);
-        }
-        store(zr0, low);
-        store(zr0 + kLanes, high);
+        store(re + r, sumRe);
+        store(im + r, sumIm);
     }
-    elementByElement(r, n);
+    for (int j = r; j < n; ++j) {
+        for (int c = 0; c < C; ++c) {
+            const float ai = j == l + c ? diagonalIm[j] : 0.0f;
+            addComplexProduct(re[j], im[j], al[c][j], ai, zr[c], zi[c]);
+        }
+    }
 }
 
 // z = (A + i*D) * z0 for a real matrix A (column by column), the imaginary
@@ -129,13 +109,19 @@ void addColumns(int n, int l, const float* a, const float* diagonalIm, const flo
 // for l = 0..n-1 in order z(j) = z(j) + c(j,l) * z0(l) with c(j,l) =
 // a(j,l) + i*ai, ai = d(l) on the diagonal and +0 elsewhere, the product
 // (ar*zr - ai*zi, ar*zi + ai*zr) with every product and sum rounded as
-// written. Columns go four at a time, the rows of a column side by side.
+// written. Columns go eight at a time, the rows of a column side by side, with
+// the real and imaginary parts of z kept apart until the end.
 void complexProduct(int n, const float* a, const float* diagonalIm, const float* z0, float* z) {
-    std::fill(z, z + 2 * static_cast<long>(n), 0.0f);
-    const PairLanes lanes;
+    std::vector<float> parts(2 * static_cast<std::size_t>(n), 0.0f);
+    float* re = parts.data();
+    float* im = re + n;
     int l = 0;
-    for (; l + 4 <= n; l += 4) addColumns<4>(n, l, a, diagonalIm, z0, z, lanes);
-    for (; l < n; ++l) addColumns<1>(n, l, a, diagonalIm, z0, z, lanes);
+    for (; l + 8 <= n; l += 8) addColumns<8>(n, l, a, diagonalIm, z0, re, im);
+    for (; l < n; ++l) addColumns<1>(n, l, a, diagonalIm, z0, re, im);
+    for (int j = 0; j < n; ++j) {
+        z[2 * j] = re[j];
+        z[2 * j + 1] = im[j];
+    }
 }
 
 }  // namespace iteration
