@@ -7,6 +7,7 @@
 #include "condition/inversion.h"
 #include "condition/norms.h"
 #include "condition/power_method.h"
+#include "direct/product_kernel.h"
 #include "report/matrix_printing.h"
 
 namespace corvane {
@@ -64,16 +65,11 @@ SpectralRadius spectralRadius(RecordWriter& out, int n, const RealMatrix& M, con
     return {modulus(estimate.eigenvalue), converged};
 }
 
-// M(j,i) = sum over k of X(k,j)·X(k,i), that is XᵀX.
+// M(j,i) = sum over k of X(k,j)·X(k,i), that is XᵀX (the kernel of
+// product_kernel.h, with the plain loop's roundings).
 RealMatrix transposeTimesSelf(int n, const RealMatrix& X) {
     RealMatrix M(n, n);
-    for (int i = 1; i <= n; ++i) {
-        for (int j = 1; j <= n; ++j) {
-            float sum = 0.0f;
-            for (int k = 1; k <= n; ++k) sum = sum + X(k, j) * X(k, i);
-            M(j, i) = sum;
-        }
-    }
+    if (n > 0) corvane::transposeTimesSelf(n, X.data(), M.data());
     return M;
 }
 

@@ -17,6 +17,7 @@
 #include "direct/elimination_kernel.h"
 #include "direct/iteration_kernel.h"
 #include "direct/lu_kernel.h"
+#include "direct/product_kernel.h"
 
 namespace corvane {
 
@@ -29,6 +30,7 @@ namespace corvane {
     void solvePackedCholesky(int n, const float* packed, float* B, int nb, bool forward, bool back);            \
     void gaussSeidelSweep(int n, const float* A, const float* b1, const float* x0, float* x1);                  \
     void complexMatrixVector(int n, const float* A, const float* diagonalIm, const float* z0, float* z);        \
+    void transposeTimesSelf(int n, const float* X, float* M);                                                   \
     }
 
 CORVANE_DECLARE_KERNEL_VARIANT(kernel_portable)

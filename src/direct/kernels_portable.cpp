@@ -13,5 +13,6 @@ constexpr int kTileColumns = 6;
 #include "direct/lu_kernel_impl.h"
 #include "direct/cholesky_kernel_impl.h"
 #include "direct/iteration_kernel_impl.h"
+#include "direct/product_kernel_impl.h"
 
 }  // namespace corvane::kernel_portable
