@@ -65,11 +65,26 @@ SpectralRadius spectralRadius(RecordWriter& out, int n, const RealMatrix& M, con
     return {modulus(estimate.eigenvalue), converged};
 }
 
+// Xᵀ as the left factor of a product, read from X.
+class TransposeOf : public ProductFactor {
+public:
+    explicit TransposeOf(const RealMatrix& X) : X_(X) {}
+    void copyBlock(int i0, int rows, int j0, int steps, float* out, int stride) const override {
+        for (int r = 0; r < rows; ++r) {
+            const float* x = X_.column(i0 + r + 1) + j0;  // Xᵀ(i0 + r, j0 + k) = X(j0 + k, i0 + r)
+            for (int k = 0; k < steps; ++k) out[static_cast<long>(k) * stride + r] = x[k];
+        }
+    }
+
+private:
+    const RealMatrix& X_;
+};
+
 // M(j,i) = sum over k of X(k,j)·X(k,i), that is XᵀX (the kernel of
 // product_kernel.h, with the plain loop's roundings).
 RealMatrix transposeTimesSelf(int n, const RealMatrix& X) {
     RealMatrix M(n, n);
-    if (n > 0) corvane::transposeTimesSelf(n, X.data(), M.data());
+    if (n > 0) multiplyAdd(n, n, TransposeOf(X), X.data(), n, M.data());
     return M;
 }
 

@@ -30,7 +30,7 @@ namespace corvane {
     void solvePackedCholesky(int n, const float* packed, float* B, int nb, bool forward, bool back);            \
     void gaussSeidelSweep(int n, const float* A, const float* b1, const float* x0, float* x1);                  \
     void complexMatrixVector(int n, const float* A, const float* diagonalIm, const float* z0, float* z);        \
-    void transposeTimesSelf(int n, const float* X, float* M);                                                   \
+    void multiplyAdd(int n, int columns, const ProductFactor& F, const float* X, long ldx, float* D);           \
     }
 
 CORVANE_DECLARE_KERNEL_VARIANT(kernel_portable)

@@ -4,13 +4,13 @@
 
 namespace corvane {
 
-void transposeTimesSelf(int n, const float* X, float* M) {
+void multiplyAdd(int n, int columns, const ProductFactor& F, const float* X, long ldx, float* D) {
     switch (selectedKernelLevel()) {
 #if defined(__x86_64__)
-        case KernelLevel::Avx512: return kernel_avx512::transposeTimesSelf(n, X, M);
-        case KernelLevel::Avx2: return kernel_avx2::transposeTimesSelf(n, X, M);
+        case KernelLevel::Avx512: return kernel_avx512::multiplyAdd(n, columns, F, X, ldx, D);
+        case KernelLevel::Avx2: return kernel_avx2::multiplyAdd(n, columns, F, X, ldx, D);
 #endif
-        default: return kernel_portable::transposeTimesSelf(n, X, M);
+        default: return kernel_portable::multiplyAdd(n, columns, F, X, ldx, D);
     }
 }
 

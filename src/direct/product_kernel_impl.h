@@ -1,43 +1,41 @@
-// XᵀX organised for speed with the plain loop's roundings; the body of one
-// instruction-set variant, included by kernels_<isa>.cpp after simd_tiles.h.
+// D = D + F·X organised for speed with the plain loop's roundings; the body
+// of one instruction-set variant, included by kernels_<isa>.cpp after
+// simd_tiles.h.
 //
-// Every element M(j,i) takes its products X(k,j) * X(k,i) one after another
-// in increasing k, inside register tiles: rows j of a tile side by side, the
-// columns i broadcast. The steps go in chunks; a chunk's values of X are
-// packed for the tiles first (columns i in groups of kTileColumns, rows j in
+// Every element D(i,c) takes its products F(i,j) * X(j,c) one after another
+// in increasing j, inside register tiles: rows i of a tile side by side, the
+// columns c broadcast. The steps j go in chunks; a chunk's values are packed
+// for the tiles first (columns of X in groups of kTileColumns, rows of F in
 // groups of a tile's rows), and a tile adds the chunk's terms to what the
-// earlier chunks left in M, so each sum stays in order.
+// earlier chunks left in D, so each sum stays in order.
 
 namespace {
 namespace product {
 
 constexpr int kStepChunk = 256;  // steps packed at once
 
-void transposeTimesSelf(int n, const float* x, float* m) {
+void multiplyAdd(int n, int columns, const ProductFactor& f, const float* x, long ldx, float* d) {
     constexpr int tileRows = kTileRowsOf<float>;
-    std::fill(m, m + static_cast<long>(n) * n, 0.0f);
-    const int columnTiles = (n + kTileColumns - 1) / kTileColumns;
-    std::vector<float> broadcasts;  // x(k0 + k, i) for every column i, by tiles of columns
-    std::vector<float> vectors;     // x(k0 + k, j) for the rows j of one tile
-    for (int k0 = 0; k0 < n; k0 += kStepChunk) {
-        const int steps = std::min(kStepChunk, n - k0);
+    const int columnTiles = (columns + kTileColumns - 1) / kTileColumns;
+    std::vector<float> broadcasts;  // x(j0 + k, c) for every column c, by tiles of columns
+    std::vector<float> vectors;     // f(i, j0 + k) for the rows i of one tile
+    for (int j0 = 0; j0 < n; j0 += kStepChunk) {
+        const int steps = std::min(kStepChunk, n - j0);
         broadcasts.assign(static_cast<std::size_t>(columnTiles) * steps * kTileColumns, 0.0f);
-        for (int i = 0; i < n; ++i) {
-            const float* xi = x + static_cast<long>(i) * n + k0;
-            float* out = &broadcasts[static_cast<std::size_t>(i / kTileColumns) * steps * kTileColumns + i % kTileColumns];
-            for (int k = 0; k < steps; ++k) out[static_cast<std::size_t>(k) * kTileColumns] = xi[k];
+        for (int c = 0; c < columns; ++c) {
+            const float* xc = x + c * ldx + j0;
+            float* out = &broadcasts[static_cast<std::size_t>(c / kTileColumns) * steps * kTileColumns + c % kTileColumns];
+            for (int k = 0; k < steps; ++k) out[static_cast<std::size_t>(k) * kTileColumns] = xc[k];
         }
-        for (int j0 = 0; j0 < n; j0 += tileRows) {
-            const int rows = std::min(tileRows, n - j0);
-            vectors.assign(static_cast<std::size_t>(steps) * tileRows, 0.0f);
-            for (int r = 0; r < rows; ++r) {
-                const float* xj = x + static_cast<long>(j0 + r) * n + k0;
-                for (int k = 0; k < steps; ++k) vectors[static_cast<std::size_t>(k) * tileRows + r] = xj[k];
-            }
+        vectors.resize(static_cast<std::size_t>(steps) * tileRows);
+        for (int i0 = 0; i0 < n; i0 += tileRows) {
+            const int rows = std::min(tileRows, n - i0);
+            std::fill(vectors.begin(), vectors.end(), 0.0f);
+            f.copyBlock(i0, rows, j0, steps, vectors.data(), tileRows);
             for (int t = 0; t < columnTiles; ++t) {
-                const int i0 = t * kTileColumns;
+                const int c0 = t * kTileColumns;
                 accumulateAnyTile(steps, vectors.data(), &broadcasts[static_cast<std::size_t>(t) * steps * kTileColumns],
-                                  m + static_cast<long>(i0) * n + j0, n, rows, std::min(kTileColumns, n - i0));
+                                  d + static_cast<long>(c0) * n + i0, n, rows, std::min(kTileColumns, columns - c0));
             }
         }
     }
@@ -46,4 +44,6 @@ void transposeTimesSelf(int n, const float* x, float* m) {
 }  // namespace product
 }  // namespace
 
-void transposeTimesSelf(int n, const float* X, float* M) { product::transposeTimesSelf(n, X, M); }
+void multiplyAdd(int n, int columns, const ProductFactor& F, const float* X, long ldx, float* D) {
+    product::multiplyAdd(n, columns, F, X, ldx, D);
+}

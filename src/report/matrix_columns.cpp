@@ -13,6 +13,23 @@ const float* MatrixColumns::column(int j) {
     return gathered_.data();
 }
 
+void MatrixColumns::copyBlock(int i0, int rows, int j0, int steps, float* out, int stride) const {
+    for (int k = 0; k < steps; ++k) {
+        const int j = j0 + k + 1;  // 1-based column
+        float* outk = out + static_cast<long>(k) * stride;
+        if (full_ != nullptr) {
+            const float* column = full_->column(j) + i0;
+            for (int r = 0; r < rows; ++r) outk[r] = column[r];
+            continue;
+        }
+        const RealVector& av = *packed_;
+        for (int r = 0; r < rows; ++r) {
+            const int i = i0 + r + 1;
+            outk[r] = i <= j ? av(LOCA(i, j)) : av(LOCA(j, i));
+        }
+    }
+}
+
 MatrixColumns::Run MatrixColumns::row(int i) {
     if (full_ != nullptr) return {&(*full_)(i, 1), full_->rows()};
     return {column(i), 1};  // symmetric: row i is column i

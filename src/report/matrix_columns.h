@@ -6,11 +6,12 @@
 
 #include <vector>
 
+#include "direct/product_kernel.h"
 #include "problem/matrix.h"
 
 namespace corvane {
 
-class MatrixColumns {
+class MatrixColumns : public ProductFactor {
 public:
     MatrixColumns(const RealMatrix& full) : full_(&full) {}  // NOLINT: a full matrix stands for itself
     MatrixColumns(int n, const RealVector& packedUpper)
@@ -25,6 +26,9 @@ public:
         long stride;
     };
     Run row(int i);
+
+    // Blocks for the products of the solution check.
+    void copyBlock(int i0, int rows, int j0, int steps, float* out, int stride) const override;
 
 private:
     const RealMatrix* full_ = nullptr;

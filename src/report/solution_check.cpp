@@ -8,9 +8,9 @@
 namespace corvane {
 namespace {
 
-// Columns of the differences worked out together: enough for long inner
-// loops, few enough that the check needs no n x nb array.
-constexpr int kColumnsAtOnce = 16;
+// Columns of the differences worked out together: enough for the product's
+// tiles to run long, few enough that the check needs no n x nb array.
+constexpr int kColumnsAtOnce = 192;
 
 bool isIdentity(const RealMatrix& B) {
     if (B.empty() || B.rows() != B.cols()) return false;
@@ -24,17 +24,11 @@ bool isIdentity(const RealMatrix& B) {
 }
 
 // Columns first..first+D.cols()-1 of A0*X - B0 into D, each D(i,k) summed
-// over j in increasing order, then B0(i,k) subtracted.
-void differences(int n, int first, MatrixColumns& A0, const RightHandSidesAsGiven& B0, const RealMatrix& X, RealMatrix& D) {
+// over j in increasing order (the kernel of product_kernel.h), then B0(i,k)
+// subtracted.
+void differences(int n, int first, const MatrixColumns& A0, const RightHandSidesAsGiven& B0, const RealMatrix& X, RealMatrix& D) {
     D.fill(0.0f);
-    for (int j = 1; j <= n; ++j) {
-        const float* a = A0.column(j);
-        for (int c = 1; c <= D.cols(); ++c) {
-            const float x = X(j, first + c - 1);
-            float* d = D.column(c);
-            for (int i = 0; i < n; ++i) d[i] = d[i] + a[i] * x;
-        }
-    }
+    if (n > 0) multiplyAdd(n, D.cols(), A0, X.column(first), X.rows(), D.data());
     for (int c = 1; c <= D.cols(); ++c) {
         for (int i = 1; i <= n; ++i) D(i, c) = D(i, c) - B0(i, first + c - 1);
     }

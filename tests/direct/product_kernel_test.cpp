@@ -1,6 +1,6 @@
-// XᵀX of the condition number's 2-norm against the plain loop, bit for bit,
-// for every instruction-set variant this processor runs, at orders around the
-// tile sizes and the chunk of steps.
+// The products of the solution check and of the 2-norm against the plain
+// loop, bit for bit, for every instruction-set variant this processor runs,
+// at orders around the tile sizes and the chunk of steps.
 
 #include "direct/product_kernel.h"
 
@@ -15,34 +15,49 @@ namespace {
 
 using testing::MatrixKind;
 
-RealMatrix referenceTransposeTimesSelf(int n, const RealMatrix& X) {
-    RealMatrix M(n, n);
-    for (int i = 1; i <= n; ++i) {
-        for (int j = 1; j <= n; ++j) {
-            float sum = 0.0f;
-            for (int k = 1; k <= n; ++k) sum = sum + X(k, j) * X(k, i);
-            M(j, i) = sum;
-        }
+class FullFactor : public ProductFactor {
+public:
+    explicit FullFactor(const RealMatrix& F) : F_(F) {}
+    void copyBlock(int i0, int rows, int j0, int steps, float* out, int stride) const override {
+        for (int k = 0; k < steps; ++k)
+            for (int r = 0; r < rows; ++r) out[static_cast<long>(k) * stride + r] = F_(i0 + r + 1, j0 + k + 1);
     }
-    return M;
+
+private:
+    const RealMatrix& F_;
+};
+
+// D = D + F·X, each D(i,c) summed over j in increasing order.
+void referenceMultiplyAdd(int n, int columns, const RealMatrix& F, const RealMatrix& X, RealMatrix& D) {
+    for (int c = 1; c <= columns; ++c)
+        for (int i = 1; i <= n; ++i)
+            for (int j = 1; j <= n; ++j) D(i, c) = D(i, c) + F(i, j) * X(j, c);
 }
 
 class ProductKernel : public ::testing::TestWithParam<MatrixKind> {};
 
-TEST_P(ProductKernel, TransposeTimesSelfMatchesThePlainLoop) {
+// X has more columns than the product takes; D starts from values of its
+// own, which each sum continues.
+TEST_P(ProductKernel, MultiplyAddMatchesThePlainLoop) {
     unsigned seed = 7;
     for (int n : {1, 2, 5, 11, 12, 13, 31, 32, 33, 63, 64, 65, 100, 255, 256, 257}) {
-        const RealMatrix X = testing::specialMatrix(GetParam(), n, seed++);
-        const RealMatrix expected = referenceTransposeTimesSelf(n, X);
-        const KernelLevel chosen = selectedKernelLevel();
-        for (KernelLevel level : supportedKernelLevels()) {
-            selectKernelLevel(level);
-            RealMatrix M(n, n);
-            transposeTimesSelf(n, X.data(), M.data());
-            EXPECT_EQ(testing::firstBitDifference(M, expected), -1)
-                << testing::matrixKindName(GetParam()) << " n=" << n << " " << kernelLevelName(level);
+        for (int columns : {1, 12, 13, 40}) {
+            const RealMatrix F = testing::specialMatrix(GetParam(), n, seed++);
+            const RealMatrix X = testing::uniformMatrix(n, columns + 1, seed++);
+            const RealMatrix D0 = testing::uniformMatrix(n, columns, seed++);
+            RealMatrix expected = D0;
+            referenceMultiplyAdd(n, columns, F, X, expected);
+            const KernelLevel chosen = selectedKernelLevel();
+            for (KernelLevel level : supportedKernelLevels()) {
+                selectKernelLevel(level);
+                RealMatrix D = D0;
+                multiplyAdd(n, columns, FullFactor(F), X.data(), n, D.data());
+                EXPECT_EQ(testing::firstBitDifference(D, expected), -1)
+                    << testing::matrixKindName(GetParam()) << " n=" << n << " columns=" << columns << " "
+                    << kernelLevelName(level);
+            }
+            selectKernelLevel(chosen);
         }
-        selectKernelLevel(chosen);
     }
 }
 

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "problem/problem_state.h"
+
 
 namespace corvane {
 namespace {
@@ -104,6 +106,31 @@ TEST(Proba, ManyColumnsMatchTheWholeProduct) {
         }
         EXPECT_EQ(equations, expected.text());
     }
+}
+
+// A symmetric matrix held as its packed upper triangle gives the check of
+// the full matrix.
+TEST(Proba, PackedSymmetricMatrixChecksAsTheFullOne) {
+    const int n = 40;
+    const int nb = 37;
+    RealMatrix full(n, n), X(n, nb), B(n, nb);
+    RealVector packed(n * (n + 1) / 2);
+    for (int j = 1; j <= n; ++j)
+        for (int i = 1; i <= j; ++i) {
+            const float value = 1.0f / static_cast<float>(i + j) - (i == j ? 0.0f : 0.01f * static_cast<float>(i));
+            full(i, j) = full(j, i) = value;
+            packed(LOCA(i, j)) = value;
+        }
+    for (int k = 1; k <= nb; ++k)
+        for (int i = 1; i <= n; ++i) {
+            X(i, k) = static_cast<float>((i * 7 + k * 3) % 11) / 3.0f;
+            B(i, k) = static_cast<float>((i + k) % 4);
+        }
+    StringSink fromFull, fromPacked;
+    RecordWriter outFull(fromFull), outPacked(fromPacked);
+    PROBA(outFull, n, nb, full, RightHandSidesAsGiven(B), X, true, true);
+    PROBA(outPacked, n, nb, MatrixColumns(n, packed), RightHandSidesAsGiven(B), X, true, true);
+    EXPECT_EQ(fromPacked.text(), fromFull.text());
 }
 
 }  // namespace
