@@ -161,6 +161,22 @@ bool ListDirectedInput::readLine(std::size_t maxChars, std::string_view& line) {
     return true;
 }
 
+bool ListDirectedInput::takeRealAt(std::size_t& pos, float& value) {
+    const char* begin = text_.data() + pos;
+    const char* limit = text_.data() + text_.size();
+    float result = 0;
+    const std::from_chars_result converted = std::from_chars(begin, limit, result);
+    if (converted.ec != std::errc{} || !std::isfinite(result)) return false;
+    const std::size_t after = static_cast<std::size_t>(converted.ptr - text_.data());
+    // The number must be the whole value: followed by what ends a value, or
+    // by the end of the whole text (a piece may end inside a number).
+    const bool whole = after < text_.size() ? endsValue(text_[after]) : source_ == nullptr;
+    if (!whole) return false;
+    value = result;
+    pos = after;
+    return true;
+}
+
 ReadStatus ListDirectedInput::read(std::span<const ReadTarget> targets) {
     dropReadLines();
     if (!available(next_)) return ReadStatus::EndOfFile;
@@ -183,6 +199,11 @@ ReadStatus ListDirectedInput::read(std::span<const ReadTarget> targets) {
             ++pos;
             if (separated) ++item;  // null value: the item keeps its value
             separated = true;
+            continue;
+        }
+        if (float* const* real = std::get_if<float*>(&targets[item]); real != nullptr && takeRealAt(pos, **real)) {
+            ++item;
+            separated = false;
             continue;
         }
         std::size_t start = pos;

@@ -75,6 +75,9 @@ private:
     bool takeMore(std::size_t pos);
     // Drops the lines before next_ that no read will look at again.
     void dropReadLines();
+    // Takes a number in C form standing alone at pos, the common case; false
+    // (pos unchanged) for anything else, which the full syntax then decides.
+    bool takeRealAt(std::size_t& pos, float& value);
     std::size_t lineEnd(std::size_t from);
     std::size_t afterLine(std::size_t from);
 
