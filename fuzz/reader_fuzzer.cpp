@@ -11,6 +11,7 @@
 #include <sys/mman.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -79,6 +80,41 @@ bool declaresLargeArrays(const ProblemState& s, std::string_view text) {
     return n > kMaxFuzzedOrder || nb > kMaxFuzzedOrder || nc > kMaxFuzzedConstants;
 }
 
+// The text in pieces of a few bytes, so that pieces end anywhere: inside
+// numbers, repeat counts and line ends.
+class SmallPieces : public TextSource {
+public:
+    SmallPieces(std::string_view text, std::size_t pieceSize) : text_(text), pieceSize_(pieceSize) {}
+    void appendNext(std::string& text, std::size_t limit) override {
+        const std::size_t count = std::min({pieceSize_, limit, text_.size() - offset_});
+        text.append(text_.substr(offset_, count));
+        offset_ += count;
+    }
+
+private:
+    std::string_view text_;
+    std::size_t pieceSize_;
+    std::size_t offset_ = 0;
+};
+
+// Reading in small pieces gives what reading the whole text gives.
+void requireSameReadInPieces(const ProblemState& whole, const std::optional<DataEnd>& end, std::uint32_t options,
+                             std::string_view text, std::size_t pieceSize) {
+    ProblemState pieces;
+    INITIALIZEDATA(pieces);
+    testing::applyOptionBits(pieces, options);
+    testing::RecordingMessages messages;
+    SmallPieces source(text, pieceSize);
+    const std::optional<DataEnd> piecesEnd = readProblemFrom(pieces, source, messages);
+    require(piecesEnd.has_value() == end.has_value(), "reading in pieces and reading the whole text disagree");
+    if (!end) return;
+    require(piecesEnd->offset == end->offset && piecesEnd->lineBreakFirst == end->lineBreakFirst,
+            "reading in pieces ends elsewhere");
+    require(pieces.n == whole.n && pieces.nb == whole.nb && pieces.A == whole.A && pieces.B == whole.B &&
+                pieces.AV == whole.AV,
+            "reading in pieces reads other values");
+}
+
 void requireShapes(const ProblemState& s) {
     require(s.n >= 1 && s.nb >= 1, "a successful read with an empty size");
     require(s.A.rows() == s.n && s.A.cols() == s.n, "A does not have the order read");
@@ -106,6 +142,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     testing::applyOptionBits(twin, options);
     testing::RecordingMessages twinMessages;
     const std::optional<DataEnd> end = readProblemText(twin, text, twinMessages);
+    requireSameReadInPieces(twin, end, options, text, 1 + data[0] % 7);
 
     static MemoryFile file;
     file.reset(text);
