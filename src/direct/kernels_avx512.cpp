@@ -13,6 +13,8 @@ namespace corvane::kernel_avx512 {
 constexpr int kLanes = 16;
 constexpr int kTileVectors = 2;
 constexpr int kTileColumns = 12;
+constexpr int kDoubleTileVectors = 1;
+constexpr int kDoubleTileColumns = 24;
 
 #include "direct/simd_tiles.h"
 #include "direct/elimination_kernel_impl.h"

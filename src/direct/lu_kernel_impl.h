@@ -30,7 +30,7 @@ constexpr int kRowBlock = 4 * kDoubleTileRows;  // rows of U finished together a
 constexpr int kSolveRowBlock = 128;        // rows of U copied out for the back substitution
 constexpr int kPrefetchAhead = 8;
 
-static_assert(kPanel % kTileColumns == 0 && kPanel % kDoubleTileRows == 0);
+static_assert(kPanel % kDoubleTileColumns == 0 && kPanel % kDoubleTileRows == 0);
 
 class Factorizer {
 public:
@@ -84,8 +84,8 @@ private:
     void finishRowsOfU(int rows, int c0, int c1) {
         if (rows <= 0) return;
         const int width = c1 - c0;
-        const int colTiles = (width + kTileColumns - 1) / kTileColumns;
-        packedU_.assign(static_cast<std::size_t>(colTiles) * rows * kTileColumns, 0.0);
+        const int colTiles = (width + kDoubleTileColumns - 1) / kDoubleTileColumns;
+        packedU_.assign(static_cast<std::size_t>(colTiles) * rows * kDoubleTileColumns, 0.0);
         blockSums_.resize(static_cast<std::size_t>(width) * kRowBlock);
         multipliers_.resize(static_cast<std::size_t>(kRowBlock));
         for (int l0 = 0; l0 < rows; l0 += kRowBlock) {
@@ -99,9 +99,9 @@ private:
                     const int count = std::min(kDoubleTileRows, l1 - t0);
                     for (int ct = 0; ct < colTiles; ++ct) {
                         accumulateAnyTile(l0, &packedL_[static_cast<std::size_t>(rt) * l0 * kDoubleTileRows],
-                                          &packedU_[static_cast<std::size_t>(ct) * rows * kTileColumns],
-                                          &blockSums_[static_cast<std::size_t>(ct * kTileColumns) * kRowBlock + (t0 - l0)],
-                                          kRowBlock, count, std::min(kTileColumns, width - ct * kTileColumns));
+                                          &packedU_[static_cast<std::size_t>(ct) * rows * kDoubleTileColumns],
+                                          &blockSums_[static_cast<std::size_t>(ct * kDoubleTileColumns) * kRowBlock + (t0 - l0)],
+                                          kRowBlock, count, std::min(kDoubleTileColumns, width - ct * kDoubleTileColumns));
                     }
                 }
             }
@@ -112,7 +112,7 @@ private:
                     double* sums = &blockSums_[static_cast<std::size_t>(c) * kRowBlock];
                     const float u = static_cast<float>(static_cast<double>(at(m, c0 + c)) - sums[m - l0]);
                     at(m, c0 + c) = u;
-                    packedU_[(static_cast<std::size_t>(c / kTileColumns) * rows + m) * kTileColumns + c % kTileColumns] = u;
+                    packedU_[(static_cast<std::size_t>(c / kDoubleTileColumns) * rows + m) * kDoubleTileColumns + c % kDoubleTileColumns] = u;
                     addProducts(sums + (m - l0) + 1, multipliers_.data(), u, below);
                 }
             }
@@ -143,27 +143,27 @@ private:
         const int width = j1 - j0;
         const int rows = n_ - j0;
         panelSums_.assign(static_cast<std::size_t>(width) * rows, 0.0);
-        const int colTiles = (width + kTileColumns - 1) / kTileColumns;
+        const int colTiles = (width + kDoubleTileColumns - 1) / kDoubleTileColumns;
         for (int k0 = 0; k0 < j0; k0 += kStepChunk) {
             const int k1 = std::min(j0, k0 + kStepChunk);
             const int steps = k1 - k0;
-            packedU_.assign(static_cast<std::size_t>(colTiles) * steps * kTileColumns, 0.0);
+            packedU_.assign(static_cast<std::size_t>(colTiles) * steps * kDoubleTileColumns, 0.0);
             for (int c = 0; c < width; ++c) {
                 const float* cc = column(j0 + c);
-                double* out = &packedU_[static_cast<std::size_t>(c / kTileColumns) * steps * kTileColumns + c % kTileColumns];
-                for (int l = k0; l < k1; ++l) out[static_cast<std::size_t>(l - k0) * kTileColumns] = cc[l];
+                double* out = &packedU_[static_cast<std::size_t>(c / kDoubleTileColumns) * steps * kDoubleTileColumns + c % kDoubleTileColumns];
+                for (int l = k0; l < k1; ++l) out[static_cast<std::size_t>(l - k0) * kDoubleTileColumns] = cc[l];
             }
             for (int r0 = j0; r0 < n_; r0 += kRowChunk) {
                 const int chunkRows = std::min(kRowChunk, n_ - r0);
                 const int rowTiles = (chunkRows + kDoubleTileRows - 1) / kDoubleTileRows;
                 packColumnsOfL(r0, chunkRows, k1, k0);
                 for (int ct = 0; ct < colTiles; ++ct) {
-                    const int cols = std::min(kTileColumns, width - ct * kTileColumns);
+                    const int cols = std::min(kDoubleTileColumns, width - ct * kDoubleTileColumns);
                     for (int rt = 0; rt < rowTiles; ++rt) {
                         const int r = r0 + rt * kDoubleTileRows;
                         accumulateAnyTile(steps, &packedL_[static_cast<std::size_t>(rt) * steps * kDoubleTileRows],
-                                          &packedU_[static_cast<std::size_t>(ct) * steps * kTileColumns],
-                                          &panelSums_[static_cast<std::size_t>(ct * kTileColumns) * rows + (r - j0)],
+                                          &packedU_[static_cast<std::size_t>(ct) * steps * kDoubleTileColumns],
+                                          &panelSums_[static_cast<std::size_t>(ct * kDoubleTileColumns) * rows + (r - j0)],
                                           rows, std::min(kDoubleTileRows, n_ - r), cols);
                     }
                 }

@@ -2,8 +2,9 @@
 // instruction-set variant. Included by kernels_<isa>.cpp inside a namespace of
 // its own, after these are defined:
 //   kLanes         floats per vector register
-//   kTileVectors   vectors per column of a register tile
-//   kTileColumns   columns of a register tile
+//   kTileVectors   vectors per column of a register tile of floats
+//   kTileColumns   columns of a register tile of floats
+//   kDoubleTileVectors, kDoubleTileColumns   the same for a tile of doubles
 // The standard headers come from kernel_variants.h, read before any
 // instruction-set region.
 
@@ -16,7 +17,7 @@ using VecDHalf = float __attribute__((vector_size(kLanes / 2 * sizeof(float))));
 
 constexpr int kDoubleLanes = kLanes / 2;
 constexpr int kTileRows = kLanes * kTileVectors;              // rows of a float tile
-constexpr int kDoubleTileRows = kDoubleLanes * kTileVectors;  // rows of a double tile
+constexpr int kDoubleTileRows = kDoubleLanes * kDoubleTileVectors;  // rows of a double tile
 
 inline Vec load(const float* p) {
     Vec v;
@@ -117,19 +118,23 @@ template <>
 struct Simd<float> {
     using V = Vec;
     static constexpr int lanes = kLanes;
+    static constexpr int tileVectors = kTileVectors;
+    static constexpr int tileColumns = kTileColumns;
 };
 template <>
 struct Simd<double> {
     using V = VecD;
     static constexpr int lanes = kDoubleLanes;
+    static constexpr int tileVectors = kDoubleTileVectors;
+    static constexpr int tileColumns = kDoubleTileColumns;
 };
 template <typename T>
-constexpr int kTileRowsOf = Simd<T>::lanes * kTileVectors;
+constexpr int kTileRowsOf = Simd<T>::lanes * Simd<T>::tileVectors;
 
 // Sums of products, each element's terms added one after another in step
-// order: C (kTileRowsOf<T> x kTileColumns, leading dimension ldc, column by
+// order: C (kTileRowsOf<T> x Simd<T>::tileColumns, leading dimension ldc, column by
 // column) += vectors[k] * broadcasts[k] for k = 0..steps-1, with
-// kTileRowsOf<T> values per step in `vectors` and kTileColumns in
+// kTileRowsOf<T> values per step in `vectors` and Simd<T>::tileColumns in
 // `broadcasts`; every product and every sum rounded to T. (In double
 // precision, products of two single-precision values are exact, so only the
 // order of the additions matters, and it is kept.)
@@ -138,41 +143,44 @@ inline void accumulateTile(int steps, const T* vectors, const T* broadcasts, T* 
     using V = typename Simd<T>::V;
     constexpr int lanes = Simd<T>::lanes;
     constexpr int rows = kTileRowsOf<T>;
-    V acc[kTileVectors][kTileColumns];
+    constexpr int vectorCount = Simd<T>::tileVectors;
+    constexpr int columns = Simd<T>::tileColumns;
+    V acc[vectorCount][columns];
 #pragma GCC unroll 32
-    for (int j = 0; j < kTileColumns; ++j) {
+    for (int j = 0; j < columns; ++j) {
 #pragma GCC unroll 8
-        for (int v = 0; v < kTileVectors; ++v) acc[v][j] = load(c + j * ldc + v * lanes);
+        for (int v = 0; v < vectorCount; ++v) acc[v][j] = load(c + j * ldc + v * lanes);
     }
     for (int k = 0; k < steps; ++k) {
-        V m[kTileVectors];
+        V m[vectorCount];
 #pragma GCC unroll 8
-        for (int v = 0; v < kTileVectors; ++v) m[v] = load(vectors + k * rows + v * lanes);
-        const T* u = broadcasts + k * kTileColumns;
+        for (int v = 0; v < vectorCount; ++v) m[v] = load(vectors + k * rows + v * lanes);
+        const T* u = broadcasts + k * columns;
 #pragma GCC unroll 32
-        for (int j = 0; j < kTileColumns; ++j) {
+        for (int j = 0; j < columns; ++j) {
             const T uj = u[j];
 #pragma GCC unroll 8
-            for (int v = 0; v < kTileVectors; ++v) acc[v][j] = acc[v][j] + m[v] * uj;
+            for (int v = 0; v < vectorCount; ++v) acc[v][j] = acc[v][j] + m[v] * uj;
         }
     }
 #pragma GCC unroll 32
-    for (int j = 0; j < kTileColumns; ++j) {
+    for (int j = 0; j < columns; ++j) {
 #pragma GCC unroll 8
-        for (int v = 0; v < kTileVectors; ++v) store(c + j * ldc + v * lanes, acc[v][j]);
+        for (int v = 0; v < vectorCount; ++v) store(c + j * ldc + v * lanes, acc[v][j]);
     }
 }
 
-// accumulateTile for any tile of at most kTileRowsOf<T> x kTileColumns, the
+// accumulateTile for any tile of at most kTileRowsOf<T> x Simd<T>::tileColumns, the
 // partial ones through a full-size copy.
 template <typename T>
 inline void accumulateAnyTile(int steps, const T* vectors, const T* broadcasts, T* c, long ldc, int rows, int cols) {
     constexpr int full = kTileRowsOf<T>;
-    if (rows == full && cols == kTileColumns) {
+    constexpr int columns = Simd<T>::tileColumns;
+    if (rows == full && cols == columns) {
         accumulateTile(steps, vectors, broadcasts, c, ldc);
         return;
     }
-    T tile[full * kTileColumns] = {};
+    T tile[full * columns] = {};
     for (int j = 0; j < cols; ++j) std::memcpy(tile + j * full, c + j * ldc, rows * sizeof(T));
     accumulateTile(steps, vectors, broadcasts, tile, full);
     for (int j = 0; j < cols; ++j) std::memcpy(c + j * ldc, tile + j * full, rows * sizeof(T));
