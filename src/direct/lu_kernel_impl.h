@@ -26,11 +26,14 @@ namespace lu {
 constexpr int kPanel = 96;                 // columns per panel (a multiple of both tile sizes)
 constexpr int kStepChunk = 256;            // steps of a product packed at once
 constexpr int kRowChunk = 128;             // rows of packed multipliers in a product
-constexpr int kRowBlock = 4 * kDoubleTileRows;  // rows of U finished together above a panel
+constexpr int kRowBlock = 48;              // rows of U finished together above a panel
+constexpr int kPanelTiles = kPanel / kDoubleTileRows;  // column tiles of a panel above it
+constexpr int kRowVectors = 4;             // vectors of a row of U taking their terms together
 constexpr int kSolveRowBlock = 128;        // rows of U copied out for the back substitution
 constexpr int kPrefetchAhead = 8;
 
 static_assert(kPanel % kDoubleTileColumns == 0 && kPanel % kDoubleTileRows == 0);
+static_assert(kRowBlock % kDoubleTileColumns == 0 && (kPanel / kDoubleLanes) % kRowVectors == 0);
 
 class Factorizer {
 public:
@@ -77,62 +80,86 @@ private:
     }
 
     // u(l,c) = a(l,c) - sum over m < l of l(l,m) * u(m,c), for rows l < rows
-    // and columns c0..c1-1 (at most kPanel). Rows go in blocks from the top:
-    // the terms of the rows above a block come from a tiled product, those of
-    // the block's own rows row after row (each finished row adds its terms to
-    // the rows below it in the block, which keeps every sum in order).
+    // and columns c0..c1-1 (at most kPanel). Rows go in blocks from the top,
+    // the sums of each row side by side along the columns: the register tiles
+    // run transposed (kDoubleTileRows columns of U in a vector, rows of L
+    // broadcast). The terms of the rows above a block come from a tiled
+    // product, chunk of steps by chunk of steps; then each row of the block
+    // takes the terms of the block's rows above it and is finished.
     void finishRowsOfU(int rows, int c0, int c1) {
         if (rows <= 0) return;
         const int width = c1 - c0;
-        const int colTiles = (width + kDoubleTileColumns - 1) / kDoubleTileColumns;
-        packedU_.assign(static_cast<std::size_t>(colTiles) * rows * kDoubleTileColumns, 0.0);
-        blockSums_.resize(static_cast<std::size_t>(width) * kRowBlock);
-        multipliers_.resize(static_cast<std::size_t>(kRowBlock));
+        const int colTiles = (width + kDoubleTileRows - 1) / kDoubleTileRows;
+        finishedRowsOfU_.assign(static_cast<std::size_t>(kPanelTiles) * rows * kDoubleTileRows, 0.0);
+        rowSums_.resize(static_cast<std::size_t>(kRowBlock) * kPanel);
         for (int l0 = 0; l0 < rows; l0 += kRowBlock) {
             const int l1 = std::min(rows, l0 + kRowBlock);
-            std::fill(blockSums_.begin(), blockSums_.end(), 0.0);
-            if (l0 > 0) {
-                const int rowTiles = (l1 - l0 + kDoubleTileRows - 1) / kDoubleTileRows;
-                packColumnsOfL(l0, l1 - l0, l0);
-                for (int rt = 0; rt < rowTiles; ++rt) {
-                    const int t0 = l0 + rt * kDoubleTileRows;
-                    const int count = std::min(kDoubleTileRows, l1 - t0);
-                    for (int ct = 0; ct < colTiles; ++ct) {
-                        accumulateAnyTile(l0, &packedL_[static_cast<std::size_t>(rt) * l0 * kDoubleTileRows],
-                                          &packedU_[static_cast<std::size_t>(ct) * rows * kDoubleTileColumns],
-                                          &blockSums_[static_cast<std::size_t>(ct * kDoubleTileColumns) * kRowBlock + (t0 - l0)],
-                                          kRowBlock, count, std::min(kDoubleTileColumns, width - ct * kDoubleTileColumns));
+            const int rowGroups = (l1 - l0 + kDoubleTileColumns - 1) / kDoubleTileColumns;
+            std::fill(rowSums_.begin(), rowSums_.end(), 0.0);
+            packColumnsOfL<kDoubleTileColumns>(l0, l1 - l0, l1);
+            for (int k0 = 0; k0 < l0; k0 += kStepChunk) {
+                const int steps = std::min(l0, k0 + kStepChunk) - k0;
+                for (int ct = 0; ct < colTiles; ++ct) {
+                    for (int g = 0; g < rowGroups; ++g) {
+                        accumulateAnyTile(steps, &finishedRowsOfU_[(static_cast<std::size_t>(ct) * rows + k0) * kDoubleTileRows],
+                                          &packedL_[(static_cast<std::size_t>(g) * l1 + k0) * kDoubleTileColumns],
+                                          &rowSums_[static_cast<std::size_t>(g * kDoubleTileColumns) * kPanel + ct * kDoubleTileRows],
+                                          kPanel, std::min(kDoubleTileRows, width - ct * kDoubleTileRows),
+                                          std::min(kDoubleTileColumns, l1 - l0 - g * kDoubleTileColumns));
                     }
                 }
             }
-            for (int m = l0; m < l1; ++m) {
-                const int below = l1 - m - 1;
-                for (int i = 0; i < below; ++i) multipliers_[static_cast<std::size_t>(i)] = at(m + 1 + i, m);
-                for (int c = 0; c < width; ++c) {
-                    double* sums = &blockSums_[static_cast<std::size_t>(c) * kRowBlock];
-                    const float u = static_cast<float>(static_cast<double>(at(m, c0 + c)) - sums[m - l0]);
-                    at(m, c0 + c) = u;
-                    packedU_[(static_cast<std::size_t>(c / kDoubleTileColumns) * rows + m) * kDoubleTileColumns + c % kDoubleTileColumns] = u;
-                    addProducts(sums + (m - l0) + 1, multipliers_.data(), u, below);
-                }
+            for (int l = l0; l < l1; ++l) finishRowOfU(l, l0, l1, rows, c0, width);
+        }
+    }
+
+    // Row l of U in the block l0..l1-1: its sums (over the rows above the
+    // block so far) take the terms of rows l0..l-1 in order, a few vectors of
+    // columns at a time; then u(l,c) is stored in A and in finishedRowsOfU_.
+    void finishRowOfU(int l, int l0, int l1, int rows, int c0, int width) {
+        double* sums = &rowSums_[static_cast<std::size_t>(l - l0) * kPanel];
+        const int group = (l - l0) / kDoubleTileColumns;
+        // multipliers[m * kDoubleTileColumns] = l(l, m)
+        const double* multipliers = &packedL_[static_cast<std::size_t>(group) * l1 * kDoubleTileColumns + (l - l0) % kDoubleTileColumns];
+        const int vectors = (width + kRowVectors * kDoubleLanes - 1) / (kRowVectors * kDoubleLanes) * kRowVectors;
+        for (int v0 = 0; v0 < vectors; v0 += kRowVectors) {
+            VecD acc[kRowVectors];
+            const double* u[kRowVectors];  // u[i][m * kDoubleTileRows]: vector v0 + i of row m
+            for (int i = 0; i < kRowVectors; ++i) {
+                const int v = v0 + i;
+                acc[i] = load(sums + v * kDoubleLanes);
+                u[i] = &finishedRowsOfU_[static_cast<std::size_t>(v / kDoubleTileVectors) * rows * kDoubleTileRows +
+                                         (v % kDoubleTileVectors) * kDoubleLanes];
             }
+            for (int m = l0; m < l; ++m) {
+                const double f = multipliers[static_cast<std::size_t>(m) * kDoubleTileColumns];
+#pragma GCC unroll 8
+                for (int i = 0; i < kRowVectors; ++i) acc[i] = acc[i] + load(u[i] + static_cast<std::size_t>(m) * kDoubleTileRows) * f;
+            }
+            for (int i = 0; i < kRowVectors; ++i) store(sums + (v0 + i) * kDoubleLanes, acc[i]);
+        }
+        for (int c = 0; c < width; ++c) {
+            const float value = static_cast<float>(static_cast<double>(at(l, c0 + c)) - sums[c]);
+            at(l, c0 + c) = value;
+            finishedRowsOfU_[(static_cast<std::size_t>(c / kDoubleTileRows) * rows + l) * kDoubleTileRows + c % kDoubleTileRows] = value;
         }
     }
 
     // Multipliers l(r0 + i, m) for i < count and m = m0..m1-1, packed in
-    // tiles of kDoubleTileRows rows, step by step; rows past count are 0.
+    // groups of Group rows, step by step; rows past count are 0.
+    template <int Group>
     void packColumnsOfL(int r0, int count, int m1, int m0 = 0) {
         const int steps = m1 - m0;
-        const int tiles = (count + kDoubleTileRows - 1) / kDoubleTileRows;
-        packedL_.resize(static_cast<std::size_t>(tiles) * steps * kDoubleTileRows);
+        const int groups = (count + Group - 1) / Group;
+        packedL_.resize(static_cast<std::size_t>(groups) * steps * Group);
         for (int m = m0; m < m1; ++m) {
             if (m + kPrefetchAhead < m1) prefetchColumnPart(column(m + kPrefetchAhead) + r0, count);
             const float* cm = column(m) + r0;
-            for (int t = 0; t < tiles; ++t) {
-                double* out = &packedL_[(static_cast<std::size_t>(t) * steps + (m - m0)) * kDoubleTileRows];
-                const int rows = std::min(kDoubleTileRows, count - t * kDoubleTileRows);
-                widen(cm + t * kDoubleTileRows, out, rows);
-                for (int i = rows; i < kDoubleTileRows; ++i) out[i] = 0.0;
+            for (int g = 0; g < groups; ++g) {
+                double* out = &packedL_[(static_cast<std::size_t>(g) * steps + (m - m0)) * Group];
+                const int rows = std::min(Group, count - g * Group);
+                widen(cm + g * Group, out, rows);
+                for (int i = rows; i < Group; ++i) out[i] = 0.0;
             }
         }
     }
@@ -147,26 +174,37 @@ private:
         for (int k0 = 0; k0 < j0; k0 += kStepChunk) {
             const int k1 = std::min(j0, k0 + kStepChunk);
             const int steps = k1 - k0;
-            packedU_.assign(static_cast<std::size_t>(colTiles) * steps * kDoubleTileColumns, 0.0);
-            for (int c = 0; c < width; ++c) {
-                const float* cc = column(j0 + c);
-                double* out = &packedU_[static_cast<std::size_t>(c / kDoubleTileColumns) * steps * kDoubleTileColumns + c % kDoubleTileColumns];
-                for (int l = k0; l < k1; ++l) out[static_cast<std::size_t>(l - k0) * kDoubleTileColumns] = cc[l];
-            }
+            packRowsOfU(j0, width, k0, k1);
             for (int r0 = j0; r0 < n_; r0 += kRowChunk) {
                 const int chunkRows = std::min(kRowChunk, n_ - r0);
                 const int rowTiles = (chunkRows + kDoubleTileRows - 1) / kDoubleTileRows;
-                packColumnsOfL(r0, chunkRows, k1, k0);
-                for (int ct = 0; ct < colTiles; ++ct) {
-                    const int cols = std::min(kDoubleTileColumns, width - ct * kDoubleTileColumns);
-                    for (int rt = 0; rt < rowTiles; ++rt) {
-                        const int r = r0 + rt * kDoubleTileRows;
+                packColumnsOfL<kDoubleTileRows>(r0, chunkRows, k1, k0);
+                for (int rt = 0; rt < rowTiles; ++rt) {
+                    const int r = r0 + rt * kDoubleTileRows;
+                    for (int ct = 0; ct < colTiles; ++ct) {
                         accumulateAnyTile(steps, &packedL_[static_cast<std::size_t>(rt) * steps * kDoubleTileRows],
                                           &packedU_[static_cast<std::size_t>(ct) * steps * kDoubleTileColumns],
                                           &panelSums_[static_cast<std::size_t>(ct * kDoubleTileColumns) * rows + (r - j0)],
-                                          rows, std::min(kDoubleTileRows, n_ - r), cols);
+                                          rows, std::min(kDoubleTileRows, n_ - r),
+                                          std::min(kDoubleTileColumns, width - ct * kDoubleTileColumns));
                     }
                 }
+            }
+        }
+    }
+
+    // u(l, j0 + c) for l = k0..k1-1 and c < width, packed in tiles of
+    // kDoubleTileColumns columns, step by step; columns past width are 0.
+    void packRowsOfU(int j0, int width, int k0, int k1) {
+        const int colTiles = (width + kDoubleTileColumns - 1) / kDoubleTileColumns;
+        packedU_.resize(static_cast<std::size_t>(colTiles) * (k1 - k0) * kDoubleTileColumns);
+        double* out = packedU_.data();
+        for (int ct = 0; ct < colTiles; ++ct) {
+            const int cols = std::min(kDoubleTileColumns, width - ct * kDoubleTileColumns);
+            const float* first = column(j0 + ct * kDoubleTileColumns);
+            for (int l = k0; l < k1; ++l, out += kDoubleTileColumns) {
+                for (int c = 0; c < cols; ++c) out[c] = first[static_cast<long>(c) * n_ + l];
+                for (int c = cols; c < kDoubleTileColumns; ++c) out[c] = 0.0;
             }
         }
     }
@@ -250,9 +288,9 @@ private:
     std::vector<double> panelSums_;
     std::vector<double> packedU_;
     std::vector<double> packedL_;
-    std::vector<double> blockSums_;
+    std::vector<double> finishedRowsOfU_;  // rows of U above a panel, kDoubleTileRows columns side by side
+    std::vector<double> rowSums_;          // the sums of a block of those rows, row by row
     std::vector<double> differences_;
-    std::vector<double> multipliers_;
 };
 
 // Forward and back substitution for groups of right-hand sides side by side,
