@@ -165,25 +165,28 @@ private:
     }
 
     // The sums of rows j0..n-1 in the panel's columns over every step before
-    // the panel: s(r,c) = sum over l < j0 of l(r,l) * u(l,c).
+    // the panel: s(r,c) = sum over l < j0 of l(r,l) * u(l,c). U is packed once;
+    // a chunk of rows takes all its steps before the next, so its sums stay
+    // in cache.
     void sumsBelow(int j0, int j1) {
         const int width = j1 - j0;
         const int rows = n_ - j0;
         panelSums_.assign(static_cast<std::size_t>(width) * rows, 0.0);
+        if (j0 == 0) return;
         const int colTiles = (width + kDoubleTileColumns - 1) / kDoubleTileColumns;
-        for (int k0 = 0; k0 < j0; k0 += kStepChunk) {
-            const int k1 = std::min(j0, k0 + kStepChunk);
-            const int steps = k1 - k0;
-            packRowsOfU(j0, width, k0, k1);
-            for (int r0 = j0; r0 < n_; r0 += kRowChunk) {
-                const int chunkRows = std::min(kRowChunk, n_ - r0);
-                const int rowTiles = (chunkRows + kDoubleTileRows - 1) / kDoubleTileRows;
+        packRowsOfU(j0, width, j0);
+        for (int r0 = j0; r0 < n_; r0 += kRowChunk) {
+            const int chunkRows = std::min(kRowChunk, n_ - r0);
+            const int rowTiles = (chunkRows + kDoubleTileRows - 1) / kDoubleTileRows;
+            for (int k0 = 0; k0 < j0; k0 += kStepChunk) {
+                const int k1 = std::min(j0, k0 + kStepChunk);
+                const int steps = k1 - k0;
                 packColumnsOfL<kDoubleTileRows>(r0, chunkRows, k1, k0);
                 for (int rt = 0; rt < rowTiles; ++rt) {
                     const int r = r0 + rt * kDoubleTileRows;
                     for (int ct = 0; ct < colTiles; ++ct) {
                         accumulateAnyTile(steps, &packedL_[static_cast<std::size_t>(rt) * steps * kDoubleTileRows],
-                                          &packedU_[static_cast<std::size_t>(ct) * steps * kDoubleTileColumns],
+                                          &packedU_[(static_cast<std::size_t>(ct) * j0 + k0) * kDoubleTileColumns],
                                           &panelSums_[static_cast<std::size_t>(ct * kDoubleTileColumns) * rows + (r - j0)],
                                           rows, std::min(kDoubleTileRows, n_ - r),
                                           std::min(kDoubleTileColumns, width - ct * kDoubleTileColumns));
@@ -193,16 +196,16 @@ private:
         }
     }
 
-    // u(l, j0 + c) for l = k0..k1-1 and c < width, packed in tiles of
+    // u(l, j0 + c) for l < steps and c < width, packed in tiles of
     // kDoubleTileColumns columns, step by step; columns past width are 0.
-    void packRowsOfU(int j0, int width, int k0, int k1) {
+    void packRowsOfU(int j0, int width, int steps) {
         const int colTiles = (width + kDoubleTileColumns - 1) / kDoubleTileColumns;
-        packedU_.resize(static_cast<std::size_t>(colTiles) * (k1 - k0) * kDoubleTileColumns);
+        packedU_.resize(static_cast<std::size_t>(colTiles) * steps * kDoubleTileColumns);
         double* out = packedU_.data();
         for (int ct = 0; ct < colTiles; ++ct) {
             const int cols = std::min(kDoubleTileColumns, width - ct * kDoubleTileColumns);
             const float* first = column(j0 + ct * kDoubleTileColumns);
-            for (int l = k0; l < k1; ++l, out += kDoubleTileColumns) {
+            for (int l = 0; l < steps; ++l, out += kDoubleTileColumns) {
                 for (int c = 0; c < cols; ++c) out[c] = first[static_cast<long>(c) * n_ + l];
                 for (int c = cols; c < kDoubleTileColumns; ++c) out[c] = 0.0;
             }
