@@ -35,6 +35,27 @@ constexpr int kPrefetchAhead = 8;
 static_assert(kPanel % kDoubleTileColumns == 0 && kPanel % kDoubleTileRows == 0);
 static_assert(kRowBlock % kDoubleTileColumns == 0 && (kPanel / kDoubleLanes) % kRowVectors == 0);
 
+// The index of the first of the largest |d(i)| rounded to single precision
+// among i < count, or -1 when none is above 0 (NaNs never win). The largest
+// is found lane by lane first, then its first place.
+inline int firstOfLargestMagnitude(const double* d, int count) {
+    using Bits = std::int64_t __attribute__((vector_size(sizeof(VecD))));
+    const Bits magnitudeBits = Bits{} + 0x7fffffffffffffff;
+    Bits best{};  // the bits of the lanes' largest magnitudes (0.0 to start)
+    int i = 0;
+    for (; i + kDoubleLanes <= count; i += kDoubleLanes) {
+        const VecD magnitude = (VecD)((Bits)roundToSingle(load(d + i)) & magnitudeBits);
+        const Bits larger = (Bits)(magnitude > (VecD)best);
+        best = ((Bits)magnitude & larger) | (best & ~larger);
+    }
+    float largest = 0.0f;
+    for (int lane = 0; lane < kDoubleLanes; ++lane) largest = std::max(largest, static_cast<float>(((VecD)best)[lane]));
+    for (; i < count; ++i) largest = std::max(largest, std::fabs(static_cast<float>(d[i])));
+    if (!(largest > 0.0f)) return -1;
+    for (i = 0; std::fabs(static_cast<float>(d[i])) != largest; ++i) {}
+    return i;
+}
+
 class Factorizer {
 public:
     Factorizer(int n, float* a, int* order, float threshold)
@@ -263,15 +284,8 @@ private:
     // precision; the first of largest magnitude above 0 wins (none: no
     // exchange). The chosen row is exchanged with row j everywhere.
     void choosePivot(int j0, int j1, int j) {
-        float best = 0.0f;
-        int bestRow = j;
-        for (int r = j; r < n_; ++r) {
-            const float candidate = static_cast<float>(differences_[r]);
-            if (std::fabs(candidate) > std::fabs(best)) {
-                best = candidate;
-                bestRow = r;
-            }
-        }
+        const int found = firstOfLargestMagnitude(&differences_[static_cast<std::size_t>(j)], n_ - j);
+        const int bestRow = found < 0 ? j : j + found;
         pivotRow_[static_cast<std::size_t>(j)] = bestRow;
         if (bestRow == j) return;
         ++exchanges_;
