@@ -243,6 +243,7 @@ private:
     // every row below (l = j0..j-1 in order, so each sum stays in order).
     int factorPanel(int j0, int j1) {
         differences_.resize(static_cast<std::size_t>(n_));
+        stepValues_.resize(static_cast<std::size_t>(kPanel));
         for (int j = j0; j < j1; ++j) {
             finishColumnRows(j0, j, j, n_);
             // What each remaining row would leave in the pivot position.
@@ -270,13 +271,19 @@ private:
     }
 
     // Finishes u(l,c) for the panel's rows l = j0..rows-1 of column c, each
-    // adding its terms to the sums of rows l+1..sumsEnd-1 of column c.
+    // adding its terms to the sums of rows l+1..sumsEnd-1 of column c: to the
+    // finished rows below it one row of U after another, to the rows from
+    // `rows` on all together once those rows of U are known.
     void finishColumnRows(int j0, int rows, int c, int sumsEnd) {
         double* sums = &panelSum(j0, j0, c) - j0;  // sums[r]: the sum of row r
         for (int l = j0; l < rows; ++l) {
             const float u = static_cast<float>(static_cast<double>(at(l, c)) - sums[l]);
             at(l, c) = u;
-            addWidenedProducts(sums + l + 1, column(l) + l + 1, u, sumsEnd - l - 1);
+            stepValues_[static_cast<std::size_t>(l - j0)] = u;
+            addWidenedProducts(sums + l + 1, column(l) + l + 1, u, rows - l - 1);
+        }
+        if (sumsEnd > rows) {
+            addWidenedColumnProducts(sums + rows, column(j0) + rows, n_, stepValues_.data(), rows - j0, sumsEnd - rows);
         }
     }
 
@@ -308,6 +315,7 @@ private:
     std::vector<double> finishedRowsOfU_;  // rows of U above a panel, kDoubleTileRows columns side by side
     std::vector<double> rowSums_;          // the sums of a block of those rows, row by row
     std::vector<double> differences_;
+    std::vector<double> stepValues_;  // u(l,c) of the panel's rows l finished so far in column c
 };
 
 // Forward and back substitution for groups of right-hand sides side by side,

@@ -81,6 +81,41 @@ inline void addWidenedProducts(double* s, const float* m, double u, int count) {
     for (; i < count; ++i) s[i] = s[i] + static_cast<double>(m[i]) * u;
 }
 
+// s(i) = s(i) + m(i, l) * u(l) for l = 0..steps-1 in order and i < count,
+// with single-precision m (column l at m + l * ld), widened: a block of rows
+// keeps its sums in registers over all the steps.
+template <int Vectors>
+inline int addWidenedColumnProductBlocks(double* s, const float* m, long ld, const double* u, int steps, int count) {
+    constexpr int rows = Vectors * kDoubleLanes;
+    int i = 0;
+    for (; i + rows <= count; i += rows) {
+        VecD acc[Vectors];
+        for (int v = 0; v < Vectors; ++v) acc[v] = load(s + i + v * kDoubleLanes);
+        for (int l = 0; l < steps; ++l) {
+            const float* ml = m + l * ld + i;
+            const double ul = u[l];
+#pragma GCC unroll 8
+            for (int v = 0; v < Vectors; ++v) {
+                VecDHalf half;
+                std::memcpy(&half, ml + v * kDoubleLanes, sizeof half);
+                acc[v] = acc[v] + __builtin_convertvector(half, VecD) * ul;
+            }
+        }
+        for (int v = 0; v < Vectors; ++v) store(s + i + v * kDoubleLanes, acc[v]);
+    }
+    return i;
+}
+
+inline void addWidenedColumnProducts(double* s, const float* m, long ld, const double* u, int steps, int count) {
+    int i = addWidenedColumnProductBlocks<8>(s, m, ld, u, steps, count);
+    i += addWidenedColumnProductBlocks<1>(s + i, m + i, ld, u, steps, count - i);
+    for (; i < count; ++i) {
+        double sum = s[i];
+        for (int l = 0; l < steps; ++l) sum = sum + static_cast<double>(m[l * ld + i]) * u[l];
+        s[i] = sum;
+    }
+}
+
 // Applies row exchanges to `count` columns at c (leading dimension ld): rows
 // k and rows[k] for k = first..last, in order. Four columns go side by side so
 // that their cache misses overlap.
