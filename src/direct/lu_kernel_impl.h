@@ -31,6 +31,7 @@ constexpr int kPanelTiles = kPanel / kDoubleTileRows;  // column tiles of a pane
 constexpr int kRowVectors = 4;             // vectors of a row of U taking their terms together
 constexpr int kSolveRowBlock = 128;        // rows of U copied out for the back substitution
 constexpr int kPrefetchAhead = 8;
+constexpr int kPackPrefetchAhead = 24;
 
 static_assert(kPanel % kDoubleTileColumns == 0 && kPanel % kDoubleTileRows == 0);
 static_assert(kRowBlock % kDoubleTileColumns == 0 && (kPanel / kDoubleLanes) % kRowVectors == 0);
@@ -174,7 +175,7 @@ private:
         const int groups = (count + Group - 1) / Group;
         packedL_.resize(static_cast<std::size_t>(groups) * steps * Group);
         for (int m = m0; m < m1; ++m) {
-            if (m + kPrefetchAhead < m1) prefetchColumnPart(column(m + kPrefetchAhead) + r0, count);
+            if (m + kPackPrefetchAhead < m1) prefetchColumnPart(column(m + kPackPrefetchAhead) + r0, count);
             const float* cm = column(m) + r0;
             for (int g = 0; g < groups; ++g) {
                 double* out = &packedL_[(static_cast<std::size_t>(g) * steps + (m - m0)) * Group];
