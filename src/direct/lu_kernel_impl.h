@@ -246,18 +246,22 @@ private:
         differences_.resize(static_cast<std::size_t>(n_));
         stepValues_.resize(static_cast<std::size_t>(kPanel));
         for (int j = j0; j < j1; ++j) {
+            exchangeRowsOfPanelColumn(j0, j, j - 1);
             finishColumnRows(j0, j, j, n_);
             // What each remaining row would leave in the pivot position.
             const double* sums = &panelSum(j0, j0, j) - j0;  // sums[r]: the sum of row r
             for (int r = j; r < n_; ++r) differences_[r] = static_cast<double>(at(r, j)) - sums[r];
-            if (j < n_ - 1) choosePivot(j0, j1, j);
+            if (j < n_ - 1) choosePivot(j0, j);
             const float diagonal = static_cast<float>(differences_[j]);
             at(j, j) = diagonal;
             if (std::fabs(diagonal) < threshold_) {
                 failedDiagonal_ = diagonal;
                 // The plain loops finish row j of U in every column before
                 // the test: rows j0..j of the panel's later columns here.
-                for (int c = j + 1; c < j1; ++c) finishColumnRows(j0, j + 1, c, j + 1);
+                for (int c = j + 1; c < j1; ++c) {
+                    exchangeRowsOfPanelColumn(j0, c, j);
+                    finishColumnRows(j0, j + 1, c, j + 1);
+                }
                 return j;
             }
             float* lj = column(j);
@@ -269,6 +273,19 @@ private:
             }
         }
         return -1;
+    }
+
+    // The row exchanges of steps j0..last in the panel's column c and its
+    // sums, one column at a time while it is in cache.
+    void exchangeRowsOfPanelColumn(int j0, int c, int last) {
+        float* values = column(c);
+        double* sums = &panelSum(j0, j0, c) - j0;  // sums[r]: the sum of row r
+        for (int k = j0; k <= last; ++k) {
+            const int l = pivotRow_[static_cast<std::size_t>(k)];
+            if (l == k) continue;
+            std::swap(values[k], values[l]);
+            std::swap(sums[k], sums[l]);
+        }
     }
 
     // Finishes u(l,c) for the panel's rows l = j0..rows-1 of column c, each
@@ -290,15 +307,15 @@ private:
 
     // The candidate of each row r >= j is its difference rounded to single
     // precision; the first of largest magnitude above 0 wins (none: no
-    // exchange). The chosen row is exchanged with row j everywhere.
-    void choosePivot(int j0, int j1, int j) {
+    // exchange). The chosen row is exchanged with row j in the panel's
+    // columns up to j; the later ones take it at their own step.
+    void choosePivot(int j0, int j) {
         const int found = firstOfLargestMagnitude(&differences_[static_cast<std::size_t>(j)], n_ - j);
         const int bestRow = found < 0 ? j : j + found;
         pivotRow_[static_cast<std::size_t>(j)] = bestRow;
         if (bestRow == j) return;
         ++exchanges_;
-        for (int c = j0; c < j1; ++c) std::swap(at(j, c), at(bestRow, c));
-        for (int c = j0; c < j1; ++c) std::swap(panelSum(j0, j, c), panelSum(j0, bestRow, c));
+        for (int c = j0; c <= j; ++c) std::swap(at(j, c), at(bestRow, c));
         std::swap(differences_[j], differences_[bestRow]);
         std::swap(order_[j], order_[bestRow]);
     }
