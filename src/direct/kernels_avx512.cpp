@@ -16,11 +16,18 @@ constexpr int kTileColumns = 12;
 constexpr int kDoubleTileVectors = 1;
 constexpr int kDoubleTileColumns = 24;
 
+// GCC splits the generic conversions between 8 floats and 8 doubles in two;
+// the intrinsics (not available to clang here) do each in one instruction.
+#if !defined(__clang__)
+#define CORVANE_AVX512_CONVERSIONS
+#endif
 #include "direct/simd_tiles.h"
 #include "direct/elimination_kernel_impl.h"
 #include "direct/lu_kernel_impl.h"
 #include "direct/cholesky_kernel_impl.h"
 #include "direct/iteration_kernel_impl.h"
+
+#undef CORVANE_AVX512_CONVERSIONS
 
 }  // namespace corvane::kernel_avx512
 

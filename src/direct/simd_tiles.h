@@ -49,19 +49,36 @@ inline Vec shuffleLanes(Vec v, Lanes pick) {
 #endif
 }
 
+// kDoubleLanes floats from p widened into doubles. GCC splits the generic
+// conversion of 8 floats into two halves and joins them, so the AVX-512
+// variant (which defines CORVANE_AVX512_CONVERSIONS) converts with one
+// instruction.
+inline VecD widenVector(const float* p) {
+#if defined(CORVANE_AVX512_CONVERSIONS)
+    return _mm512_maskz_cvtps_pd(0xff, _mm256_loadu_ps(p));
+#else
+    VecDHalf half;
+    std::memcpy(&half, p, sizeof half);
+    return __builtin_convertvector(half, VecD);
+#endif
+}
+
 // count floats widened into doubles.
 inline void widen(const float* from, double* to, int count) {
     int i = 0;
-    for (; i + kDoubleLanes <= count; i += kDoubleLanes) {
-        VecDHalf half;
-        std::memcpy(&half, from + i, sizeof half);
-        store(to + i, __builtin_convertvector(half, VecD));
-    }
+    for (; i + kDoubleLanes <= count; i += kDoubleLanes) store(to + i, widenVector(from + i));
     for (; i < count; ++i) to[i] = from[i];
 }
 
-// Each lane rounded to single precision (and widened back).
-inline VecD roundToSingle(VecD v) { return __builtin_convertvector(__builtin_convertvector(v, VecDHalf), VecD); }
+// Each lane rounded to single precision (and widened back); with AVX-512 in
+// one instruction each way, as in widenVector.
+inline VecD roundToSingle(VecD v) {
+#if defined(CORVANE_AVX512_CONVERSIONS)
+    return _mm512_maskz_cvtps_pd(0xff, _mm512_maskz_cvtpd_ps(0xff, v));
+#else
+    return __builtin_convertvector(__builtin_convertvector(v, VecDHalf), VecD);
+#endif
+}
 
 // s(i) = s(i) + m(i) * u for i < count, each element rounded as written.
 inline void addProducts(double* s, const double* m, double u, int count) {
@@ -73,11 +90,7 @@ inline void addProducts(double* s, const double* m, double u, int count) {
 // s(i) = s(i) + m(i) * u for i < count with single-precision m, widened.
 inline void addWidenedProducts(double* s, const float* m, double u, int count) {
     int i = 0;
-    for (; i + kDoubleLanes <= count; i += kDoubleLanes) {
-        VecDHalf half;
-        std::memcpy(&half, m + i, sizeof half);
-        store(s + i, load(s + i) + __builtin_convertvector(half, VecD) * u);
-    }
+    for (; i + kDoubleLanes <= count; i += kDoubleLanes) store(s + i, load(s + i) + widenVector(m + i) * u);
     for (; i < count; ++i) s[i] = s[i] + static_cast<double>(m[i]) * u;
 }
 
@@ -95,11 +108,7 @@ inline int addWidenedColumnProductBlocks(double* s, const float* m, long ld, con
             const float* ml = m + l * ld + i;
             const double ul = u[l];
 #pragma GCC unroll 8
-            for (int v = 0; v < Vectors; ++v) {
-                VecDHalf half;
-                std::memcpy(&half, ml + v * kDoubleLanes, sizeof half);
-                acc[v] = acc[v] + __builtin_convertvector(half, VecD) * ul;
-            }
+            for (int v = 0; v < Vectors; ++v) acc[v] = acc[v] + widenVector(ml + v * kDoubleLanes) * ul;
         }
         for (int v = 0; v < Vectors; ++v) store(s + i + v * kDoubleLanes, acc[v]);
     }
