@@ -12,13 +12,14 @@
 //
 // Structure (0-based): the columns are taken in panels, left to right. For a
 // panel, the rows of U above it are finished first (a triangular solve, rows
-// in blocks from the top), then the sums of the rows below are advanced past
-// every earlier step (a register-tiled product), and the panel's own steps
-// run column by column: the candidates of the pivot search are the values
+// in blocks from the top, the register tiles running along the rows), then
+// the sums of the rows below are advanced past every earlier step (a
+// register-tiled product), and the panel's own steps run column by column: a
+// column takes the row exchanges and the terms of the panel's earlier steps
+// when its own step comes; the candidates of the pivot search are the values
 // every remaining row would give in the pivot position, computed where the
-// rows stand; the chosen row is exchanged, its row of U within the panel and
-// the column of L follow, and the sums of the panel's later columns take the
-// step's terms.
+// rows stand; the chosen row is exchanged in the columns so far, and the
+// column of L follows.
 
 namespace {
 namespace lu {
@@ -30,8 +31,8 @@ constexpr int kRowBlock = 48;              // rows of U finished together above 
 constexpr int kPanelTiles = kPanel / kDoubleTileRows;  // column tiles of a panel above it
 constexpr int kRowVectors = 4;             // vectors of a row of U taking their terms together
 constexpr int kSolveRowBlock = 128;        // rows of U copied out for the back substitution
-constexpr int kPrefetchAhead = 8;
-constexpr int kPackPrefetchAhead = 24;
+constexpr int kPrefetchAhead = 8;         // columns read ahead when copying rows of U out
+constexpr int kPackPrefetchAhead = 24;    // columns read ahead when packing multipliers
 
 static_assert(kPanel % kDoubleTileColumns == 0 && kPanel % kDoubleTileRows == 0);
 static_assert(kRowBlock % kDoubleTileColumns == 0 && (kPanel / kDoubleLanes) % kRowVectors == 0);
