@@ -30,11 +30,12 @@ constexpr int kRowChunk = 128;             // rows of packed multipliers in a pr
 constexpr int kRowBlock = 48;              // rows of U finished together above a panel
 constexpr int kPanelTiles = kPanel / kDoubleTileRows;  // column tiles of a panel above it
 constexpr int kRowVectors = 4;             // vectors of a row of U taking their terms together
+constexpr int kSubPanel = 8;               // columns of a panel taking the earlier steps' terms together
 constexpr int kSolveRowBlock = 128;        // rows of U copied out for the back substitution
 constexpr int kPrefetchAhead = 8;         // columns read ahead when copying rows of U out
 constexpr int kPackPrefetchAhead = 24;    // columns read ahead when packing multipliers
 
-static_assert(kPanel % kDoubleTileColumns == 0 && kPanel % kDoubleTileRows == 0);
+static_assert(kPanel % kDoubleTileColumns == 0 && kPanel % kDoubleTileRows == 0 && kPanel % kSubPanel == 0);
 static_assert(kRowBlock % kDoubleTileColumns == 0 && (kPanel / kDoubleLanes) % kRowVectors == 0);
 
 // The index of the first of the largest |d(i)| rounded to single precision
@@ -239,49 +240,86 @@ private:
         return panelSums_[static_cast<std::size_t>(c - j0) * (n_ - j0) + (r - j0)];
     }
 
-    // The panel's steps, one after another. Returns the failing step or -1.
-    // Column j takes the terms of the panel's earlier steps only when its own
-    // step comes: row l of U in column j is finished, then its terms go to
-    // every row below (l = j0..j-1 in order, so each sum stays in order).
+    // The panel's steps, one after another, in groups of kSubPanel columns.
+    // Returns the failing step or -1. A group's columns first take the row
+    // exchanges and the terms of the panel's steps before the group, all
+    // together (the multipliers of a block of rows widened once for every
+    // column); then a column takes those of the group's earlier steps when
+    // its own step comes: row l of U finished, then its terms to every row
+    // below (l in order, so each sum stays in order).
     int factorPanel(int j0, int j1) {
         differences_.resize(static_cast<std::size_t>(n_));
-        stepValues_.resize(static_cast<std::size_t>(kPanel));
-        for (int j = j0; j < j1; ++j) {
-            exchangeRowsOfPanelColumn(j0, j, j - 1);
-            finishColumnRows(j0, j, j, n_);
-            // What each remaining row would leave in the pivot position.
-            const double* sums = &panelSum(j0, j0, j) - j0;  // sums[r]: the sum of row r
-            for (int r = j; r < n_; ++r) differences_[r] = static_cast<double>(at(r, j)) - sums[r];
-            if (j < n_ - 1) choosePivot(j0, j);
-            const float diagonal = static_cast<float>(differences_[j]);
-            at(j, j) = diagonal;
-            if (std::fabs(diagonal) < threshold_) {
-                failedDiagonal_ = diagonal;
+        stepValues_.resize(static_cast<std::size_t>(kSubPanel) * kPanel);
+        for (int s0 = j0; s0 < j1; s0 += kSubPanel) {
+            const int s1 = std::min(j1, s0 + kSubPanel);
+            takeStepsBeforeGroup(j0, s0, s1);
+            for (int j = s0; j < s1; ++j) {
+                if (factorStep(j0, s0, j)) continue;
                 // The plain loops finish row j of U in every column before
                 // the test: rows j0..j of the panel's later columns here.
                 for (int c = j + 1; c < j1; ++c) {
-                    exchangeRowsOfPanelColumn(j0, c, j);
-                    finishColumnRows(j0, j + 1, c, j + 1);
+                    const int first = c < s1 ? s0 : j0;  // the first step column c has not taken
+                    exchangeRowsOfPanelColumn(j0, c, first, j);
+                    finishColumnRows(j0, first, j + 1, c, j + 1, stepValues_.data());
                 }
                 return j;
-            }
-            float* lj = column(j);
-            if (j == 0) {
-                for (int r = 1; r < n_; ++r) lj[r] = lj[r] / diagonal;  // the first column in single precision
-            } else {
-                const double pivot = diagonal;
-                for (int r = j + 1; r < n_; ++r) lj[r] = static_cast<float>(differences_[r] / pivot);
             }
         }
         return -1;
     }
 
-    // The row exchanges of steps j0..last in the panel's column c and its
+    // Columns s0..s1-1 take the row exchanges and the terms of steps
+    // j0..s0-1: their rows j0..s0-1 of U one by one, then the rows below.
+    void takeStepsBeforeGroup(int j0, int s0, int s1) {
+        if (s0 == j0) return;
+        for (int c = s0; c < s1; ++c) {
+            exchangeRowsOfPanelColumn(j0, c, j0, s0 - 1);
+            finishColumnRows(j0, j0, s0, c, s0, &stepValues_[static_cast<std::size_t>(c - s0) * kPanel]);
+        }
+        const long lds = n_ - j0;
+        double* sums = &panelSum(j0, s0, s0);
+        const float* multipliers = column(j0) + s0;
+        if (s1 - s0 == kSubPanel) {
+            addWidenedColumnProductsToColumns<kSubPanel>(sums, lds, multipliers, n_, stepValues_.data(), kPanel, s0 - j0, n_ - s0);
+            return;
+        }
+        for (int c = 0; c < s1 - s0; ++c) {
+            addWidenedColumnProducts(sums + c * lds, multipliers, n_, &stepValues_[static_cast<std::size_t>(c) * kPanel], s0 - j0, n_ - s0);
+        }
+    }
+
+    // Step j of the panel from j0, in the group from s0: column j takes the
+    // group's earlier steps, the pivot is chosen and the column of L
+    // computed. False when the pivot falls below the threshold.
+    bool factorStep(int j0, int s0, int j) {
+        exchangeRowsOfPanelColumn(j0, j, s0, j - 1);
+        finishColumnRows(j0, s0, j, j, n_, stepValues_.data());
+        // What each remaining row would leave in the pivot position.
+        const double* sums = &panelSum(j0, j0, j) - j0;  // sums[r]: the sum of row r
+        for (int r = j; r < n_; ++r) differences_[r] = static_cast<double>(at(r, j)) - sums[r];
+        if (j < n_ - 1) choosePivot(j0, j);
+        const float diagonal = static_cast<float>(differences_[j]);
+        at(j, j) = diagonal;
+        if (std::fabs(diagonal) < threshold_) {
+            failedDiagonal_ = diagonal;
+            return false;
+        }
+        float* lj = column(j);
+        if (j == 0) {
+            for (int r = 1; r < n_; ++r) lj[r] = lj[r] / diagonal;  // the first column in single precision
+        } else {
+            const double pivot = diagonal;
+            for (int r = j + 1; r < n_; ++r) lj[r] = static_cast<float>(differences_[r] / pivot);
+        }
+        return true;
+    }
+
+    // The row exchanges of steps first..last in the panel's column c and its
     // sums, one column at a time while it is in cache.
-    void exchangeRowsOfPanelColumn(int j0, int c, int last) {
+    void exchangeRowsOfPanelColumn(int j0, int c, int first, int last) {
         float* values = column(c);
         double* sums = &panelSum(j0, j0, c) - j0;  // sums[r]: the sum of row r
-        for (int k = j0; k <= last; ++k) {
+        for (int k = first; k <= last; ++k) {
             const int l = pivotRow_[static_cast<std::size_t>(k)];
             if (l == k) continue;
             std::swap(values[k], values[l]);
@@ -289,20 +327,21 @@ private:
         }
     }
 
-    // Finishes u(l,c) for the panel's rows l = j0..rows-1 of column c, each
-    // adding its terms to the sums of rows l+1..sumsEnd-1 of column c: to the
-    // finished rows below it one row of U after another, to the rows from
-    // `rows` on all together once those rows of U are known.
-    void finishColumnRows(int j0, int rows, int c, int sumsEnd) {
+    // Finishes u(l,c) for rows l = first..rows-1 of the panel's column c
+    // (into values[l - first] too), each adding its terms to the sums of rows
+    // l+1..sumsEnd-1 of column c: to the finished rows below it one row of U
+    // after another, to the rows from `rows` on all together once those rows
+    // of U are known.
+    void finishColumnRows(int j0, int first, int rows, int c, int sumsEnd, double* values) {
         double* sums = &panelSum(j0, j0, c) - j0;  // sums[r]: the sum of row r
-        for (int l = j0; l < rows; ++l) {
+        for (int l = first; l < rows; ++l) {
             const float u = static_cast<float>(static_cast<double>(at(l, c)) - sums[l]);
             at(l, c) = u;
-            stepValues_[static_cast<std::size_t>(l - j0)] = u;
+            values[l - first] = u;
             addWidenedProducts(sums + l + 1, column(l) + l + 1, u, rows - l - 1);
         }
         if (sumsEnd > rows) {
-            addWidenedColumnProducts(sums + rows, column(j0) + rows, n_, stepValues_.data(), rows - j0, sumsEnd - rows);
+            addWidenedColumnProducts(sums + rows, column(first) + rows, n_, values, rows - first, sumsEnd - rows);
         }
     }
 
@@ -334,7 +373,7 @@ private:
     std::vector<double> finishedRowsOfU_;  // rows of U above a panel, kDoubleTileRows columns side by side
     std::vector<double> rowSums_;          // the sums of a block of those rows, row by row
     std::vector<double> differences_;
-    std::vector<double> stepValues_;  // u(l,c) of the panel's rows l finished so far in column c
+    std::vector<double> stepValues_;  // u(l,c) of the rows l a column (or a group's columns) took so far
 };
 
 // Forward and back substitution for groups of right-hand sides side by side,

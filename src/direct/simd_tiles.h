@@ -125,6 +125,26 @@ inline void addWidenedColumnProducts(double* s, const float* m, long ld, const d
     }
 }
 
+// addWidenedColumnProducts for Columns sums side by side (sum c at
+// s + c * lds, its u(l) at u[c * ldu + l]): each widened m is read once for
+// all the columns.
+template <int Columns>
+inline void addWidenedColumnProductsToColumns(double* s, long lds, const float* m, long ld, const double* u, long ldu,
+                                              int steps, int count) {
+    int i = 0;
+    for (; i + kDoubleLanes <= count; i += kDoubleLanes) {
+        VecD acc[Columns];
+        for (int c = 0; c < Columns; ++c) acc[c] = load(s + c * lds + i);
+        for (int l = 0; l < steps; ++l) {
+            const VecD widened = widenVector(m + l * ld + i);
+#pragma GCC unroll 16
+            for (int c = 0; c < Columns; ++c) acc[c] = acc[c] + widened * u[c * ldu + l];
+        }
+        for (int c = 0; c < Columns; ++c) store(s + c * lds + i, acc[c]);
+    }
+    for (int c = 0; c < Columns; ++c) addWidenedColumnProducts(s + c * lds + i, m + i, ld, u + c * ldu, steps, count - i);
+}
+
 // Applies row exchanges to `count` columns at c (leading dimension ld): rows
 // k and rows[k] for k = first..last, in order. Four columns go side by side so
 // that their cache misses overlap.
