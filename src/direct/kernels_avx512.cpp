@@ -13,6 +13,10 @@ namespace corvane::kernel_avx512 {
 constexpr int kLanes = 16;
 constexpr int kTileVectors = 2;
 constexpr int kTileColumns = 12;
+// Tiles of doubles: one vector (8 rows) by 24 columns, so that each column's
+// broadcast is an operand of its multiply; a separate broadcast, as with two
+// vectors a column, takes a slot of the floating-point pipes, which the
+// multiplies and additions fill.
 constexpr int kDoubleTileVectors = 1;
 constexpr int kDoubleTileColumns = 24;
 

@@ -27,7 +27,7 @@ namespace lu {
 constexpr int kPanel = 96;                 // columns per panel (a multiple of both tile sizes)
 constexpr int kStepChunk = 256;            // steps of a product packed at once
 constexpr int kRowChunk = 128;             // rows of packed multipliers in a product
-constexpr int kRowBlock = 48;              // rows of U finished together above a panel
+constexpr int kRowBlock = 24;              // rows of U finished together above a panel
 constexpr int kPanelTiles = kPanel / kDoubleTileRows;  // column tiles of a panel above it
 constexpr int kRowVectors = 4;             // vectors of a row of U taking their terms together
 constexpr int kSubPanel = 8;               // columns of a panel taking the earlier steps' terms together
@@ -125,10 +125,11 @@ private:
                 const int steps = std::min(l0, k0 + kStepChunk) - k0;
                 for (int ct = 0; ct < colTiles; ++ct) {
                     for (int g = 0; g < rowGroups; ++g) {
-                        accumulateAnyTile(steps, &finishedRowsOfU_[(static_cast<std::size_t>(ct) * rows + k0) * kDoubleTileRows],
-                                          &packedL_[(static_cast<std::size_t>(g) * l1 + k0) * kDoubleTileColumns],
-                                          &rowSums_[static_cast<std::size_t>(g * kDoubleTileColumns) * kPanel + ct * kDoubleTileRows],
-                                          kPanel, std::min(kDoubleTileRows, width - ct * kDoubleTileRows),
+                        const double* u = &finishedRowsOfU_[(static_cast<std::size_t>(ct) * rows + k0) * kDoubleTileRows];
+                        const double* multipliers = &packedL_[(static_cast<std::size_t>(g) * l1 + k0) * kDoubleTileColumns];
+                        double* sums = &rowSums_[static_cast<std::size_t>(g * kDoubleTileColumns) * kPanel];
+                        accumulateAnyTile(steps, u, multipliers, sums + ct * kDoubleTileRows, kPanel,
+                                          std::min(kDoubleTileRows, width - ct * kDoubleTileRows),
                                           std::min(kDoubleTileColumns, l1 - l0 - g * kDoubleTileColumns));
                     }
                 }
@@ -144,7 +145,8 @@ private:
         double* sums = &rowSums_[static_cast<std::size_t>(l - l0) * kPanel];
         const int group = (l - l0) / kDoubleTileColumns;
         // multipliers[m * kDoubleTileColumns] = l(l, m)
-        const double* multipliers = &packedL_[static_cast<std::size_t>(group) * l1 * kDoubleTileColumns + (l - l0) % kDoubleTileColumns];
+        const double* multipliers =
+            &packedL_[static_cast<std::size_t>(group) * l1 * kDoubleTileColumns + (l - l0) % kDoubleTileColumns];
         const int vectors = (width + kRowVectors * kDoubleLanes - 1) / (kRowVectors * kDoubleLanes) * kRowVectors;
         for (int v0 = 0; v0 < vectors; v0 += kRowVectors) {
             VecD acc[kRowVectors];
@@ -158,14 +160,17 @@ private:
             for (int m = l0; m < l; ++m) {
                 const double f = multipliers[static_cast<std::size_t>(m) * kDoubleTileColumns];
 #pragma GCC unroll 8
-                for (int i = 0; i < kRowVectors; ++i) acc[i] = acc[i] + load(u[i] + static_cast<std::size_t>(m) * kDoubleTileRows) * f;
+                for (int i = 0; i < kRowVectors; ++i) {
+                    acc[i] = acc[i] + load(u[i] + static_cast<std::size_t>(m) * kDoubleTileRows) * f;
+                }
             }
             for (int i = 0; i < kRowVectors; ++i) store(sums + (v0 + i) * kDoubleLanes, acc[i]);
         }
         for (int c = 0; c < width; ++c) {
             const float value = static_cast<float>(static_cast<double>(at(l, c0 + c)) - sums[c]);
             at(l, c0 + c) = value;
-            finishedRowsOfU_[(static_cast<std::size_t>(c / kDoubleTileRows) * rows + l) * kDoubleTileRows + c % kDoubleTileRows] = value;
+            const std::size_t tile = static_cast<std::size_t>(c / kDoubleTileRows);
+            finishedRowsOfU_[(tile * rows + l) * kDoubleTileRows + c % kDoubleTileRows] = value;
         }
     }
 
@@ -280,11 +285,13 @@ private:
         double* sums = &panelSum(j0, s0, s0);
         const float* multipliers = column(j0) + s0;
         if (s1 - s0 == kSubPanel) {
-            addWidenedColumnProductsToColumns<kSubPanel>(sums, lds, multipliers, n_, stepValues_.data(), kPanel, s0 - j0, n_ - s0);
+            addWidenedColumnProductsToColumns<kSubPanel>(sums, lds, multipliers, n_, stepValues_.data(), kPanel, s0 - j0,
+                                                         n_ - s0);
             return;
         }
         for (int c = 0; c < s1 - s0; ++c) {
-            addWidenedColumnProducts(sums + c * lds, multipliers, n_, &stepValues_[static_cast<std::size_t>(c) * kPanel], s0 - j0, n_ - s0);
+            const double* values = &stepValues_[static_cast<std::size_t>(c) * kPanel];
+            addWidenedColumnProducts(sums + c * lds, multipliers, n_, values, s0 - j0, n_ - s0);
         }
     }
 
