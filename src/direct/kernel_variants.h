@@ -12,6 +12,9 @@
 #include <cstring>
 #include <utility>
 #include <vector>
+#if defined(__x86_64__)
+#include <immintrin.h>
+#endif
 
 #include "direct/cholesky_kernel.h"
 #include "direct/elimination_kernel.h"

@@ -12,6 +12,8 @@ namespace corvane::kernel_avx2 {
 constexpr int kLanes = 8;
 constexpr int kTileVectors = 2;
 constexpr int kTileColumns = 6;
+constexpr int kDoubleTileVectors = 2;
+constexpr int kDoubleTileColumns = 6;
 
 #include "direct/simd_tiles.h"
 #include "direct/elimination_kernel_impl.h"

@@ -13,13 +13,26 @@ namespace corvane::kernel_avx512 {
 constexpr int kLanes = 16;
 constexpr int kTileVectors = 2;
 constexpr int kTileColumns = 12;
+// Tiles of doubles: one vector (8 rows) by 24 columns, so that each column's
+// broadcast is an operand of its multiply; a separate broadcast, as with two
+// vectors a column, takes a slot of the floating-point pipes, which the
+// multiplies and additions fill.
+constexpr int kDoubleTileVectors = 1;
+constexpr int kDoubleTileColumns = 24;
 
+// GCC splits the generic conversions between 8 floats and 8 doubles in two;
+// the intrinsics (not available to clang here) do each in one instruction.
+#if !defined(__clang__)
+#define CORVANE_AVX512_CONVERSIONS
+#endif
 #include "direct/simd_tiles.h"
 #include "direct/elimination_kernel_impl.h"
 #include "direct/lu_kernel_impl.h"
 #include "direct/cholesky_kernel_impl.h"
 #include "direct/iteration_kernel_impl.h"
 #include "direct/product_kernel_impl.h"
+
+#undef CORVANE_AVX512_CONVERSIONS
 
 }  // namespace corvane::kernel_avx512
 

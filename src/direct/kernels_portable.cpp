@@ -7,6 +7,8 @@ namespace corvane::kernel_portable {
 constexpr int kLanes = 4;
 constexpr int kTileVectors = 2;
 constexpr int kTileColumns = 6;
+constexpr int kDoubleTileVectors = 2;
+constexpr int kDoubleTileColumns = 6;
 
 #include "direct/simd_tiles.h"
 #include "direct/elimination_kernel_impl.h"

@@ -12,13 +12,14 @@
 //
 // Structure (0-based): the columns are taken in panels, left to right. For a
 // panel, the rows of U above it are finished first (a triangular solve, rows
-// in blocks from the top), then the sums of the rows below are advanced past
-// every earlier step (a register-tiled product), and the panel's own steps
-// run column by column: the candidates of the pivot search are the values
+// in blocks from the top, the register tiles running along the rows), then
+// the sums of the rows below are advanced past every earlier step (a
+// register-tiled product), and the panel's own steps run column by column: a
+// column takes the row exchanges and the terms of the panel's earlier steps
+// when its own step comes; the candidates of the pivot search are the values
 // every remaining row would give in the pivot position, computed where the
-// rows stand; the chosen row is exchanged, its row of U within the panel and
-// the column of L follow, and the sums of the panel's later columns take the
-// step's terms.
+// rows stand; the chosen row is exchanged in the columns so far, and the
+// column of L follows.
 
 namespace {
 namespace lu {
@@ -26,11 +27,37 @@ namespace lu {
 constexpr int kPanel = 96;                 // columns per panel (a multiple of both tile sizes)
 constexpr int kStepChunk = 256;            // steps of a product packed at once
 constexpr int kRowChunk = 128;             // rows of packed multipliers in a product
-constexpr int kRowBlock = 4 * kDoubleTileRows;  // rows of U finished together above a panel
+constexpr int kRowBlock = 24;              // rows of U finished together above a panel
+constexpr int kPanelTiles = kPanel / kDoubleTileRows;  // column tiles of a panel above it
+constexpr int kRowVectors = 4;             // vectors of a row of U taking their terms together
+constexpr int kSubPanel = 8;               // columns of a panel taking the earlier steps' terms together
 constexpr int kSolveRowBlock = 128;        // rows of U copied out for the back substitution
-constexpr int kPrefetchAhead = 8;
+constexpr int kPrefetchAhead = 8;         // columns read ahead when copying rows of U out
+constexpr int kPackPrefetchAhead = 24;    // columns read ahead when packing multipliers
 
-static_assert(kPanel % kTileColumns == 0 && kPanel % kDoubleTileRows == 0);
+static_assert(kPanel % kDoubleTileColumns == 0 && kPanel % kDoubleTileRows == 0 && kPanel % kSubPanel == 0);
+static_assert(kRowBlock % kDoubleTileColumns == 0 && (kPanel / kDoubleLanes) % kRowVectors == 0);
+
+// The index of the first of the largest |d(i)| rounded to single precision
+// among i < count, or -1 when none is above 0 (NaNs never win). The largest
+// is found lane by lane first, then its first place.
+inline int firstOfLargestMagnitude(const double* d, int count) {
+    using Bits = std::int64_t __attribute__((vector_size(sizeof(VecD))));
+    const Bits magnitudeBits = Bits{} + 0x7fffffffffffffff;
+    Bits best{};  // the bits of the lanes' largest magnitudes (0.0 to start)
+    int i = 0;
+    for (; i + kDoubleLanes <= count; i += kDoubleLanes) {
+        const VecD magnitude = (VecD)((Bits)roundToSingle(load(d + i)) & magnitudeBits);
+        const Bits larger = (Bits)(magnitude > (VecD)best);
+        best = ((Bits)magnitude & larger) | (best & ~larger);
+    }
+    float largest = 0.0f;
+    for (int lane = 0; lane < kDoubleLanes; ++lane) largest = std::max(largest, static_cast<float>(((VecD)best)[lane]));
+    for (; i < count; ++i) largest = std::max(largest, std::fabs(static_cast<float>(d[i])));
+    if (!(largest > 0.0f)) return -1;
+    for (i = 0; std::fabs(static_cast<float>(d[i])) != largest; ++i) {}
+    return i;
+}
 
 class Factorizer {
 public:
@@ -77,96 +104,139 @@ private:
     }
 
     // u(l,c) = a(l,c) - sum over m < l of l(l,m) * u(m,c), for rows l < rows
-    // and columns c0..c1-1 (at most kPanel). Rows go in blocks from the top:
-    // the terms of the rows above a block come from a tiled product, those of
-    // the block's own rows row after row (each finished row adds its terms to
-    // the rows below it in the block, which keeps every sum in order).
+    // and columns c0..c1-1 (at most kPanel). Rows go in blocks from the top,
+    // the sums of each row side by side along the columns: the register tiles
+    // run transposed (kDoubleTileRows columns of U in a vector, rows of L
+    // broadcast). The terms of the rows above a block come from a tiled
+    // product, chunk of steps by chunk of steps; then each row of the block
+    // takes the terms of the block's rows above it and is finished.
     void finishRowsOfU(int rows, int c0, int c1) {
         if (rows <= 0) return;
         const int width = c1 - c0;
-        const int colTiles = (width + kTileColumns - 1) / kTileColumns;
-        packedU_.assign(static_cast<std::size_t>(colTiles) * rows * kTileColumns, 0.0);
-        blockSums_.resize(static_cast<std::size_t>(width) * kRowBlock);
-        multipliers_.resize(static_cast<std::size_t>(kRowBlock));
+        const int colTiles = (width + kDoubleTileRows - 1) / kDoubleTileRows;
+        finishedRowsOfU_.assign(static_cast<std::size_t>(kPanelTiles) * rows * kDoubleTileRows, 0.0);
+        rowSums_.resize(static_cast<std::size_t>(kRowBlock) * kPanel);
         for (int l0 = 0; l0 < rows; l0 += kRowBlock) {
             const int l1 = std::min(rows, l0 + kRowBlock);
-            std::fill(blockSums_.begin(), blockSums_.end(), 0.0);
-            if (l0 > 0) {
-                const int rowTiles = (l1 - l0 + kDoubleTileRows - 1) / kDoubleTileRows;
-                packColumnsOfL(l0, l1 - l0, l0);
-                for (int rt = 0; rt < rowTiles; ++rt) {
-                    const int t0 = l0 + rt * kDoubleTileRows;
-                    const int count = std::min(kDoubleTileRows, l1 - t0);
-                    for (int ct = 0; ct < colTiles; ++ct) {
-                        accumulateAnyTile(l0, &packedL_[static_cast<std::size_t>(rt) * l0 * kDoubleTileRows],
-                                          &packedU_[static_cast<std::size_t>(ct) * rows * kTileColumns],
-                                          &blockSums_[static_cast<std::size_t>(ct * kTileColumns) * kRowBlock + (t0 - l0)],
-                                          kRowBlock, count, std::min(kTileColumns, width - ct * kTileColumns));
+            const int rowGroups = (l1 - l0 + kDoubleTileColumns - 1) / kDoubleTileColumns;
+            std::fill(rowSums_.begin(), rowSums_.end(), 0.0);
+            packColumnsOfL<kDoubleTileColumns>(l0, l1 - l0, l1);
+            for (int k0 = 0; k0 < l0; k0 += kStepChunk) {
+                const int steps = std::min(l0, k0 + kStepChunk) - k0;
+                for (int ct = 0; ct < colTiles; ++ct) {
+                    for (int g = 0; g < rowGroups; ++g) {
+                        const double* u = &finishedRowsOfU_[(static_cast<std::size_t>(ct) * rows + k0) * kDoubleTileRows];
+                        const double* multipliers = &packedL_[(static_cast<std::size_t>(g) * l1 + k0) * kDoubleTileColumns];
+                        double* sums = &rowSums_[static_cast<std::size_t>(g * kDoubleTileColumns) * kPanel];
+                        accumulateAnyTile(steps, u, multipliers, sums + ct * kDoubleTileRows, kPanel,
+                                          std::min(kDoubleTileRows, width - ct * kDoubleTileRows),
+                                          std::min(kDoubleTileColumns, l1 - l0 - g * kDoubleTileColumns));
                     }
                 }
             }
-            for (int m = l0; m < l1; ++m) {
-                const int below = l1 - m - 1;
-                for (int i = 0; i < below; ++i) multipliers_[static_cast<std::size_t>(i)] = at(m + 1 + i, m);
-                for (int c = 0; c < width; ++c) {
-                    double* sums = &blockSums_[static_cast<std::size_t>(c) * kRowBlock];
-                    const float u = static_cast<float>(static_cast<double>(at(m, c0 + c)) - sums[m - l0]);
-                    at(m, c0 + c) = u;
-                    packedU_[(static_cast<std::size_t>(c / kTileColumns) * rows + m) * kTileColumns + c % kTileColumns] = u;
-                    addProducts(sums + (m - l0) + 1, multipliers_.data(), u, below);
+            for (int l = l0; l < l1; ++l) finishRowOfU(l, l0, l1, rows, c0, width);
+        }
+    }
+
+    // Row l of U in the block l0..l1-1: its sums (over the rows above the
+    // block so far) take the terms of rows l0..l-1 in order, a few vectors of
+    // columns at a time; then u(l,c) is stored in A and in finishedRowsOfU_.
+    void finishRowOfU(int l, int l0, int l1, int rows, int c0, int width) {
+        double* sums = &rowSums_[static_cast<std::size_t>(l - l0) * kPanel];
+        const int group = (l - l0) / kDoubleTileColumns;
+        // multipliers[m * kDoubleTileColumns] = l(l, m)
+        const double* multipliers =
+            &packedL_[static_cast<std::size_t>(group) * l1 * kDoubleTileColumns + (l - l0) % kDoubleTileColumns];
+        const int vectors = (width + kRowVectors * kDoubleLanes - 1) / (kRowVectors * kDoubleLanes) * kRowVectors;
+        for (int v0 = 0; v0 < vectors; v0 += kRowVectors) {
+            VecD acc[kRowVectors];
+            const double* u[kRowVectors];  // u[i][m * kDoubleTileRows]: vector v0 + i of row m
+            for (int i = 0; i < kRowVectors; ++i) {
+                const int v = v0 + i;
+                acc[i] = load(sums + v * kDoubleLanes);
+                u[i] = &finishedRowsOfU_[static_cast<std::size_t>(v / kDoubleTileVectors) * rows * kDoubleTileRows +
+                                         (v % kDoubleTileVectors) * kDoubleLanes];
+            }
+            for (int m = l0; m < l; ++m) {
+                const double f = multipliers[static_cast<std::size_t>(m) * kDoubleTileColumns];
+#pragma GCC unroll 8
+                for (int i = 0; i < kRowVectors; ++i) {
+                    acc[i] = acc[i] + load(u[i] + static_cast<std::size_t>(m) * kDoubleTileRows) * f;
                 }
             }
+            for (int i = 0; i < kRowVectors; ++i) store(sums + (v0 + i) * kDoubleLanes, acc[i]);
+        }
+        for (int c = 0; c < width; ++c) {
+            const float value = static_cast<float>(static_cast<double>(at(l, c0 + c)) - sums[c]);
+            at(l, c0 + c) = value;
+            const std::size_t tile = static_cast<std::size_t>(c / kDoubleTileRows);
+            finishedRowsOfU_[(tile * rows + l) * kDoubleTileRows + c % kDoubleTileRows] = value;
         }
     }
 
     // Multipliers l(r0 + i, m) for i < count and m = m0..m1-1, packed in
-    // tiles of kDoubleTileRows rows, step by step; rows past count are 0.
+    // groups of Group rows, step by step; rows past count are 0.
+    template <int Group>
     void packColumnsOfL(int r0, int count, int m1, int m0 = 0) {
         const int steps = m1 - m0;
-        const int tiles = (count + kDoubleTileRows - 1) / kDoubleTileRows;
-        packedL_.resize(static_cast<std::size_t>(tiles) * steps * kDoubleTileRows);
+        const int groups = (count + Group - 1) / Group;
+        packedL_.resize(static_cast<std::size_t>(groups) * steps * Group);
         for (int m = m0; m < m1; ++m) {
-            if (m + kPrefetchAhead < m1) prefetchColumnPart(column(m + kPrefetchAhead) + r0, count);
+            if (m + kPackPrefetchAhead < m1) prefetchColumnPart(column(m + kPackPrefetchAhead) + r0, count);
             const float* cm = column(m) + r0;
-            for (int t = 0; t < tiles; ++t) {
-                double* out = &packedL_[(static_cast<std::size_t>(t) * steps + (m - m0)) * kDoubleTileRows];
-                const int rows = std::min(kDoubleTileRows, count - t * kDoubleTileRows);
-                widen(cm + t * kDoubleTileRows, out, rows);
-                for (int i = rows; i < kDoubleTileRows; ++i) out[i] = 0.0;
+            for (int g = 0; g < groups; ++g) {
+                double* out = &packedL_[(static_cast<std::size_t>(g) * steps + (m - m0)) * Group];
+                const int rows = std::min(Group, count - g * Group);
+                widen(cm + g * Group, out, rows);
+                for (int i = rows; i < Group; ++i) out[i] = 0.0;
             }
         }
     }
 
     // The sums of rows j0..n-1 in the panel's columns over every step before
-    // the panel: s(r,c) = sum over l < j0 of l(r,l) * u(l,c).
+    // the panel: s(r,c) = sum over l < j0 of l(r,l) * u(l,c). U is packed once;
+    // a chunk of rows takes all its steps before the next, so its sums stay
+    // in cache.
     void sumsBelow(int j0, int j1) {
         const int width = j1 - j0;
         const int rows = n_ - j0;
         panelSums_.assign(static_cast<std::size_t>(width) * rows, 0.0);
-        const int colTiles = (width + kTileColumns - 1) / kTileColumns;
-        for (int k0 = 0; k0 < j0; k0 += kStepChunk) {
-            const int k1 = std::min(j0, k0 + kStepChunk);
-            const int steps = k1 - k0;
-            packedU_.assign(static_cast<std::size_t>(colTiles) * steps * kTileColumns, 0.0);
-            for (int c = 0; c < width; ++c) {
-                const float* cc = column(j0 + c);
-                double* out = &packedU_[static_cast<std::size_t>(c / kTileColumns) * steps * kTileColumns + c % kTileColumns];
-                for (int l = k0; l < k1; ++l) out[static_cast<std::size_t>(l - k0) * kTileColumns] = cc[l];
-            }
-            for (int r0 = j0; r0 < n_; r0 += kRowChunk) {
-                const int chunkRows = std::min(kRowChunk, n_ - r0);
-                const int rowTiles = (chunkRows + kDoubleTileRows - 1) / kDoubleTileRows;
-                packColumnsOfL(r0, chunkRows, k1, k0);
-                for (int ct = 0; ct < colTiles; ++ct) {
-                    const int cols = std::min(kTileColumns, width - ct * kTileColumns);
-                    for (int rt = 0; rt < rowTiles; ++rt) {
-                        const int r = r0 + rt * kDoubleTileRows;
+        if (j0 == 0) return;
+        const int colTiles = (width + kDoubleTileColumns - 1) / kDoubleTileColumns;
+        packRowsOfU(j0, width, j0);
+        for (int r0 = j0; r0 < n_; r0 += kRowChunk) {
+            const int chunkRows = std::min(kRowChunk, n_ - r0);
+            const int rowTiles = (chunkRows + kDoubleTileRows - 1) / kDoubleTileRows;
+            for (int k0 = 0; k0 < j0; k0 += kStepChunk) {
+                const int k1 = std::min(j0, k0 + kStepChunk);
+                const int steps = k1 - k0;
+                packColumnsOfL<kDoubleTileRows>(r0, chunkRows, k1, k0);
+                for (int rt = 0; rt < rowTiles; ++rt) {
+                    const int r = r0 + rt * kDoubleTileRows;
+                    for (int ct = 0; ct < colTiles; ++ct) {
                         accumulateAnyTile(steps, &packedL_[static_cast<std::size_t>(rt) * steps * kDoubleTileRows],
-                                          &packedU_[static_cast<std::size_t>(ct) * steps * kTileColumns],
-                                          &panelSums_[static_cast<std::size_t>(ct * kTileColumns) * rows + (r - j0)],
-                                          rows, std::min(kDoubleTileRows, n_ - r), cols);
+                                          &packedU_[(static_cast<std::size_t>(ct) * j0 + k0) * kDoubleTileColumns],
+                                          &panelSums_[static_cast<std::size_t>(ct * kDoubleTileColumns) * rows + (r - j0)],
+                                          rows, std::min(kDoubleTileRows, n_ - r),
+                                          std::min(kDoubleTileColumns, width - ct * kDoubleTileColumns));
                     }
                 }
+            }
+        }
+    }
+
+    // u(l, j0 + c) for l < steps and c < width, packed in tiles of
+    // kDoubleTileColumns columns, step by step; columns past width are 0.
+    void packRowsOfU(int j0, int width, int steps) {
+        const int colTiles = (width + kDoubleTileColumns - 1) / kDoubleTileColumns;
+        packedU_.resize(static_cast<std::size_t>(colTiles) * steps * kDoubleTileColumns);
+        double* out = packedU_.data();
+        for (int ct = 0; ct < colTiles; ++ct) {
+            const int cols = std::min(kDoubleTileColumns, width - ct * kDoubleTileColumns);
+            const float* first = column(j0 + ct * kDoubleTileColumns);
+            for (int l = 0; l < steps; ++l, out += kDoubleTileColumns) {
+                for (int c = 0; c < cols; ++c) out[c] = first[static_cast<long>(c) * n_ + l];
+                for (int c = cols; c < kDoubleTileColumns; ++c) out[c] = 0.0;
             }
         }
     }
@@ -175,67 +245,124 @@ private:
         return panelSums_[static_cast<std::size_t>(c - j0) * (n_ - j0) + (r - j0)];
     }
 
-    // The panel's steps, one after another. Returns the failing step or -1.
-    // Column j takes the terms of the panel's earlier steps only when its own
-    // step comes: row l of U in column j is finished, then its terms go to
-    // every row below (l = j0..j-1 in order, so each sum stays in order).
+    // The panel's steps, one after another, in groups of kSubPanel columns.
+    // Returns the failing step or -1. A group's columns first take the row
+    // exchanges and the terms of the panel's steps before the group, all
+    // together (the multipliers of a block of rows widened once for every
+    // column); then a column takes those of the group's earlier steps when
+    // its own step comes: row l of U finished, then its terms to every row
+    // below (l in order, so each sum stays in order).
     int factorPanel(int j0, int j1) {
         differences_.resize(static_cast<std::size_t>(n_));
-        for (int j = j0; j < j1; ++j) {
-            finishColumnRows(j0, j, j, n_);
-            // What each remaining row would leave in the pivot position.
-            const double* sums = &panelSum(j0, j0, j) - j0;  // sums[r]: the sum of row r
-            for (int r = j; r < n_; ++r) differences_[r] = static_cast<double>(at(r, j)) - sums[r];
-            if (j < n_ - 1) choosePivot(j0, j1, j);
-            const float diagonal = static_cast<float>(differences_[j]);
-            at(j, j) = diagonal;
-            if (std::fabs(diagonal) < threshold_) {
-                failedDiagonal_ = diagonal;
+        stepValues_.resize(static_cast<std::size_t>(kSubPanel) * kPanel);
+        for (int s0 = j0; s0 < j1; s0 += kSubPanel) {
+            const int s1 = std::min(j1, s0 + kSubPanel);
+            takeStepsBeforeGroup(j0, s0, s1);
+            for (int j = s0; j < s1; ++j) {
+                if (factorStep(j0, s0, j)) continue;
                 // The plain loops finish row j of U in every column before
                 // the test: rows j0..j of the panel's later columns here.
-                for (int c = j + 1; c < j1; ++c) finishColumnRows(j0, j + 1, c, j + 1);
+                for (int c = j + 1; c < j1; ++c) {
+                    const int first = c < s1 ? s0 : j0;  // the first step column c has not taken
+                    exchangeRowsOfPanelColumn(j0, c, first, j);
+                    finishColumnRows(j0, first, j + 1, c, j + 1, stepValues_.data());
+                }
                 return j;
-            }
-            float* lj = column(j);
-            if (j == 0) {
-                for (int r = 1; r < n_; ++r) lj[r] = lj[r] / diagonal;  // the first column in single precision
-            } else {
-                const double pivot = diagonal;
-                for (int r = j + 1; r < n_; ++r) lj[r] = static_cast<float>(differences_[r] / pivot);
             }
         }
         return -1;
     }
 
-    // Finishes u(l,c) for the panel's rows l = j0..rows-1 of column c, each
-    // adding its terms to the sums of rows l+1..sumsEnd-1 of column c.
-    void finishColumnRows(int j0, int rows, int c, int sumsEnd) {
+    // Columns s0..s1-1 take the row exchanges and the terms of steps
+    // j0..s0-1: their rows j0..s0-1 of U one by one, then the rows below.
+    void takeStepsBeforeGroup(int j0, int s0, int s1) {
+        if (s0 == j0) return;
+        for (int c = s0; c < s1; ++c) {
+            exchangeRowsOfPanelColumn(j0, c, j0, s0 - 1);
+            finishColumnRows(j0, j0, s0, c, s0, &stepValues_[static_cast<std::size_t>(c - s0) * kPanel]);
+        }
+        const long lds = n_ - j0;
+        double* sums = &panelSum(j0, s0, s0);
+        const float* multipliers = column(j0) + s0;
+        if (s1 - s0 == kSubPanel) {
+            addWidenedColumnProductsToColumns<kSubPanel>(sums, lds, multipliers, n_, stepValues_.data(), kPanel, s0 - j0,
+                                                         n_ - s0);
+            return;
+        }
+        for (int c = 0; c < s1 - s0; ++c) {
+            const double* values = &stepValues_[static_cast<std::size_t>(c) * kPanel];
+            addWidenedColumnProducts(sums + c * lds, multipliers, n_, values, s0 - j0, n_ - s0);
+        }
+    }
+
+    // Step j of the panel from j0, in the group from s0: column j takes the
+    // group's earlier steps, the pivot is chosen and the column of L
+    // computed. False when the pivot falls below the threshold.
+    bool factorStep(int j0, int s0, int j) {
+        exchangeRowsOfPanelColumn(j0, j, s0, j - 1);
+        finishColumnRows(j0, s0, j, j, n_, stepValues_.data());
+        // What each remaining row would leave in the pivot position.
+        const double* sums = &panelSum(j0, j0, j) - j0;  // sums[r]: the sum of row r
+        for (int r = j; r < n_; ++r) differences_[r] = static_cast<double>(at(r, j)) - sums[r];
+        if (j < n_ - 1) choosePivot(j0, j);
+        const float diagonal = static_cast<float>(differences_[j]);
+        at(j, j) = diagonal;
+        if (std::fabs(diagonal) < threshold_) {
+            failedDiagonal_ = diagonal;
+            return false;
+        }
+        float* lj = column(j);
+        if (j == 0) {
+            for (int r = 1; r < n_; ++r) lj[r] = lj[r] / diagonal;  // the first column in single precision
+        } else {
+            const double pivot = diagonal;
+            for (int r = j + 1; r < n_; ++r) lj[r] = static_cast<float>(differences_[r] / pivot);
+        }
+        return true;
+    }
+
+    // The row exchanges of steps first..last in the panel's column c and its
+    // sums, one column at a time while it is in cache.
+    void exchangeRowsOfPanelColumn(int j0, int c, int first, int last) {
+        float* values = column(c);
         double* sums = &panelSum(j0, j0, c) - j0;  // sums[r]: the sum of row r
-        for (int l = j0; l < rows; ++l) {
+        for (int k = first; k <= last; ++k) {
+            const int l = pivotRow_[static_cast<std::size_t>(k)];
+            if (l == k) continue;
+            std::swap(values[k], values[l]);
+            std::swap(sums[k], sums[l]);
+        }
+    }
+
+    // Finishes u(l,c) for rows l = first..rows-1 of the panel's column c
+    // (into values[l - first] too), each adding its terms to the sums of rows
+    // l+1..sumsEnd-1 of column c: to the finished rows below it one row of U
+    // after another, to the rows from `rows` on all together once those rows
+    // of U are known.
+    void finishColumnRows(int j0, int first, int rows, int c, int sumsEnd, double* values) {
+        double* sums = &panelSum(j0, j0, c) - j0;  // sums[r]: the sum of row r
+        for (int l = first; l < rows; ++l) {
             const float u = static_cast<float>(static_cast<double>(at(l, c)) - sums[l]);
             at(l, c) = u;
-            addWidenedProducts(sums + l + 1, column(l) + l + 1, u, sumsEnd - l - 1);
+            values[l - first] = u;
+            addWidenedProducts(sums + l + 1, column(l) + l + 1, u, rows - l - 1);
+        }
+        if (sumsEnd > rows) {
+            addWidenedColumnProducts(sums + rows, column(first) + rows, n_, values, rows - first, sumsEnd - rows);
         }
     }
 
     // The candidate of each row r >= j is its difference rounded to single
     // precision; the first of largest magnitude above 0 wins (none: no
-    // exchange). The chosen row is exchanged with row j everywhere.
-    void choosePivot(int j0, int j1, int j) {
-        float best = 0.0f;
-        int bestRow = j;
-        for (int r = j; r < n_; ++r) {
-            const float candidate = static_cast<float>(differences_[r]);
-            if (std::fabs(candidate) > std::fabs(best)) {
-                best = candidate;
-                bestRow = r;
-            }
-        }
+    // exchange). The chosen row is exchanged with row j in the panel's
+    // columns up to j; the later ones take it at their own step.
+    void choosePivot(int j0, int j) {
+        const int found = firstOfLargestMagnitude(&differences_[static_cast<std::size_t>(j)], n_ - j);
+        const int bestRow = found < 0 ? j : j + found;
         pivotRow_[static_cast<std::size_t>(j)] = bestRow;
         if (bestRow == j) return;
         ++exchanges_;
-        for (int c = j0; c < j1; ++c) std::swap(at(j, c), at(bestRow, c));
-        for (int c = j0; c < j1; ++c) std::swap(panelSum(j0, j, c), panelSum(j0, bestRow, c));
+        for (int c = j0; c <= j; ++c) std::swap(at(j, c), at(bestRow, c));
         std::swap(differences_[j], differences_[bestRow]);
         std::swap(order_[j], order_[bestRow]);
     }
@@ -250,9 +377,10 @@ private:
     std::vector<double> panelSums_;
     std::vector<double> packedU_;
     std::vector<double> packedL_;
-    std::vector<double> blockSums_;
+    std::vector<double> finishedRowsOfU_;  // rows of U above a panel, kDoubleTileRows columns side by side
+    std::vector<double> rowSums_;          // the sums of a block of those rows, row by row
     std::vector<double> differences_;
-    std::vector<double> multipliers_;
+    std::vector<double> stepValues_;  // u(l,c) of the rows l a column (or a group's columns) took so far
 };
 
 // Forward and back substitution for groups of right-hand sides side by side,
