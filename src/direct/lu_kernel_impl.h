@@ -32,6 +32,7 @@ constexpr int kPanelTiles = kPanel / kDoubleTileRows;  // column tiles of a pane
 constexpr int kRowVectors = 4;             // vectors of a row of U taking their terms together
 constexpr int kSubPanel = 8;               // columns of a panel taking the earlier steps' terms together
 constexpr int kSolveRowBlock = 128;        // rows of U copied out for the back substitution
+constexpr int kForwardBlock = 64;          // rows of L finished one by one before the rows below take their terms
 constexpr int kPrefetchAhead = 8;         // columns read ahead when copying rows of U out
 constexpr int kPackPrefetchAhead = 24;    // columns read ahead when packing multipliers
 
@@ -388,6 +389,9 @@ private:
 // l(i,j) * x(j) (terms added column after column, which is each sum's own
 // order), then x(i) = (x(i) - sum over j > i of u(i,j) * x(j)) / u(i,i) with
 // rows of U copied out in blocks so that each sum runs along contiguous memory.
+// The forward substitution of several right-hand sides goes by blocks of rows:
+// a block's rows are finished one after another, then every row below takes
+// the block's terms from a register-tiled product, in column order.
 class Solver {
 public:
     Solver(int n, const float* a, const int* order) : n_(n), a_(a), order_(order) {}
@@ -395,7 +399,7 @@ public:
     void solve(const float* b, float* x, int nb) {
         constexpr int group = kSolveVectors * kDoubleLanes;
         values_.resize(static_cast<std::size_t>(n_) * group);
-        sums_.resize(static_cast<std::size_t>(n_) * group);
+        sums_.resize(static_cast<std::size_t>(n_) * group);  // sums_[k * n + i]: row i, right-hand side k
         for (int g0 = 0; g0 < nb; g0 += group) {
             const int width = std::min(group, nb - g0);
             std::fill(values_.begin(), values_.end(), 0.0);
@@ -405,7 +409,7 @@ public:
             }
             const int vectors = (width + kDoubleLanes - 1) / kDoubleLanes;
             if (width == 1) forwardOne();
-            else forward(vectors);
+            else forward(width);
             back(vectors);
             for (int k = 0; k < width; ++k) {
                 float* xk = x + static_cast<long>(g0 + k) * n_;
@@ -421,23 +425,56 @@ private:
     const float* column(int c) const { return a_ + static_cast<long>(c) * n_; }
     double* row(std::vector<double>& v, int i) const { return &v[static_cast<std::size_t>(i) * kGroup]; }
 
-    void forward(int vectors) {
+    double& sum(int i, int k) { return sums_[static_cast<std::size_t>(k) * n_ + i]; }
+
+    void forward(int width) {
         std::fill(sums_.begin(), sums_.end(), 0.0);
-        for (int j = 0; j < n_; ++j) {
+        for (int j0 = 0; j0 < n_; j0 += kForwardBlock) {
+            const int j1 = std::min(n_, j0 + kForwardBlock);
+            finishForwardRows(j0, j1, width);
+            if (j1 < n_) addBlockTerms(j0, j1, width);
+        }
+    }
+
+    // Rows j0..j1-1 one after another: x(j) takes its sum, then its terms go
+    // to the block's rows below it.
+    void finishForwardRows(int j0, int j1, int width) {
+        for (int j = j0; j < j1; ++j) {
             double* xj = row(values_, j);
             if (j > 0) {
-                const double* sj = row(sums_, j);
-                for (int v = 0; v < vectors; ++v) {
-                    store(xj + v * kDoubleLanes, roundToSingle(load(xj + v * kDoubleLanes) - load(sj + v * kDoubleLanes)));
-                }
+                for (int k = 0; k < width; ++k) xj[k] = static_cast<float>(xj[k] - sum(j, k));
             }
-            const float* lj = column(j);
-            for (int i = j + 1; i < n_; ++i) {
-                const double factor = lj[i];
-                double* si = row(sums_, i);
-                for (int v = 0; v < vectors; ++v) {
-                    store(si + v * kDoubleLanes, load(si + v * kDoubleLanes) + factor * load(xj + v * kDoubleLanes));
-                }
+            for (int k = 0; k < width; ++k) addWidenedProducts(&sum(j + 1, k), column(j) + j + 1, xj[k], j1 - j - 1);
+        }
+    }
+
+    // The terms of rows j0..j1-1 (finished) for every row i >= j1: sum(i,k) +=
+    // l(i,j) * x(j,k) for j = j0..j1-1 in order, rows side by side in the
+    // tiles and right-hand sides broadcast.
+    void addBlockTerms(int j0, int j1, int width) {
+        constexpr int tileRows = kTileRowsOf<double>;
+        constexpr int tileColumns = Simd<double>::tileColumns;
+        const int steps = j1 - j0;
+        const int columnTiles = (width + tileColumns - 1) / tileColumns;
+        blockValues_.assign(static_cast<std::size_t>(columnTiles) * steps * tileColumns, 0.0);
+        for (int j = j0; j < j1; ++j) {
+            const double* xj = row(values_, j);
+            for (int k = 0; k < width; ++k) {
+                blockValues_[(static_cast<std::size_t>(k / tileColumns) * steps + (j - j0)) * tileColumns + k % tileColumns] = xj[k];
+            }
+        }
+        blockMultipliers_.resize(static_cast<std::size_t>(steps) * tileRows);
+        for (int i0 = j1; i0 < n_; i0 += tileRows) {
+            const int rows = std::min(tileRows, n_ - i0);
+            for (int j = j0; j < j1; ++j) {
+                double* out = &blockMultipliers_[static_cast<std::size_t>(j - j0) * tileRows];
+                widen(column(j) + i0, out, rows);
+                std::fill(out + rows, out + tileRows, 0.0);
+            }
+            for (int t = 0; t < columnTiles; ++t) {
+                const int k0 = t * tileColumns;
+                accumulateAnyTile(steps, blockMultipliers_.data(), &blockValues_[static_cast<std::size_t>(t) * steps * tileColumns],
+                                  &sum(i0, k0), n_, rows, std::min(tileColumns, width - k0));
             }
         }
     }
@@ -504,6 +541,8 @@ private:
     const int* order_;
     std::vector<double> values_;
     std::vector<double> sums_;
+    std::vector<double> blockValues_;       // x(j, k) of a block's rows, by tiles of right-hand sides
+    std::vector<double> blockMultipliers_;  // l(i, j) of a block's columns, widened, for one tile of rows
     std::vector<double> single_;
     std::vector<double> singleSums_;
     std::vector<float> rowsOfU_;

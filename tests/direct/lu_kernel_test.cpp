@@ -77,6 +77,16 @@ TEST(LuKernelRightHandSides, ManyColumnsMatchThePlainLoops) {
     expectSameAsReference(MatrixKind::Uniform, 60, 70, 9);  // more than one group of columns
 }
 
+// Several right-hand sides take the forward substitution by blocks of 64 rows
+// and tiles of right-hand sides: orders around the block, widths around the
+// tiles (6, 8, 24 columns) and the group (32).
+TEST_P(LuKernel, SeveralRightHandSidesMatchThePlainLoops) {
+    unsigned seed = 500;
+    for (int n : {2, 63, 64, 65, 129, 200}) {
+        for (int nb : {2, 7, 25, 33}) expectSameAsReference(GetParam(), n, nb, seed++);
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(Kinds, LuKernel, ::testing::ValuesIn(testing::kAllMatrixKinds),
                          [](const ::testing::TestParamInfo<MatrixKind>& info) {
                              return std::string(testing::matrixKindName(info.param));
