@@ -4,8 +4,7 @@
 
 namespace corvane {
 
-const float* MatrixColumns::column(int j) {
-    if (full_ != nullptr) return full_->column(j);
+const float* MatrixColumns::gatheredColumn(int j) {
     const int n = static_cast<int>(gathered_.size());
     const RealVector& av = *packed_;
     for (int i = 1; i <= j; ++i) gathered_[static_cast<std::size_t>(i - 1)] = av(LOCA(i, j));
@@ -32,7 +31,7 @@ void MatrixColumns::copyBlock(int i0, int rows, int j0, int steps, float* out, i
 
 MatrixColumns::Run MatrixColumns::row(int i) {
     if (full_ != nullptr) return {&(*full_)(i, 1), full_->rows()};
-    return {column(i), 1};  // symmetric: row i is column i
+    return {gatheredColumn(i), 1};  // symmetric: row i is column i
 }
 
 }  // namespace corvane

@@ -17,9 +17,6 @@ public:
     MatrixColumns(int n, const RealVector& packedUpper)
         : packed_(&packedUpper), gathered_(static_cast<std::size_t>(n > 0 ? n : 0)) {}
 
-    // Column j (1-based), n values; valid until the next call.
-    const float* column(int j);
-
     // Row i (1-based): its first value and the distance between its values.
     struct Run {
         const float* first;
@@ -31,6 +28,10 @@ public:
     void copyBlock(int i0, int rows, int j0, int steps, float* out, int stride) const override;
 
 private:
+    // Column j (1-based) of the packed symmetric matrix, gathered; valid
+    // until the next call.
+    const float* gatheredColumn(int j);
+
     const RealMatrix* full_ = nullptr;
     const RealVector* packed_ = nullptr;
     std::vector<float> gathered_;

@@ -66,9 +66,7 @@ TEST(EliminationKernelRightHandSides, ManyColumnsMatchThePlainLoops) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Kinds, EliminationKernel, ::testing::ValuesIn(testing::kAllMatrixKinds),
-                         [](const ::testing::TestParamInfo<MatrixKind>& info) {
-                             return std::string(testing::matrixKindName(info.param));
-                         });
+                         testing::matrixKindTestName);
 
 }  // namespace
 }  // namespace corvane

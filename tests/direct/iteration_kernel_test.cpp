@@ -133,9 +133,7 @@ TEST_P(IterationKernels, ComplexProductsMatchThePlainLoop) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Kinds, IterationKernels, ::testing::ValuesIn(testing::kAllMatrixKinds),
-                         [](const ::testing::TestParamInfo<MatrixKind>& info) {
-                             return std::string(testing::matrixKindName(info.param));
-                         });
+                         testing::matrixKindTestName);
 
 }  // namespace
 }  // namespace corvane

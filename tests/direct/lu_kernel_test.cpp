@@ -88,9 +88,7 @@ TEST_P(LuKernel, SeveralRightHandSidesMatchThePlainLoops) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Kinds, LuKernel, ::testing::ValuesIn(testing::kAllMatrixKinds),
-                         [](const ::testing::TestParamInfo<MatrixKind>& info) {
-                             return std::string(testing::matrixKindName(info.param));
-                         });
+                         testing::matrixKindTestName);
 
 }  // namespace
 }  // namespace corvane

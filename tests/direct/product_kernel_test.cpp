@@ -62,9 +62,7 @@ TEST_P(ProductKernel, MultiplyAddMatchesThePlainLoop) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Kinds, ProductKernel, ::testing::ValuesIn(testing::kAllMatrixKinds),
-                         [](const ::testing::TestParamInfo<MatrixKind>& info) {
-                             return std::string(testing::matrixKindName(info.param));
-                         });
+                         testing::matrixKindTestName);
 
 }  // namespace
 }  // namespace corvane

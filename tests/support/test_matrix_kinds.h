@@ -3,6 +3,10 @@
 // ill-conditioned, singular part way, and special (zeros in the pivot column,
 // ties, infinities, values that underflow), and a bitwise comparison.
 
+#include <gtest/gtest.h>
+
+#include <string>
+
 #include "problem/matrix.h"
 
 namespace corvane::testing {
@@ -14,6 +18,11 @@ inline constexpr MatrixKind kAllMatrixKinds[] = {
     MatrixKind::Infinities, MatrixKind::TinyLowerRows, MatrixKind::Underflow, MatrixKind::ZeroColumn};
 
 const char* matrixKindName(MatrixKind kind);
+
+// The name of a test parameterised by the matrix kind.
+inline std::string matrixKindTestName(const ::testing::TestParamInfo<MatrixKind>& info) {
+    return matrixKindName(info.param);
+}
 
 // An n x n matrix of the kind; TinyLowerRows scales rows n/2+1..n by `tiny`
 // so that the pivots fall below a threshold half way.
