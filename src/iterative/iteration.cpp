@@ -176,7 +176,7 @@ void iterateEveryRightHandSide(RunContext& context, Sweep sweep) {
         writeResult(context, k, outcome, progress, X1);
         for (int i = 1; i <= n; ++i) X(i, k) = X1(i);
     }
-    PROBA(context.report, n, state.nb, state.A, RightHandSidesAsGiven(state.B), X, state.SISTEM, state.VERIF_ECUATII);
+    PROBA(context.report, n, state.nb, state.A, RightHandSidesAsGiven::unchanged(state.B), X, state.SISTEM, state.VERIF_ECUATII);
 }
 
 }  // namespace corvane

@@ -36,8 +36,14 @@ void differences(int n, int first, const MatrixColumns& A0, const RightHandSides
 
 }  // namespace
 
-RightHandSidesAsGiven::RightHandSidesAsGiven(const RealMatrix& B) : identity_(isIdentity(B)) {
-    if (!identity_) copy_ = B;
+RightHandSidesAsGiven::RightHandSidesAsGiven(const RealMatrix& B) : RightHandSidesAsGiven(B, true) {}
+
+RightHandSidesAsGiven RightHandSidesAsGiven::unchanged(const RealMatrix& B) { return RightHandSidesAsGiven(B, false); }
+
+RightHandSidesAsGiven::RightHandSidesAsGiven(const RealMatrix& B, bool copy) : identity_(isIdentity(B)), matrix_(&B) {
+    if (identity_ || !copy) return;
+    copy_ = B;
+    matrix_ = &copy_;
 }
 
 void PROBA(RecordWriter& out, int n, int nb, MatrixColumns A0, const RightHandSidesAsGiven& B0, const RealMatrix& X,

@@ -12,15 +12,25 @@ namespace corvane {
 // columns of the identity (those of an inverse) are not copied: they are known.
 class RightHandSidesAsGiven {
 public:
+    // A copy of B, which the solve is about to change.
     explicit RightHandSidesAsGiven(const RealMatrix& B);
+    // B itself, for a method that leaves it as it is; B must outlive the result.
+    static RightHandSidesAsGiven unchanged(const RealMatrix& B);
+
+    RightHandSidesAsGiven(const RightHandSidesAsGiven&) = delete;
+    RightHandSidesAsGiven& operator=(const RightHandSidesAsGiven&) = delete;
+
     float operator()(int i, int k) const {
         if (identity_) return i == k ? 1.0f : 0.0f;
-        return copy_(i, k);
+        return (*matrix_)(i, k);
     }
 
 private:
+    RightHandSidesAsGiven(const RealMatrix& B, bool copy);
+
     bool identity_;
     RealMatrix copy_;
+    const RealMatrix* matrix_;  // copy_ or B
 };
 
 // A0, B0: the system that was solved; X: the solutions, one per column.

@@ -59,7 +59,7 @@ TEST(Proba, EveryEquationForTheInverse) {
 
 // The differences of many columns (more than are worked out at once) are
 // those of the whole product summed in column order, with the right-hand
-// sides either kept as a copy or, for the identity, not stored at all.
+// sides kept as a copy, referred to, or, for the identity, not stored at all.
 TEST(Proba, ManyColumnsMatchTheWholeProduct) {
     const int n = 7;
     const int nb = 37;
@@ -105,6 +105,12 @@ TEST(Proba, ManyColumnsMatchTheWholeProduct) {
             at = end + 2;
         }
         EXPECT_EQ(equations, expected.text());
+
+        // Right-hand sides referred to instead of copied give the same check.
+        StringSink referred;
+        RecordWriter outReferred(referred);
+        PROBA(outReferred, n, c.columns, A0, RightHandSidesAsGiven::unchanged(c.rightHandSides), X, true, true);
+        EXPECT_EQ(referred.text(), actual.text());
     }
 }
 
