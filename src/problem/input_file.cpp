@@ -1,5 +1,6 @@
 #include "problem/input_file.h"
 
+#include <algorithm>
 #include <new>
 #include <vector>
 
@@ -35,10 +36,23 @@ private:
     ListDirectedInput& input_;
 };
 
-bool readSizes(ProblemState& s, ListDirectedInput& input) {
+// The second value of a sizes line, or 0 when the line holds no second
+// integer.
+int secondValueOf(std::string_view sizesLine) {
+    int first = 0;
+    int second = 0;
+    ListDirectedInput line(sizesLine);
+    return line.read({&first, &second}) == ReadStatus::Ok ? second : 0;
+}
+
+// n and, for a system, nb. For an inverse or a condition number only n is
+// taken; a second value on its line tells how many right-hand sides a file
+// written for a system holds after the matrix (0 when there is none).
+bool readSizes(ProblemState& s, ListDirectedInput& input, int& unusedRightHandSides) {
     ReadStatus status = s.SISTEM ? input.read({&s.n, &s.nb}) : input.read({&s.n});
     if (status != ReadStatus::Ok || s.n < 1) return false;
     if (s.SISTEM && s.nb < 1) return false;
+    unusedRightHandSides = s.SISTEM ? 0 : std::max(secondValueOf(input.lastLine()), 0);
     return allocatable(s.n, s.n) && (!s.SISTEM || allocatable(s.n, s.nb));
 }
 
@@ -51,10 +65,14 @@ bool readGeneralMatrix(ProblemState& s, GroupReader& reader) {
     return true;
 }
 
+// A symmetric matrix read for Cholesky goes into the packed vector only;
+// Cholesky with the general layout reads A as usual.
+bool readIntoPackedTriangle(const ProblemState& s) { return s.SIMETRICA && s.IMETODA == 3; }
+
 // The upper triangle, row i holding a(i,i..n): into the packed vector when the
 // method is Cholesky (every row must be there), else into A and mirrored.
 bool readSymmetricMatrix(ProblemState& s, GroupReader& reader) {
-    const bool packed = s.IMETODA == 3;
+    const bool packed = readIntoPackedTriangle(s);
     std::vector<ReadTarget> row;
     for (int i = 1; i <= s.n; ++i) {
         row.clear();
@@ -71,10 +89,8 @@ bool readSymmetricMatrix(ProblemState& s, GroupReader& reader) {
     return true;
 }
 
-// The triangle was read into the packed vector only for a symmetric matrix
-// read for Cholesky; Cholesky with the general layout reads A as usual.
 void invertEntries(ProblemState& s) {
-    if (s.SIMETRICA && s.IMETODA == 3) {
+    if (readIntoPackedTriangle(s)) {
         RealVector& av = *s.AV;
         for (int k = 1; k <= av.size(); ++k) av(k) = 1.0f / av(k);
         return;
@@ -83,11 +99,18 @@ void invertEntries(ProblemState& s) {
         for (int i = 1; i <= s.n; ++i) s.A(i, j) = 1.0f / s.A(i, j);
 }
 
+// The matrix as the methods are to see it: read, then (on request) every
+// entry replaced by its reciprocal. The packed triangle that Cholesky runs
+// start from is kept only after that.
 bool readMatrixFromFile(ProblemState& s, GroupReader& reader) {
-    if (s.GENERALA) return readGeneralMatrix(s, reader);
-    s.AV = RealVector(s.n * (s.n + 1) / 2);
-    if (!readSymmetricMatrix(s, reader)) return false;
-    if (s.IMETODA == 3) s.AV_INPUT = s.AV;
+    if (s.GENERALA) {
+        if (!readGeneralMatrix(s, reader)) return false;
+    } else {
+        s.AV = RealVector(s.n * (s.n + 1) / 2);
+        if (!readSymmetricMatrix(s, reader)) return false;
+    }
+    if (s.INVERS_ELEMENTE) invertEntries(s);
+    if (readIntoPackedTriangle(s)) s.AV_INPUT = s.AV;
     return true;
 }
 
@@ -130,20 +153,43 @@ bool readRightHandSides(ProblemState& s, GroupReader& reader) {
     return true;
 }
 
-bool readProblem(ProblemState& s, ListDirectedInput& input) {
+// The right-hand sides of a file written for a system, read for an inverse or
+// a condition number: read as a system Read would, keeping none of them, so
+// that the file stands after them and the first report does not cut them
+// away. Returns false when a value there cannot be read (an old report may
+// start there).
+bool passOverRightHandSides(int n, int count, ListDirectedInput& input) {
+    RealVector unused(n);
+    std::vector<ReadTarget> column;
+    for (int i = 1; i <= n; ++i) column.push_back(&unused(i));
+    for (int k = 1; k <= count; ++k) {
+        const ReadStatus status = input.read(std::span<const ReadTarget>(column));
+        if (status == ReadStatus::BadValue) return false;
+        if (status == ReadStatus::EndOfFile) break;  // every later group would meet the end as well
+    }
+    return true;
+}
+
+DataEnd endOfData(ListDirectedInput& input) { return DataEnd{input.position(), input.endedInsideLine()}; }
+
+// Reads the problem; returns where the data end, or nothing on a read error.
+std::optional<DataEnd> readProblem(ProblemState& s, ListDirectedInput& input) {
     std::string_view title;
-    if (!input.readLine(kTitleLength, title)) return false;
-    if (!readSizes(s, input)) return false;
+    if (!input.readLine(kTitleLength, title)) return std::nullopt;
+    int unusedRightHandSides = 0;
+    if (!readSizes(s, input, unusedRightHandSides)) return std::nullopt;
     s.A = RealMatrix(s.n, s.n);
     s.AV_INPUT.reset();
     GroupReader reader(input);
     if (s.FISIER_DATE) {
-        if (!readMatrixFromFile(s, reader)) return false;
-        if (s.INVERS_ELEMENTE) invertEntries(s);
+        if (!readMatrixFromFile(s, reader)) return std::nullopt;
     } else if (!generateMatrix(s, input, reader)) {
-        return false;
+        return std::nullopt;
     }
-    return readRightHandSides(s, reader);
+    if (!readRightHandSides(s, reader)) return std::nullopt;
+    const DataEnd afterMatrix = endOfData(input);
+    if (unusedRightHandSides > 0 && !passOverRightHandSides(s.n, unusedRightHandSides, input)) return afterMatrix;
+    return endOfData(input);
 }
 
 // The results file's text from its first byte, piece by piece.
@@ -163,20 +209,20 @@ private:
 
 std::optional<DataEnd> readWith(ProblemState& state, ListDirectedInput& input, MessageService& messages) {
     state.DATE_CITITE = false;
-    bool ok = false;
+    std::optional<DataEnd> end;
     try {
-        ok = readProblem(state, input);
+        end = readProblem(state, input);
     } catch (const std::bad_alloc&) {
-        ok = false;
+        end.reset();
     } catch (const TextSourceError&) {
-        ok = false;
+        end.reset();
     }
-    if (!ok) {
+    if (!end) {
         messages.show(message::kReadError, message::kReadErrorTitle, MessageIcon::Error);
         return std::nullopt;
     }
     state.DATE_CITITE = true;
-    return DataEnd{input.position(), input.endedInsideLine()};
+    return end;
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "problem/list_directed_input.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -148,9 +149,17 @@ std::size_t ListDirectedInput::afterLine(std::size_t from) {
     return end < text_.size() ? end + 1 : text_.size();
 }
 
+std::string_view ListDirectedInput::lastLine() const {
+    if (lastStop_ == std::string_view::npos) return {};
+    const std::size_t start = lastStop_ == 0 ? 0 : text_.rfind('\n', lastStop_ - 1) + 1;
+    const std::size_t end = std::min(text_.find('\n', lastStop_), text_.size());
+    return text_.substr(start, end - start);
+}
+
 bool ListDirectedInput::endedInsideLine() { return !available(next_) && base_ + next_ > 0 && lastByte_ != '\n'; }
 
 bool ListDirectedInput::readLine(std::size_t maxChars, std::string_view& line) {
+    lastStop_ = std::string_view::npos;
     dropReadLines();
     if (!available(next_)) return false;
     std::size_t end = lineEnd(next_);
@@ -187,6 +196,7 @@ ReadStatus ListDirectedInput::read(std::span<const ReadTarget> targets) {
     // line that the read ends on is the one holding pos.
     auto finish = [&](ReadStatus status) {
         next_ = status == ReadStatus::EndOfFile ? text_.size() : afterLine(pos);
+        lastStop_ = status == ReadStatus::EndOfFile ? std::string_view::npos : pos;
         return status;
     };
     while (item < targets.size()) {

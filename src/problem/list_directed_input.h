@@ -62,6 +62,10 @@ public:
     // Returns false at the end of the text.
     bool readLine(std::size_t maxChars, std::string_view& line);
 
+    // The line on which the last read of items ended, without its line end;
+    // empty when that read met the end of the text. Valid until the next read.
+    std::string_view lastLine() const;
+
     // Byte offset of the line after the last line a read took anything from.
     std::size_t position() const { return base_ + next_; }
     // The reads took the text to its end, and its last line had no line end.
@@ -89,6 +93,7 @@ private:
     std::size_t base_ = 0;   // offset in the whole text of text_[0]
     bool sourceEnded_ = false;
     char lastByte_ = '\n';  // the last byte of the text taken so far
+    std::size_t lastStop_ = std::string_view::npos;  // where the last read stopped, in text_
 };
 
 // Converts one number, as a single-value read of the text would.

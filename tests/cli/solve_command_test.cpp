@@ -92,6 +92,20 @@ TEST(SolveCommand, SecondSolveWorksOnWhatTheFirstLeft) {
     EXPECT_NE(text.find(" x(2) =   0.5333333    \r\n", second), std::string::npos) << text.substr(second);
 }
 
+TEST(SolveCommand, RightHandSidesSurviveAnInverseAndAConditionNumber) {
+    Prepared p = prepare("keeps-b", kSystem);
+    for (const char* problem : {"--problem inverse --method gauss", "--problem condition --norm inf"}) {
+        testing::CliResult other = runCorvane("solve '" + p.data + "' " + problem);
+        EXPECT_EQ(other.status, 0) << problem << "\n" << other.err;
+        EXPECT_EQ(readFile(p.data).rfind(kSystem + "\r\nProblema: ", 0), 0u) << problem;
+    }
+    testing::CliResult system = runCorvane("solve '" + p.data + "' --method gauss");
+    EXPECT_EQ(system.status, 0) << system.err;
+    const std::string text = readFile(p.data);
+    EXPECT_EQ(text.rfind(kSystem + "\r\nProblema: Sistem liniar\r\n", 0), 0u) << text;
+    EXPECT_NE(text.find(" x(1) =   0.8000000    \r\n"), std::string::npos) << text;
+}
+
 TEST(SolveCommand, CholeskyWithAGeneralMatrixSwitchesToSymmetric) {
     Prepared p = prepare("cholesky-info", "t\n2 1\n4 2\n5\n1 1\n");
     testing::CliResult result = runCorvane("solve '" + p.data + "' --method cholesky");

@@ -90,7 +90,45 @@ TEST(ReadInputFile, SystemFileReadForTheInverse) {
     EXPECT_EQ(r->state.nb, 2);
     EXPECT_EQ(column(r->state.B, 1), (std::vector<float>{1, 0}));
     EXPECT_EQ(column(r->state.B, 2), (std::vector<float>{0, 1}));
-    EXPECT_EQ(r->end->offset, text.find("5 6"));
+    EXPECT_EQ(r->end->offset, text.size());
+}
+
+// For an inverse or a condition number the right-hand sides of a system file
+// are passed over, so the first report does not cut them away; without a
+// second value on the sizes line the data end after the matrix.
+TEST(ReadInputFile, RightHandSidesOfASystemFileStayInFrontOfTheReports) {
+    struct Case {
+        const char* name;
+        std::string data;  // the data part
+        std::string after; // what follows it
+        std::function<void(ProblemState&)> options;
+        bool lineBreakFirst = false;
+    };
+    auto condition = [](ProblemState& s) { s.SISTEM = false; s.CONDITIE = true; };
+    auto hilbert = [](ProblemState& s) { asInverse(s); s.FISIER_DATE = false; s.GENERARE = true; s.IGENERATA = 1; };
+    const Case cases[] = {
+        {"one right-hand side", "t\n2 1\n1 2\n3 4\n5 6\n", "\r\nProblema: Inversare matrice\r\n", asInverse},
+        {"two, over several lines", "t\n2, 2 extra\n1 2\n3 4\n5\n6 99\n7 8\n", "old report\n", asInverse},
+        {"condition number", "t\n2 1\n1 2\n3 4\n5 6\n", "\r\nProblema: Numar de Conditie\r\n", condition},
+        {"after the constants", "t\n2 1\n0\n5 6\n", "\r\nold\r\n", hilbert},
+        {"repeat count on the sizes line", "t\n2*2\n1 2\n3 4\n5 6\n7 8\n", "", asInverse},
+        {"symmetric layout", "t\n2 1\n1 2\n3\n5 6\n", "", [](ProblemState& s) { asInverse(s); asSymmetric(s); }},
+        {"file ends inside them", "t\n2 2\n1 2\n3 4\n5 6\n7", "", asInverse, true},
+        {"no second value", "t\n2\n1 2\n3 4\n", "5 6\n", asInverse},
+        {"second value 0", "t\n2 0\n1 2\n3 4\n", "5 6\n", asInverse},
+        {"second value not an integer", "t\n2 1.5\n1 2\n3 4\n", "5 6\n", asInverse},
+        {"an old report where they should be", "t\n2 1\n1 2\n3 4\n", "\r\nProblema: Sistem liniar\r\n", asInverse},
+        {"a bad value in the second group", "t\n2 2\n1 2\n3 4\n", "5 6\nx y\n", asInverse},
+    };
+    for (const Case& c : cases) {
+        auto r = readText(c.data + c.after, c.options);
+        ASSERT_TRUE(r->end) << c.name;
+        EXPECT_TRUE(r->messages.shown.empty()) << c.name;
+        EXPECT_EQ(r->end->offset, c.data.size()) << c.name;
+        EXPECT_EQ(r->end->lineBreakFirst, c.lineBreakFirst) << c.name;
+        EXPECT_EQ(r->state.nb, 2) << c.name;
+        EXPECT_EQ(column(r->state.B, 1), (std::vector<float>{1, 0})) << c.name;
+    }
 }
 
 TEST(ReadInputFile, SymmetricLayouts) {
@@ -118,6 +156,7 @@ TEST(ReadInputFile, ReciprocalEntries) {
     auto packed = readText("t\n2 1\n2 4\n8\n1 1\n", [](ProblemState& s) { asCholesky(s); s.INVERS_ELEMENTE = true; });
     ASSERT_TRUE(packed->end);
     EXPECT_EQ(*packed->state.AV, (RealVector{0.5f, 0.25f, 0.125f}));
+    EXPECT_EQ(packed->state.AV_INPUT, packed->state.AV);  // Cholesky runs start from the reciprocals
 
     auto generated = readText("t\n2\n0\n", [](ProblemState& s) {
         asInverse(s);
