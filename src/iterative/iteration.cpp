@@ -39,6 +39,24 @@ bool allFinite(const RealVector& x) {
     return std::all_of(x.data(), x.data() + x.size(), [](float v) { return std::isfinite(v); });
 }
 
+// The difference reported for a sweep whose iterate is not finite: not a
+// number when some change is not a number, else +infinity.
+float changeToNonFiniteIterate(const RealVector& X1, const RealVector& X0) {
+    for (int i = 1; i <= X1.size(); ++i) {
+        if (std::isnan(X1(i) - X0(i))) return std::numeric_limits<float>::quiet_NaN();
+    }
+    return std::numeric_limits<float>::infinity();
+}
+
+// The record of a sweep whose difference did not decrease.
+void writeDivergenceRecord(RecordWriter& out, const ProblemState& state, int sweep) {
+    if (state.TIPAR_ITERATII) {
+        out.writeList({"* Divergenta"});
+    } else {
+        out.writeList({"* Divergenta la iteratia", sweep});
+    }
+}
+
 void writeHistoryHead(RecordWriter& out, int m, const RealVector& X0) {
     out.write(formatList("(/, a, t<>, a)", 15 * m + 6), {" Iter\tx", "max|x - x_ant|"});
     std::vector<Item> items{std::string_view("  0")};
@@ -64,11 +82,18 @@ Progress iterate(RunContext& context, Sweep sweep, int m, const RealVector& B1, 
     for (int it = 1; it <= state.NLIM; ++it) {
         sweep(state, B1, X0, X1);
         progress.sweeps = it;
-        progress.dx = largestChange(X1, X0);
+        // An iterate that overflowed or is not a number has diverged, whatever
+        // the earlier sweeps did; its difference says which of the two it is.
+        const bool finite = allFinite(X1);
+        progress.dx = finite ? largestChange(X1, X0) : changeToNonFiniteIterate(X1, X0);
         if (state.TIPAR_ITERATII) writeHistoryLine(out, m, it, X1, progress.dx);
+        if (!finite) {
+            writeDivergenceRecord(out, state, it);
+            outcome = kDivergence;
+            break;
+        }
 
-        // An iterate that overflowed or is not a number never counts as converged.
-        if (progress.dx <= state.EPS && allFinite(X1)) {
+        if (progress.dx <= state.EPS) {
             outcome = kToleranceReached;
             break;
         }
@@ -84,11 +109,7 @@ Progress iterate(RunContext& context, Sweep sweep, int m, const RealVector& B1, 
             outcome = kStagnation;
             break;
         }
-        if (state.TIPAR_ITERATII) {
-            out.writeList({"* Divergenta"});
-        } else {
-            out.writeList({"* Divergenta la iteratia", it});
-        }
+        writeDivergenceRecord(out, state, it);
         if (progress.nonDecreases == kNonDecreasesToStop) {
             outcome = kDivergence;
             break;
