@@ -47,11 +47,44 @@ void shiftDiagonal(std::vector<float>& D, Complex shift) {
     for (float& im : D) im = im - shift.im;
 }
 
+bool hasNonzeroPart(int n, const ComplexVector& V) {
+    for (int i = 1; i <= n; ++i) {
+        if (V(i).re != 0.0f || V(i).im != 0.0f) return true;
+    }
+    return false;
+}
+
+// The Euclidean norm with every part divided by the largest one seen so far,
+// so that no square overflows or underflows: over the real and then the
+// imaginary part of each component, in index order, in single precision.
+float scaledNorm2(int n, const ComplexVector& V) {
+    float scale = 0.0f;
+    float ssq = 1.0f;
+    auto add = [&](float x) {
+        if (x == 0.0f) return;
+        const float a = std::fabs(x);
+        if (scale < a) {
+            const float ratio = scale / a;
+            ssq = 1.0f + ssq * (ratio * ratio);
+            scale = a;
+        } else {
+            const float ratio = a / scale;
+            ssq = ssq + ratio * ratio;
+        }
+    };
+    for (int i = 1; i <= n; ++i) {
+        add(V(i).re);
+        add(V(i).im);
+    }
+    return scale * std::sqrt(ssq);
+}
+
 }  // namespace
 
 float VECTOR_NORM2(int n, const ComplexVector& V) {
     float sum = 0.0f;
     for (int i = 1; i <= n; ++i) sum = sum + (V(i).re * V(i).re + V(i).im * V(i).im);
+    if (std::isinf(sum) || (sum == 0.0f && hasNonzeroPart(n, V))) return scaledNorm2(n, V);
     return std::sqrt(sum);
 }
 

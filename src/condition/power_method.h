@@ -41,6 +41,9 @@ EigenEstimate EIGEN_POWER(int n, const RealMatrix& A);
 PowerRun POWER_COMPLEX(int n, const RealMatrix& A, int limit, float tolerance);
 
 // Euclidean norm of V(1..n), the sum of squares accumulated in single precision.
+// Where that sum overflows, or underflows to 0 for a vector that is not 0, the
+// norm is taken again with every part scaled by the largest one, so that a
+// vector of large or tiny components keeps a finite, nonzero norm.
 float VECTOR_NORM2(int n, const ComplexVector& V);
 
 // Position of the first component of largest modulus; 1 when no component

@@ -57,6 +57,9 @@ TEST(ConditionReport, CompleteReports) {
         {"identity_infinity_norm.txt", identity(3), 1, false},
         {"diagonal_one_norm.txt", rows({{1, 0}, {0, 1.0e-4f}}), 2, false},  // cond 10000: exponent form
         {"rotation_two_norm.txt", rows({{0, 1}, {-1, 0}}), 3, false},
+        // The power vectors of AᵀA have components near 5.0E+19: their squares
+        // overflow single precision, their norm does not.
+        {"large_entries_two_norm.txt", rows({{1.0e10f, 0}, {0, 1}}), 3, false},
         {"diagonal_radius_estimate.txt", rows({{2, 0}, {0, 0.5f}}), 4, false},
         // A general matrix from the file is not echoed; its inverse is printed.
         {"inverse_printed.txt", rows({{4, 1, 0}, {1, 3, 1}, {0, 1, 2}}), 1, true},

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 
 #include "condition/matrix_literal.h"
 
@@ -109,9 +110,25 @@ TEST(MaxIndex, FirstOfLargestModulus) {
 }
 
 TEST(VectorNorm2, SumOfSquaredModuli) {
-    EXPECT_EQ(VECTOR_NORM2(2, ComplexVector{{3, 4}, {0, 0}}), 5.0f);
-    EXPECT_EQ(VECTOR_NORM2(2, ComplexVector{{1, 1}, {1, 1}}), 2.0f);
-    EXPECT_EQ(VECTOR_NORM2(0, ComplexVector{}), 0.0f);
+    const float big = std::ldexp(1.0f, 70);     // its square overflows
+    const float tiny = std::ldexp(1.0f, -80);   // its square underflows to 0
+    const float inf = std::numeric_limits<float>::infinity();
+    struct Case {
+        const char* name;
+        ComplexVector V;
+        float norm;
+    };
+    const Case cases[] = {
+        {"3 + 4i", {{3, 4}, {0, 0}}, 5.0f},
+        {"four ones", {{1, 1}, {1, 1}}, 2.0f},
+        {"empty", {}, 0.0f},
+        {"zero", {{0, 0}, {0, 0}}, 0.0f},
+        {"squares overflow", {{3 * big, 0}, {0, 4 * big}}, 5 * big},
+        {"squares underflow", {{0, 3 * tiny}, {4 * tiny, 0}}, 5 * tiny},
+        {"an infinite part", {{inf, 0}, {1, 1}}, inf},
+    };
+    for (const Case& c : cases) EXPECT_EQ(VECTOR_NORM2(c.V.size(), c.V), c.norm) << c.name;
+    EXPECT_TRUE(std::isnan(VECTOR_NORM2(2, ComplexVector{{NAN, 0}, {1, 1}})));
 }
 
 TEST(SingleComplex, QuotientInDoublePrecision) {
