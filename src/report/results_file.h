@@ -5,11 +5,16 @@
 // Records end with CR LF. Records are collected and written in large pieces;
 // flush() (called at the end of every run) writes what is left, and a failed
 // write throws WriteError from writeRecord or flush.
+// Another program may change the file between runs, or replace it under its
+// name (save by rename). The first record of each run checks that the path
+// still names the open file and that the file still holds exactly what was
+// read and written so far; otherwise the run is refused until the next Read.
 
 #include <cstdint>
 #include <optional>
 #include <string>
 
+#include "report/content_digest.h"
 #include "report/record_sink.h"
 
 namespace corvane {
@@ -26,7 +31,12 @@ public:
     bool open(const std::string& path);
     void close();
     bool isOpen() const { return fd_ >= 0; }
-    const std::string& path() const { return path_; }
+
+    // Makes the open file the one its path names now: a file replaced under
+    // its name (or deleted and made anew) is opened again, without creating
+    // one. Returns false, with no file open, when the path names no file
+    // that can be opened for reading and writing.
+    bool followPath();
 
     // The whole file from its first byte; nullopt when it cannot be read.
     std::optional<std::string> readAll();
@@ -45,29 +55,42 @@ public:
     void cut();
 
     void writeRecord(std::string_view record) override;
+    // Ends a run: writes what is pending; the next record checks the file.
     void flush() override;
 
 private:
     // What the first `length` bytes were, told apart from any other content
-    // by their count and a digest; nullopt when they cannot be read.
+    // by their count and a digest.
     struct Prefix {
-        std::size_t length;
-        std::uint64_t digest;
-        bool operator==(const Prefix&) const = default;
+        std::size_t length = 0;
+        ContentDigest digest;
+        bool sameAs(const Prefix& other) const {
+            return length == other.length && digest.value() == other.digest.value();
+        }
     };
+    // The first `length` bytes as the file holds them now; nullopt when they
+    // cannot be read.
     std::optional<Prefix> prefix(std::size_t length);
+    bool openDescriptor(const std::string& path, int flags);
+    // Whether the path still names the open file and the file is not deleted.
+    bool stillNamedByPath() const;
+    // Whether the file holds exactly the bytes read and written so far.
+    bool unchangedSinceLastRun();
     void writeBytes(std::string_view bytes);
+    void writePending();
     // Writes what is pending; a failure is dropped (used where a failure
     // cannot be reported and every run has already flushed).
-    void flushQuietly() noexcept;
+    void writePendingQuietly() noexcept;
 
     int fd_ = -1;
-    std::string path_;
+    std::string path_;  // absolute, so that it names the same file wherever the program runs
     std::size_t position_ = 0;
     bool cutPending_ = true;
+    bool checkPending_ = false;  // a run has ended since the last check
     bool lineBreakFirst_ = false;
     std::string pending_;  // records not yet written, to go at position_
     std::optional<Prefix> dataAtRead_;  // the bytes in front of the reports, as read
+    std::optional<Prefix> written_;     // the bytes in front of position_, once cut
 };
 
 }  // namespace corvane

@@ -1,5 +1,6 @@
 // The results file keeps the data, takes the reports after it in large
-// writes, and reports a failed write before the run ends.
+// writes, reports a failed write before the run ends, and refuses to write
+// after another program changed or replaced it.
 
 #include "report/results_file.h"
 
@@ -7,6 +8,7 @@
 #include <sys/resource.h>
 
 #include <csignal>
+#include <filesystem>
 #include <string>
 
 #include "problem/dispatcher.h"
@@ -100,6 +102,87 @@ TEST(ResultsFile, AFailedWriteEndsTheRunAsWriteFailed) {
     EXPECT_EQ(CORVANEAPPLY(context), SolveOutcome::WriteFailed);
     ASSERT_EQ(f.messages.shown.size(), 1u);
     EXPECT_EQ(f.messages.shown[0].title, "Error");
+}
+
+// Another program changes the file between runs. The next run must not write:
+// not into a file that lost its name, not over what the other program wrote.
+struct OutsideChange {
+    const char* name;
+    bool afterARun;  // after a first report, or between the Read and the first one
+    void (*apply)(const std::string& path);
+};
+
+void replaceByRename(const std::string& path) {
+    testing::writeFile(path + ".new", "another title\n2 1\n1 0\n0 1\n1 1\n");
+    std::filesystem::rename(path + ".new", path);
+}
+void removeName(const std::string& path) { std::filesystem::remove(path); }
+void appendNotes(const std::string& path) { testing::writeFile(path, testing::readFile(path) + "notes\n"); }
+void editSameSize(const std::string& path) {
+    std::string text = testing::readFile(path);
+    text.back() = 'X';
+    testing::writeFile(path, text);
+}
+void cutShorter(const std::string& path) { std::filesystem::resize_file(path, std::string(kData).size()); }
+
+TEST(ResultsFile, AnOutsideChangeRefusesTheNextRun) {
+    const OutsideChange cases[] = {
+        {"replaced by rename before the first report", false, replaceByRename},
+        {"deleted before the first report", false, removeName},
+        {"replaced by rename after a report", true, replaceByRename},
+        {"deleted after a report", true, removeName},
+        {"notes appended after a report", true, appendNotes},
+        {"report edited in place, same size", true, editSameSize},
+        {"report cut away", true, cutShorter},
+    };
+    for (const OutsideChange& c : cases) {
+        ReadFile f(std::string("results-outside-") + (c.afterARun ? "after" : "before"));
+        RecordWriter out(f.file);
+        if (c.afterARun) {
+            out.write("(a)", {"first report"});
+            out.flush();
+        }
+        c.apply(f.path);
+        const bool exists = std::filesystem::exists(f.path);
+        const std::string before = exists ? testing::readFile(f.path) : "";
+        try {
+            out.write("(a)", {"second report"});
+            out.flush();
+            ADD_FAILURE() << c.name << ": the run was not refused";
+        } catch (const WriteError& error) {
+            EXPECT_STREQ(error.what(), "cannot write the results file: it was changed after the Read; read it again")
+                << c.name;
+        }
+        EXPECT_EQ(std::filesystem::exists(f.path), exists) << c.name;
+        if (exists) EXPECT_EQ(testing::readFile(f.path), before) << c.name;
+    }
+}
+
+TEST(ResultsFile, UnchangedBetweenRunsTheReportsFollowEachOther) {
+    ReadFile f("results-runs");
+    RecordWriter out(f.file);
+    for (const char* report : {"first", "second", "third"}) {
+        out.write("(a)", {report});
+        out.flush();
+    }
+    EXPECT_EQ(testing::readFile(f.path), std::string(kData) + "first\r\nsecond\r\nthird\r\n");
+}
+
+TEST(ResultsFile, AReadTakesTheFileThePathNamesNow) {
+    ReadFile f("results-follow");
+    replaceByRename(f.path);
+    ASSERT_TRUE(READINPUTFILE(f.state, f.file, f.messages));
+    EXPECT_EQ(f.state.n, 2);
+    RecordWriter out(f.file);
+    out.write("(a)", {"report"});
+    out.flush();
+    EXPECT_EQ(testing::readFile(f.path), "another title\n2 1\n1 0\n0 1\n1 1\nreport\r\n");
+
+    removeName(f.path);
+    EXPECT_FALSE(READINPUTFILE(f.state, f.file, f.messages));
+    EXPECT_FALSE(f.file.isOpen());
+    EXPECT_FALSE(std::filesystem::exists(f.path)) << "a Read must not create the file";
+    EXPECT_FALSE(f.messages.shown.empty());
 }
 
 }  // namespace
