@@ -5,7 +5,7 @@
 // in increasing index, subtracted from its element, which then takes the
 // square root (diagonal) or is divided by the diagonal element.
 
-#include "direct/kernel_level.h"
+#include "kernels/kernel_level.h"
 
 namespace corvane {
 

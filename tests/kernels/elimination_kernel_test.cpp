@@ -2,7 +2,7 @@
 // matrices, right-hand sides (solutions), interchange counts and the failing
 // row with its pivot, for every instruction-set variant this processor runs.
 
-#include "direct/elimination_kernel.h"
+#include "kernels/elimination_kernel.h"
 
 #include <gtest/gtest.h>
 
@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <string>
 
+#include "kernels/block_orders.h"
 #include "support/reference_elimination.h"
 #include "support/test_matrix_kinds.h"
 
@@ -28,9 +29,8 @@ void expectSameAsReference(MatrixKind kind, int n, int nb, unsigned seed) {
     const EliminationOutcome reference =
         testing::referenceEliminateAndSolve(n, nb, expectedA, expectedB, kGaussThreshold, expectedInterchanges);
 
-    const KernelLevel chosen = selectedKernelLevel();
     for (KernelLevel level : supportedKernelLevels()) {
-        selectKernelLevel(level);
+        const KernelLevelOverride selected(level);
         RealMatrix A = A0, B = B0;
         int interchanges = 0;
         const EliminationOutcome outcome = eliminateAndSolve(n, nb, A.data(), B.data(), kGaussThreshold, interchanges);
@@ -43,13 +43,11 @@ void expectSameAsReference(MatrixKind kind, int n, int nb, unsigned seed) {
         EXPECT_EQ(testing::firstBitDifference(A, expectedA), -1) << where << " (A)";
         EXPECT_EQ(testing::firstBitDifference(B, expectedB), -1) << where << " (B)";
     }
-    selectKernelLevel(chosen);
 }
 
-// Around the tile rows (8, 16, 32), the narrow ranges (16), the packed row
-// chunk (192) and the step chunk (256).
-const int kOrders[] = {1,  2,  3,  5,  8,  15,  16,  17,  31,  32,  33,  47,  48,  49,  63,  64,
-                       65, 95, 96, 97, 127, 128, 129, 191, 192, 193, 200, 255, 256, 257, 258, 300};
+// Around every block size of the elimination kernels, and orders well past the
+// step chunk.
+const std::vector<int> kOrders = testing::ordersAroundBlockSizes(&KernelBlockSizes::elimination, {200, 258, 300});
 
 class EliminationKernel : public ::testing::TestWithParam<MatrixKind> {};
 

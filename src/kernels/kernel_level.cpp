@@ -1,4 +1,7 @@
-#include "direct/kernel_level.h"
+#include "kernels/kernel_level.h"
+
+#include "kernels/kernel_table.h"
+#include "kernels/kernel_variants.h"
 
 namespace corvane {
 namespace {
@@ -19,9 +22,19 @@ bool processorSupports(KernelLevel level) {
 #endif
 }
 
-KernelLevel& currentLevel() {
-    static KernelLevel level = supportedKernelLevels().back();
-    return level;
+// The selected variant and its table, chosen once at start-up: the best the
+// processor supports.
+struct Selection {
+    KernelLevel level;
+    const KernelTable* table;
+};
+
+Selection& selection() {
+    static Selection chosen = [] {
+        const KernelLevel best = supportedKernelLevels().back();
+        return Selection{best, &kernelTable(best)};
+    }();
+    return chosen;
 }
 
 }  // namespace
@@ -34,11 +47,24 @@ std::vector<KernelLevel> supportedKernelLevels() {
     return levels;
 }
 
-KernelLevel selectedKernelLevel() { return currentLevel(); }
+KernelLevel selectedKernelLevel() { return selection().level; }
 
 void selectKernelLevel(KernelLevel level) {
-    if (processorSupports(level)) currentLevel() = level;
+    if (processorSupports(level)) selection() = Selection{level, &kernelTable(level)};
 }
+
+const KernelTable& kernelTable(KernelLevel level) {
+    if (!processorSupports(level)) return kernel_portable::kTable;
+    switch (level) {
+#if defined(__x86_64__)
+        case KernelLevel::Avx512: return kernel_avx512::kTable;
+        case KernelLevel::Avx2: return kernel_avx2::kTable;
+#endif
+        default: return kernel_portable::kTable;
+    }
+}
+
+const KernelTable& selectedKernels() { return *selection().table; }
 
 const char* kernelLevelName(KernelLevel level) {
     switch (level) {

@@ -2,7 +2,7 @@
 // Matrix products with the plain loops' roundings (the solution check's
 // A·X and the 2-norm's XᵀX), on raw arrays, organised for speed.
 
-#include "direct/kernel_level.h"
+#include "kernels/kernel_level.h"
 
 namespace corvane {
 

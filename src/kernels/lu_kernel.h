@@ -13,7 +13,7 @@
 // position and exchanging it back, each candidate is computed where its row
 // stands; the exchanges kept are counted as before.
 
-#include "direct/kernel_level.h"
+#include "kernels/kernel_level.h"
 
 namespace corvane {
 

@@ -1,7 +1,7 @@
 // The numerical kernels for processors with AVX2 (16 registers of 8 floats).
 // No fused multiply-add: products and differences are rounded separately.
 
-#include "direct/kernel_variants.h"
+#include "kernels/kernel_variants.h"
 
 #if defined(__x86_64__)
 #pragma GCC push_options
@@ -15,12 +15,13 @@ constexpr int kTileColumns = 6;
 constexpr int kDoubleTileVectors = 2;
 constexpr int kDoubleTileColumns = 6;
 
-#include "direct/simd_tiles.h"
-#include "direct/elimination_kernel_impl.h"
-#include "direct/lu_kernel_impl.h"
-#include "direct/cholesky_kernel_impl.h"
-#include "direct/iteration_kernel_impl.h"
-#include "direct/product_kernel_impl.h"
+#include "kernels/simd_tiles.inc"
+#include "kernels/elimination_kernel.inc"
+#include "kernels/lu_kernel.inc"
+#include "kernels/cholesky_kernel.inc"
+#include "kernels/iteration_kernel.inc"
+#include "kernels/product_kernel.inc"
+#include "kernels/kernel_table_entries.inc"
 
 }  // namespace corvane::kernel_avx2
 

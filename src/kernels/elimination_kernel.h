@@ -13,7 +13,7 @@
 // substitution sums s = s + a(i,l) * x(l) for l = i+1..n in increasing order
 // and then x(i) = (b(i) - s) / a(i,i), as the plain loop does.
 
-#include "direct/kernel_level.h"
+#include "kernels/kernel_level.h"
 
 namespace corvane {
 

@@ -2,7 +2,7 @@
 // factor, the failing row with its radicand, and both solves, for every
 // instruction-set variant this processor runs.
 
-#include "direct/cholesky_kernel.h"
+#include "kernels/cholesky_kernel.h"
 
 #include <gtest/gtest.h>
 
@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "kernels/block_orders.h"
 #include "problem/problem_state.h"
 #include "support/reference_cholesky.h"
 #include "support/test_matrix_kinds.h"
@@ -88,9 +89,8 @@ void expectSameAsReference(Kind kind, int n, int nb, unsigned seed) {
         }
     }
     const long size = expected.size();
-    const KernelLevel chosen = selectedKernelLevel();
     for (KernelLevel level : supportedKernelLevels()) {
-        selectKernelLevel(level);
+        const KernelLevelOverride selected(level);
         const std::string where = std::string(kindName(kind)) + " n=" + std::to_string(n) + " " + kernelLevelName(level);
         RealVector S = input;
         const CholeskyOutcome outcome = factorPackedCholesky(n, S.data());
@@ -104,13 +104,10 @@ void expectSameAsReference(Kind kind, int n, int nb, unsigned seed) {
         EXPECT_EQ(testing::firstBitDifference(Y, expectedY), -1) << where << " (forward)";
         EXPECT_EQ(testing::firstBitDifference(X, expectedX), -1) << where << " (back)";
     }
-    selectKernelLevel(chosen);
 }
 
-// Around the row blocks (48, 96), the tiles (8, 16, 32 columns; 6, 12 rows)
-// and the step chunk (256).
-const int kOrders[] = {1, 2, 3, 5, 7, 8, 9, 16, 17, 31, 32, 33, 47, 48, 49, 95, 96, 97, 143, 144, 145, 191, 192, 193,
-                       257, 300};
+// Around every block size of the Cholesky kernels, and past the step chunk.
+const std::vector<int> kOrders = testing::ordersAroundBlockSizes(&KernelBlockSizes::cholesky, {300});
 
 class CholeskyKernel : public ::testing::TestWithParam<Kind> {};
 

@@ -2,7 +2,7 @@
 // method against their plain loops, bit for bit, for every instruction-set
 // variant this processor runs.
 
-#include "direct/iteration_kernel.h"
+#include "kernels/iteration_kernel.h"
 
 #include <gtest/gtest.h>
 
@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "condition/single_complex.h"
+#include "kernels/block_orders.h"
 #include "support/test_matrix_kinds.h"
 
 namespace corvane {
@@ -60,7 +61,9 @@ bool sameValues(const float* x, const float* y, long count) {
     return true;
 }
 
-const int kOrders[] = {1, 2, 3, 7, 15, 16, 17, 31, 32, 33, 63, 64, 65, 100, 127, 128, 129, 200};
+// Around the sweep's blocks of rows (they hold the power method's columns
+// too), and orders between and past them.
+const std::vector<int> kOrders = testing::ordersAroundBlockSizes(&KernelBlockSizes::iteration, {7, 100, 200});
 
 class IterationKernels : public ::testing::TestWithParam<MatrixKind> {};
 
@@ -79,9 +82,8 @@ TEST_P(IterationKernels, SweepsMatchThePlainLoop) {
             expected.push_back(expected1);
             expected0 = expected1;
         }
-        const KernelLevel chosen = selectedKernelLevel();
         for (KernelLevel level : supportedKernelLevels()) {
-            selectKernelLevel(level);
+            const KernelLevelOverride selected(level);
             std::vector<float> x0(static_cast<std::size_t>(n), 0.0f), x1 = x0;
             for (int sweep = 0; sweep < 3; ++sweep) {
                 gaussSeidelSweep(n, A.data(), b1.data(), x0.data(), x1.data());
@@ -91,7 +93,6 @@ TEST_P(IterationKernels, SweepsMatchThePlainLoop) {
                 x0 = x1;
             }
         }
-        selectKernelLevel(chosen);
     }
 }
 
@@ -117,16 +118,14 @@ TEST_P(IterationKernels, ComplexProductsMatchThePlainLoop) {
                 }
                 ComplexVector expected(n);
                 referenceProduct(n, A, z0, expected);
-                const KernelLevel chosen = selectedKernelLevel();
                 for (KernelLevel level : supportedKernelLevels()) {
-                    selectKernelLevel(level);
+                    const KernelLevelOverride selected(level);
                     ComplexVector z(n);
                     complexMatrixVector(n, re.data(), diagonalIm.data(), &z0.data()->re, &z.data()->re);
                     EXPECT_TRUE(sameValues(&z.data()->re, &expected.data()->re, 2L * n))
                         << testing::matrixKindName(GetParam()) << " n=" << n << " round " << round
                         << " diagonal " << diagonal << " " << kernelLevelName(level);
                 }
-                selectKernelLevel(chosen);
             }
         }
     }

@@ -2,7 +2,7 @@
 // floats). No fused multiply-add: products and differences are rounded
 // separately.
 
-#include "direct/kernel_variants.h"
+#include "kernels/kernel_variants.h"
 
 #if defined(__x86_64__)
 #pragma GCC push_options
@@ -25,12 +25,13 @@ constexpr int kDoubleTileColumns = 24;
 #if !defined(__clang__)
 #define CORVANE_AVX512_CONVERSIONS
 #endif
-#include "direct/simd_tiles.h"
-#include "direct/elimination_kernel_impl.h"
-#include "direct/lu_kernel_impl.h"
-#include "direct/cholesky_kernel_impl.h"
-#include "direct/iteration_kernel_impl.h"
-#include "direct/product_kernel_impl.h"
+#include "kernels/simd_tiles.inc"
+#include "kernels/elimination_kernel.inc"
+#include "kernels/lu_kernel.inc"
+#include "kernels/cholesky_kernel.inc"
+#include "kernels/iteration_kernel.inc"
+#include "kernels/product_kernel.inc"
+#include "kernels/kernel_table_entries.inc"
 
 #undef CORVANE_AVX512_CONVERSIONS
 

@@ -2,7 +2,7 @@
 // count of exchanges, the failing step with its u(j,j), and the solutions,
 // for every instruction-set variant this processor runs.
 
-#include "direct/lu_kernel.h"
+#include "kernels/lu_kernel.h"
 
 #include <gtest/gtest.h>
 
@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "direct/lu_factorisation.h"
+#include "kernels/block_orders.h"
 #include "support/reference_lu.h"
 #include "support/test_matrix_kinds.h"
 
@@ -35,9 +36,8 @@ void expectSameAsReference(MatrixKind kind, int n, int nb, unsigned seed) {
         for (int k = 1; k <= nb; ++k) testing::referenceSolveLu(n, expectedA, expectedOrder, B.column(k), expectedX.column(k));
     }
 
-    const KernelLevel chosen = selectedKernelLevel();
     for (KernelLevel level : supportedKernelLevels()) {
-        selectKernelLevel(level);
+        const KernelLevelOverride selected(level);
         const std::string where = std::string(testing::matrixKindName(kind)) + " n=" + std::to_string(n) +
                                   " seed=" + std::to_string(seed) + " " + kernelLevelName(level);
         RealMatrix A = A0;
@@ -54,17 +54,12 @@ void expectSameAsReference(MatrixKind kind, int n, int nb, unsigned seed) {
         solveLu(n, A.data(), order.data(), X.data(), X.data(), nb);
         EXPECT_EQ(testing::firstBitDifference(X, expectedX), -1) << where << " (solutions)";
     }
-    selectKernelLevel(chosen);
 }
 
-// Around the panel width (96) and its groups of columns (8), the blocks of
-// rows above a panel (24, 48), the tiles (4, 8, 16 rows; 6, 12, 24
-// columns), the blocks of rows a panel's columns keep in registers (8, 16,
-// 64), the row chunk (128) and the step chunk of the products (256, split
-// below and above a panel from order 290 on; 400 crosses it more often).
-const int kOrders[] = {1,  2,  3,  5,  6,  7,  8,  9,  12,  13,  16,  17,  23,  24,  25,  31,  32,  33,  47,  48,
-                       49, 63, 64, 65, 95, 96, 97, 100, 127, 128, 129, 191, 192, 193, 200, 255, 256, 257, 290, 300,
-                       400};
+// Around every block size of the LU kernels; from order 290 on the step chunk
+// of the products is split below and above a panel (400 crosses it more
+// often).
+const std::vector<int> kOrders = testing::ordersAroundBlockSizes(&KernelBlockSizes::lu, {100, 200, 290, 300, 400});
 
 class LuKernel : public ::testing::TestWithParam<MatrixKind> {};
 

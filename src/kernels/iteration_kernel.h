@@ -2,7 +2,7 @@
 // The inner loops of the iterative methods and of the power method, on raw
 // arrays, organised for speed with the plain loops' roundings.
 
-#include "direct/kernel_level.h"
+#include "kernels/kernel_level.h"
 
 namespace corvane {
 
