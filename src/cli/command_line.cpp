@@ -8,10 +8,10 @@
 #include <iostream>
 
 #include "cli/solve_options.h"
-#include "problem/dispatcher.h"
+#include "app/dispatcher.h"
 #include "problem/input_file.h"
-#include "report/results_file.h"
-#include "report/standard_output_sink.h"
+#include "textio/results_file.h"
+#include "textio/standard_output_sink.h"
 
 namespace corvane {
 namespace {

@@ -6,7 +6,7 @@
 #include "dialog/control_ids.h"
 #include "problem/input_file.h"
 #include "problem/run_context.h"
-#include "report/record_writer.h"
+#include "textio/record_writer.h"
 
 namespace corvane {
 

@@ -4,7 +4,7 @@
 #include <new>
 #include <vector>
 
-#include "problem/list_directed_input.h"
+#include "textio/list_directed_input.h"
 #include "problem/test_matrices.h"
 
 namespace corvane {

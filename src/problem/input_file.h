@@ -7,10 +7,10 @@
 #include <optional>
 #include <string_view>
 
-#include "problem/list_directed_input.h"
+#include "textio/list_directed_input.h"
 #include "problem/messages.h"
 #include "problem/problem_state.h"
-#include "report/results_file.h"
+#include "textio/results_file.h"
 
 namespace corvane {
 

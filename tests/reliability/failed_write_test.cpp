@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "cli/solve_options.h"
-#include "problem/dispatcher.h"
+#include "app/dispatcher.h"
 #include "problem/input_file.h"
 #include "reliability/read_only_descriptor.h"
 #include "reliability/restricted_run.h"

@@ -3,7 +3,7 @@
 // form checked, rewritten as a C number, then strtof), on every form a file
 // may hold, well-formed or not.
 
-#include "problem/list_directed_input.h"
+#include "textio/list_directed_input.h"
 
 #include <gtest/gtest.h>
 

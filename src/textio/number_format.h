@@ -9,6 +9,10 @@
 
 namespace corvane {
 
+// Number of characters of the decimal form of k: the width of an iw field
+// that holds k exactly (the reports size index fields with it).
+int WIDTH(int k);
+
 // iw: right-justified integer, minus sign for negatives.
 std::string integerField(long long value, int width);
 

@@ -1,8 +1,8 @@
-#include "problem/dispatcher.h"
+#include "app/dispatcher.h"
 
 #include <string>
 
-#include "problem/list_directed_input.h"
+#include "textio/list_directed_input.h"
 #include "report/run_header.h"
 
 namespace corvane {

@@ -1,4 +1,4 @@
-#include "report/record_writer.h"
+#include "textio/record_writer.h"
 
 #include <gtest/gtest.h>
 

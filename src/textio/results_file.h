@@ -14,8 +14,8 @@
 #include <optional>
 #include <string>
 
-#include "report/content_digest.h"
-#include "report/record_sink.h"
+#include "textio/content_digest.h"
+#include "textio/record_sink.h"
 
 namespace corvane {
 

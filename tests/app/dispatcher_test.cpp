@@ -1,4 +1,4 @@
-#include "problem/dispatcher.h"
+#include "app/dispatcher.h"
 
 #include <gtest/gtest.h>
 

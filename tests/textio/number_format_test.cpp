@@ -1,4 +1,4 @@
-#include "report/number_format.h"
+#include "textio/number_format.h"
 
 #include <gtest/gtest.h>
 
@@ -77,6 +77,12 @@ INSTANTIATE_TEST_SUITE_P(
 // Every e and g item against the Fortran runtime's output for random values
 // (tests/data/gfortran_fields.txt: bit pattern, then the fields of
 // 1pg15.7, g15.7, 1pe14.6, 1pg12.6, 1pg11.4, 1pg11.3, 1pe10.3, 1pe8.2, e15.7).
+TEST(Width, CountsCharacters) {
+    const std::pair<int, int> cases[] = {{0, 1}, {7, 1}, {10, 2}, {999, 3}, {1000, 4}, {-12, 3}, {-1, 2},
+                                         {99999, 5}, {100000, 6}, {1000000, 7}, {2147483647, 10}};
+    for (auto [k, width] : cases) EXPECT_EQ(WIDTH(k), width) << k;
+}
+
 TEST(FieldAgainstFortran, RandomValuesMatch) {
     std::ifstream in(CORVANE_TEST_DATA "/gfortran_fields.txt");
     ASSERT_TRUE(in) << "missing fixture";

@@ -13,7 +13,7 @@
 #include <string_view>
 #include <variant>
 
-#include "report/record_sink.h"
+#include "textio/record_sink.h"
 
 namespace corvane {
 

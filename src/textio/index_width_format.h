@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
-#include "report/matrix_printing.h"
-#include "report/record_writer.h"
+#include "textio/number_format.h"
+#include "textio/record_writer.h"
 
 namespace corvane {
 

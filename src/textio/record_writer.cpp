@@ -1,4 +1,4 @@
-#include "report/record_writer.h"
+#include "textio/record_writer.h"
 
 #include <cctype>
 #include <charconv>
@@ -8,7 +8,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "report/number_format.h"
+#include "textio/number_format.h"
 
 namespace corvane {
 namespace {

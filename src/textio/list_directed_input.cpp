@@ -1,4 +1,4 @@
-#include "problem/list_directed_input.h"
+#include "textio/list_directed_input.h"
 
 #include <algorithm>
 #include <array>

@@ -2,7 +2,7 @@
 // writes, reports a failed write before the run ends, and refuses to write
 // after another program changed or replaced it.
 
-#include "report/results_file.h"
+#include "textio/results_file.h"
 
 #include <gtest/gtest.h>
 #include <sys/resource.h>
@@ -11,7 +11,7 @@
 #include <filesystem>
 #include <string>
 
-#include "problem/dispatcher.h"
+#include "app/dispatcher.h"
 #include "problem/input_file.h"
 #include "support/cli_runner.h"
 #include "support/recording_messages.h"

@@ -1,4 +1,4 @@
-#include "report/number_format.h"
+#include "textio/number_format.h"
 
 #include <charconv>
 #include <cmath>
@@ -226,6 +226,13 @@ void appendGeneralField(std::string& out, double value, int width, int digits, i
         return;
     }
     appendJustified(out, text, length, fieldWidth, 4);
+}
+
+int WIDTH(int k) {
+    if (k == 0) return 1;
+    float magnitude = std::fabs(static_cast<float>(k));
+    int width = static_cast<int>(std::log10(magnitude) + 1.0f);
+    return k < 0 ? width + 1 : width;
 }
 
 std::string integerField(long long value, int width) {

@@ -3,7 +3,7 @@
 
 #include <cstdio>
 
-#include "report/record_sink.h"
+#include "textio/record_sink.h"
 
 namespace corvane {
 

@@ -1,4 +1,4 @@
-#include "report/results_file.h"
+#include "textio/results_file.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

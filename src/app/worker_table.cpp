@@ -1,7 +1,7 @@
 // The workers that SOLVE can reach, by method name, in the order the names
 // are compared.
 
-#include "problem/dispatcher.h"
+#include "app/dispatcher.h"
 
 #include "condition/condition_number.h"
 #include "direct/cholesky_method.h"
