@@ -122,7 +122,7 @@ int openReportTo(const std::string& path, Report& report, MessageService& messag
         }
     } else if (report.file.open(path)) {
         report.file.positionAfterData(0, false);
-        report.file.cut();  // empties it now, even when no record follows
+        report.file.cut();  // empties it now, even when no record follows; a failure throws WriteError (status 4)
         return kSuccess;
     }
     messages.show("cannot open the report file " + path, "Error", MessageIcon::Error);
