@@ -1,4 +1,4 @@
-#include "report/content_digest.h"
+#include "textio/content_digest.h"
 
 #include <cstring>
 
