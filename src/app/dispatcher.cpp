@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "textio/list_directed_input.h"
 #include "report/run_header.h"
+#include "textio/list_directed_input.h"
 
 namespace corvane {
 namespace {
@@ -22,6 +22,9 @@ SolveOutcome refuse(RunContext& context, std::string_view text) {
     return SolveOutcome::Refused;
 }
 
+// Runs the chosen worker once its precheck passed. The run header comes
+// first; for the iterative methods (IMETODA 4 and 5) it follows the
+// conversion of their parameters and their check.
 SolveOutcome dispatch(RunContext& context) {
     ProblemState& state = context.state;
     READ_EPSNLIMOMEGA(state);
@@ -32,20 +35,12 @@ SolveOutcome dispatch(RunContext& context) {
     }
     if (state.IMETODA <= 3) PRINT_CODURI(state, context.report);
     if (state.CONDITIE) {
-        if (workerTable().condition != nullptr) workerTable().condition(context);
-        context.report.flush();
+        workerTable().condition(context);
         return SolveOutcome::Ran;
     }
     if (method == nullptr) return SolveOutcome::Ran;
-    if (method->name == "Gauss-Seidel" && (state.EPS == 0 || state.NLIM == 0)) {
-        return refuse(context, message::kEnterEpsNlim);
-    }
-    if (method->name == "SOR" && (state.EPS == 0 || state.NLIM == 0 || state.OMEGA == 0)) {
-        return refuse(context, message::kEnterEpsNlimOmega);
-    }
     if (state.IMETODA > 3) PRINT_CODURI(state, context.report);
-    if (method->run != nullptr) method->run(context);
-    context.report.flush();
+    method->run(context);
     return SolveOutcome::Ran;
 }
 
@@ -59,12 +54,6 @@ const MethodEntry* chosenMethod(const ProblemState& state) {
         if (table.methods[k].name == name) return &table.methods[k];
     }
     return nullptr;
-}
-
-bool workerAvailable(const ProblemState& state) {
-    if (state.CONDITIE) return workerTable().condition != nullptr;
-    const MethodEntry* method = chosenMethod(state);
-    return method == nullptr || method->run != nullptr;
 }
 
 void READ_EPSNLIMOMEGA(ProblemState& state) {

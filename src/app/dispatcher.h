@@ -18,12 +18,12 @@ using Precheck = std::string_view (*)(const ProblemState&);
 
 struct MethodEntry {
     std::string_view name;  // as in the method table
-    Worker run;             // nullptr while the method is not available
-    Precheck precheck;      // nullptr when there is nothing to check
+    Worker run;
+    Precheck precheck;  // nullptr when there is nothing to check
 };
 
 struct WorkerTable {
-    Worker condition;  // the condition-number report; nullptr while not available
+    Worker condition;  // the condition-number report
     const MethodEntry* methods;
     int methodCount;
 };
@@ -33,9 +33,6 @@ const WorkerTable& workerTable();
 // The method entry that SOLVE would run for IMETODA, or nullptr (no method,
 // or a name that matches nothing).
 const MethodEntry* chosenMethod(const ProblemState& state);
-
-// True when the worker that SOLVE would reach exists in this build.
-bool workerAvailable(const ProblemState& state);
 
 // Converts EPS and NLIM (Gauss-Seidel, SOR) and OMEGA, OMEGA1 (SOR) from their
 // texts. A text that is not a number counts as 0.

@@ -17,8 +17,8 @@ const MethodEntry kMethods[] = {
     {"Gauss", GAUSS, nullptr},
     {"LU", LU, nullptr},
     {"Cholesky", CHOLESKY_S, choleskyPrecheck},
-    {"Gauss-Seidel", GAUSS_SEIDEL, nullptr},
-    {"SOR", SOR, nullptr},
+    {"Gauss-Seidel", GAUSS_SEIDEL, gaussSeidelPrecheck},
+    {"SOR", SOR, sorPrecheck},
 };
 
 const WorkerTable kTable{NUMAR_CONDITIE, kMethods, static_cast<int>(std::size(kMethods))};

@@ -198,11 +198,6 @@ int runSolve(const SolveOptions& o, RecordSink& console, MessageService& message
         std::cerr << "corvane: " << usage << "\n";
         return kUsage;
     }
-    if (!workerAvailable(state)) {
-        std::cerr << "corvane: " << (state.CONDITIE ? "the condition number" : "the method " + o.method)
-                  << " is not available in this version\n";
-        return kUsage;
-    }
     int status = kSuccess;
     const ActionOutcome outcome = runGuarded([&] { status = readAndSolve(o, state, console, messages); }, messages);
     return outcome == ActionOutcome::Completed ? status : exitStatus(outcome);

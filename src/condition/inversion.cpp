@@ -15,9 +15,9 @@ void reportSmallPivot(RecordWriter& out, int row, float pivot, float threshold) 
 
 void ELIM2(RecordWriter& out, int n, int nb, RealMatrix& A, RealMatrix& B, float threshold, bool& singular) {
     int interchanges = 0;  // not reported by the inversion
-    const SmallPivot failure = eliminateAndSubstitute(n, nb, A, B, threshold, interchanges);
-    singular = failure.row != 0;
-    if (singular) reportSmallPivot(out, failure.row, failure.pivot, threshold);
+    const EliminationOutcome failure = eliminateAndSubstitute(n, nb, A, B, threshold, interchanges);
+    singular = failure.failedRow != 0;
+    if (singular) reportSmallPivot(out, failure.failedRow, failure.pivot, threshold);
 }
 
 }  // namespace corvane

@@ -24,10 +24,6 @@ int SUB_CHOLESKY_S(int n, RealVector& A, RecordWriter& report, RecordWriter& con
     return -1;
 }
 
-void FORWARD(int n, const RealVector& S, float* B) { solvePackedCholesky(n, S.data(), B, 1, true, false); }
-
-void BACK(int n, const RealVector& S, float* B) { solvePackedCholesky(n, S.data(), B, 1, false, true); }
-
 void solveColumnsWithFactor(int n, const RealVector& S, RealMatrix& B, int nb) {
     solvePackedCholesky(n, S.data(), B.data(), nb, true, true);
 }

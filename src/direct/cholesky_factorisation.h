@@ -15,14 +15,8 @@ namespace corvane {
 // hold S and the rest is unchanged.
 int SUB_CHOLESKY_S(int n, RealVector& A, RecordWriter& report, RecordWriter& console);
 
-// Solves S^T * y = b in place: B holds b on entry and y on return.
-void FORWARD(int n, const RealVector& S, float* B);
-
-// Solves S * x = y in place: B holds y on entry and x on return.
-void BACK(int n, const RealVector& S, float* B);
-
-// FORWARD and BACK for every column of B (n x nb) at once, side by side; the
-// same values as one column after another.
+// Solves S^T * y = b and then S * x = y for every column of B (n x nb), each
+// x replacing its column (the forward and back substitutions).
 void solveColumnsWithFactor(int n, const RealVector& S, RealMatrix& B, int nb);
 
 }  // namespace corvane

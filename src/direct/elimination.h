@@ -2,22 +2,18 @@
 // Gaussian elimination with partial pivoting on A and its right-hand sides,
 // then back substitution, all in place.
 
+#include "kernels/elimination_kernel.h"
 #include "problem/matrix.h"
 #include "textio/record_writer.h"
 
 namespace corvane {
 
-// Where elimination stopped: row 0 when it succeeded, else the step (or n for
-// the last diagonal element) whose pivot fell below the threshold.
-struct SmallPivot {
-    int row = 0;
-    float pivot = 0.0f;
-};
-
 // The elimination itself, without any report: forward elimination with
 // partial pivoting (the uppermost of equal candidates wins, rows whose entry
 // is already 0 are skipped), then back substitution when every pivot passed.
-SmallPivot eliminateAndSubstitute(int n, int nb, RealMatrix& A, RealMatrix& B, float threshold, int& interchanges);
+// failedRow is the step (or n for the last diagonal element) whose pivot fell
+// below the threshold, 0 when none did.
+EliminationOutcome eliminateAndSubstitute(int n, int nb, RealMatrix& A, RealMatrix& B, float threshold, int& interchanges);
 
 // On success B holds the solutions and A the multipliers (below the diagonal)
 // and U. A pivot below `threshold` in magnitude writes " Linia k: Pivot = p"

@@ -19,32 +19,17 @@ struct LuPermutation {
 };
 
 // Factorises A (n x n) in place: l(i,j) below the diagonal, u(i,j) on and above
-// it, so that row i of L*U is row ORDER(i) of the input. Sets ORDER to 1..n and
-// adds the exchanges to NR_SCHIMBARI (the caller resets it). With pivoting the
-// pivot row of every step but the last is chosen by APVT. Returns 0, or -1 when
-// a diagonal element of U failed the threshold; the failure has then been
-// reported (step 1 to the console and the report, a later step to the report).
-int LUDECOMP(RealMatrix& A, int n, LuPermutation& rows, bool pivoting, int searchSwitch, RecordWriter& report,
-             RecordWriter& console);
+// it, so that row i of L*U is row ORDER(i) of the input. Sets ORDER and adds
+// the exchanges to NR_SCHIMBARI (the caller resets it). The pivot row of every
+// step but the last is the one giving the u(k,k) of largest magnitude (each
+// candidate computed where its row stands), ties going to the lowest row.
+// Returns 0, or -1 when a diagonal element of U failed the threshold; the
+// failure has then been reported (step 1 to the console and the report, a
+// later step to the report).
+int LUDECOMP(RealMatrix& A, int n, LuPermutation& rows, RecordWriter& report, RecordWriter& console);
 
-// Chooses the pivot row of step k among rows k..n by the u(k,k) each would
-// give, and moves it into row k. With searchSwitch 0 the first row giving a
-// nonzero value is taken; otherwise the largest magnitude wins, ties going to
-// the lowest row.
-void APVT(RealMatrix& A, int n, LuPermutation& rows, int k, int searchSwitch);
-
-// A(k,k) - sum over i < k of A(k,i)*A(i,k): the u(k,k) that step k would
-// produce with the row now standing in row k.
-float COMPUTE_A_II(int n, const RealMatrix& A, int k);
-
-// Exchanges rows i and j of A over all n columns, and ORDER(i) with ORDER(j).
-void SWAP_ROW(int n, RealMatrix& A, Vector<int>& ORDER, int i, int j);
-
-// Solves L*U*x = P*b with the factors and ORDER of LUDECOMP; b and x hold n values.
-void LUSOLVE(const RealMatrix& A, const float* b, int n, float* x, const Vector<int>& ORDER);
-
-// LUSOLVE for every column of B (n x nb) at once, each solution replacing its
-// column; the same values as one LUSOLVE per column, computed side by side.
+// Solves L*U*x = P*b with the factors and ORDER of LUDECOMP for every column
+// of B (n x nb), each solution replacing its column.
 void solveColumnsWithFactors(const RealMatrix& A, RealMatrix& B, int n, int nb, const Vector<int>& ORDER);
 
 }  // namespace corvane

@@ -1,6 +1,5 @@
 #include "direct/lu_method.h"
 
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -63,16 +62,11 @@ void LU(RunContext& context) {
     if (s.TIPAR_MATRICE) PRINTA(out, s.n, s.nb, s.A, s.B, s.SISTEM);
 
     // The system as given, for the solution check.
-    const bool check = s.VERIF_MAXIM || s.VERIF_ECUATII;
-    RealMatrix A0;
-    std::optional<RightHandSidesAsGiven> B0;
-    if (check) {
-        A0 = s.A;
-        B0.emplace(s.B);
-    }
+    const RealMatrix A0 = s.A;
+    const RightHandSidesAsGiven B0(s.B);
 
     LuPermutation rows;
-    if (LUDECOMP(s.A, s.n, rows, true, 1, out, context.console) < 0) {
+    if (LUDECOMP(s.A, s.n, rows, out, context.console) < 0) {
         reportNotFeasible(context);
         return;
     }
@@ -83,7 +77,7 @@ void LU(RunContext& context) {
     if (s.INVERSARE) out.write("(/, a)", {"Matricea Inversa"});
     else out.write("(a)");
     writeSolutionBlocks(out, s);
-    if (check) PROBA(out, s.n, s.nb, A0, *B0, s.B, s.SISTEM, s.VERIF_ECUATII);
+    PROBA(out, s.n, s.nb, A0, B0, s.B, s.SISTEM, s.VERIF_ECUATII);
 }
 
 }  // namespace corvane

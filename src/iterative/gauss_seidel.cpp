@@ -1,7 +1,8 @@
 #include "iterative/gauss_seidel.h"
 
-#include "kernels/iteration_kernel.h"
 #include "iterative/iteration.h"
+#include "kernels/iteration_kernel.h"
+#include "problem/messages.h"
 
 namespace corvane {
 namespace {
@@ -14,6 +15,10 @@ void gaussSeidelSweep(const ProblemState& state, const RealVector& B1, const Rea
 }
 
 }  // namespace
+
+std::string_view gaussSeidelPrecheck(const ProblemState& state) {
+    return state.EPS == 0 || state.NLIM == 0 ? message::kEnterEpsNlim : std::string_view();
+}
 
 void GAUSS_SEIDEL(RunContext& context) {
     if (!prepareForIteration(context)) return;

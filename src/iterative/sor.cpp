@@ -2,6 +2,7 @@
 
 #include "iterative/iteration.h"
 #include "iterative/row_ordering.h"
+#include "problem/messages.h"
 
 namespace corvane {
 namespace {
@@ -30,6 +31,10 @@ void sorSweep(const ProblemState& state, const RealVector& B1, const RealVector&
 }
 
 }  // namespace
+
+std::string_view sorPrecheck(const ProblemState& state) {
+    return state.EPS == 0 || state.NLIM == 0 || state.OMEGA == 0 ? message::kEnterEpsNlimOmega : std::string_view();
+}
 
 void SOR(RunContext& context) {
     if (!prepareForIteration(context)) return;
