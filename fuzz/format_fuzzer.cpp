@@ -129,8 +129,8 @@ bool fuzzFormattedWrite(FuzzedDataProvider& input) {
     StringSink sink;
     RecordWriter writer(sink);
     try {
-        writer.write(format, items);
-        writer.write(format, items);
+        writer.write(RuntimeFormat{format}, items);
+        writer.write(RuntimeFormat{format}, items);
         writer.flush();
     } catch (const std::logic_error&) {
         // a malformed list or an item of the wrong type: a programming error

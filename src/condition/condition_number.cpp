@@ -100,7 +100,7 @@ void ensureSquareRightHandSides(ProblemState& s) {
 
 void printInverse(RecordWriter& out, int n, const RealMatrix& inverse) {
     out.write("(/, a)", {" Matricea inversa A^(-1):"});
-    const std::string rowFormat = formatList("(<>g15.7)", n);
+    const RuntimeFormat rowFormat = formatList("(<>g15.7)", n);
     std::vector<Item> row(static_cast<std::size_t>(n));
     for (int i = 1; i <= n; ++i) {
         for (int j = 1; j <= n; ++j) row[static_cast<std::size_t>(j - 1)] = inverse(i, j);
@@ -158,9 +158,11 @@ void measureInverse(RecordWriter& out, int n, const RealMatrix& inverse, Conditi
 // A radius with " (?)" after it when the power method did not settle.
 void writeRadius(RecordWriter& out, bool first, std::string_view label, const SpectralRadius& radius) {
     if (radius.converged) {
-        out.write(first ? "(/, a, 1pg15.7)" : "(a, 1pg15.7)", {label, radius.value});
+        if (first) out.write("(/, a, 1pg15.7)", {label, radius.value});
+        else out.write("(a, 1pg15.7)", {label, radius.value});
     } else {
-        out.write(first ? "(/, a, 1pg15.7, a)" : "(a, 1pg15.7, a)", {label, radius.value, " (?)"});
+        if (first) out.write("(/, a, 1pg15.7, a)", {label, radius.value, " (?)"});
+        else out.write("(a, 1pg15.7, a)", {label, radius.value, " (?)"});
     }
 }
 
@@ -190,7 +192,8 @@ void writeConditionNumber(RecordWriter& out, const ConditionRun& run) {
         return;
     }
     const float cond = run.normA * run.normInverse;
-    out.write(cond <= 1000.0f ? "(a, :, 1pg15.7)" : "(a, :, 1pe15.7)", {" Numarul de conditie =", cond});
+    if (cond <= 1000.0f) out.write("(a, :, 1pg15.7)", {" Numarul de conditie =", cond});
+    else out.write("(a, :, 1pe15.7)", {" Numarul de conditie =", cond});
 }
 
 }  // namespace

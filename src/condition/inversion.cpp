@@ -7,8 +7,7 @@ namespace corvane {
 namespace {
 
 void reportSmallPivot(RecordWriter& out, int row, float pivot, float threshold) {
-    out.write(formatList("(/, a, i<>, a, 1pg15.7, a, 1pg11.3)", WIDTH(row)),
-              {" Linia ", row, ": Pivot =", pivot, " <", threshold});
+    out.write("(/, a, i0, a, 1pg15.7, a, 1pg11.3)", {" Linia ", row, ": Pivot =", pivot, " <", threshold});
 }
 
 }  // namespace

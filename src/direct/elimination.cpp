@@ -14,8 +14,7 @@ void ELIM(RecordWriter& out, int n, int nb, RealMatrix& A, RealMatrix& B, float 
     const EliminationOutcome failure = eliminateAndSubstitute(n, nb, A, B, threshold, interchanges);
     singular = failure.failedRow != 0;
     if (singular) {
-        out.write(formatList("(/, a, i<>, a, 1pg15.7)", WIDTH(failure.failedRow)),
-                  {" Linia ", failure.failedRow, ": Pivot =", failure.pivot});
+        out.write("(/, a, i0, a, 1pg15.7)", {" Linia ", failure.failedRow, ": Pivot =", failure.pivot});
     }
 }
 

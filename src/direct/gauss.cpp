@@ -44,7 +44,7 @@ void GAUSS(RunContext& context) {
         out.write("(/, a, 1pE8.2,a, /,a)", {"* Pivot <", kPivotThreshold, " !", "* Sistemul nu se poate rezolva."});
         return;
     }
-    if (s.TIPAR_MATRICE) out.write(formatList("(/, a, i<>)", WIDTH(interchanges)), {"Nr. de pivotari: ", interchanges});
+    if (s.TIPAR_MATRICE) out.write("(/, a, i0)", {"Nr. de pivotari: ", interchanges});
     if (s.TIPAR_DETERMINANT) writeFactors(out, s.A, s.n, interchanges);
 
     if (s.INVERSARE) out.write("(/, a)", {"Matricea Inversa"});

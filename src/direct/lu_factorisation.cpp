@@ -12,8 +12,7 @@ void reportFirstStepFailure(float u, RecordWriter& report, RecordWriter& console
 }
 
 void reportStepFailure(int j, float u, RecordWriter& report) {
-    const int w = WIDTH(j);
-    report.write(formatList("(/, a, i<>, a, i<>, a, 1pg15.7)", w, w), {" u(", j, ",", j, ") = ", u});
+    report.write("(/, a, i0, a, i0, a, 1pg15.7)", {" u(", j, ",", j, ") = ", u});
 }
 
 }  // namespace

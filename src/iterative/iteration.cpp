@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "iterative/row_ordering.h"
-#include "textio/index_width_format.h"
 #include "report/matrix_printing.h"
 #include "report/solution_check.h"
 
@@ -135,9 +134,8 @@ void writeOutcome(RunContext& context, int outcome, const Progress& progress) {
         context.console.writeList();
         context.report.write("(/, a)", {" Ultima aproximatie:"});
     } else {
-        const std::string format = formatList("(a, i<>, /)", WIDTH(progress.sweeps));
-        context.report.write(format, {" Numar iteratii: ", progress.sweeps});
-        context.console.write(format, {" Numar iteratii: ", progress.sweeps});
+        context.report.write("(a, i0, /)", {" Numar iteratii: ", progress.sweeps});
+        context.console.write("(a, i0, /)", {" Numar iteratii: ", progress.sweeps});
     }
 }
 
@@ -146,12 +144,11 @@ void writeResult(RunContext& context, int k, int outcome, const Progress& progre
     if (context.state.nb < 2) {
         out.write("(/, a)", {" Solutia:"});
     } else {
-        out.write(formatList("(/, a, i<>)", WIDTH(k)), {" Solutia - Termenii liberi nr. ", k});
+        out.write("(/, a, i0)", {" Solutia - Termenii liberi nr. ", k});
     }
     writeOutcome(context, outcome, progress);
-    IndexWidthFormat line("(a, i<>, a, g15.7)");
     for (int i = 1; i <= X1.size(); ++i) {
-        out.write(line(i), {" x(", i, ") =", X1(i)});
+        out.write("(a, i0, a, g15.7)", {" x(", i, ") =", X1(i)});
     }
 }
 

@@ -38,7 +38,7 @@ int PIVOTARE(RecordWriter& out, int n, int nb, RealMatrix& A, RealMatrix& B, flo
         }
     }
     if (prag > std::fabs(p)) {
-        out.write(formatList("(/, a, i<>, a, 1pg15.7)", WIDTH(k)), {" Linia ", k, ": Pivot =", p});
+        out.write("(/, a, i0, a, 1pg15.7)", {" Linia ", k, ": Pivot =", p});
         return -1;
     }
     if (r != k) {

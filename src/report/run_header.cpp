@@ -47,8 +47,7 @@ void writeMethod(const ProblemState& s, RecordWriter& out) {
     std::string name = s.IMETODA >= 1 && s.IMETODA <= 5 ? s.methodName(s.IMETODA) : padded("", kNameLength);
     out.write("(/, a,a)", {"Metoda: ", name});
     if (s.IMETODA > 3) {
-        out.write(formatList("(a, 1pe10.3, a, i<>)", WIDTH(s.NLIM)),
-                  {"Toleranta: eps = ", s.EPS, ";  Numar limita de iteratii: nlim =", s.NLIM});
+        out.write("(a, 1pe10.3, a, i0)", {"Toleranta: eps = ", s.EPS, ";  Numar limita de iteratii: nlim =", s.NLIM});
     }
     if (s.IMETODA == 5) out.write("(a,1pE10.3)", {"Omega =", s.OMEGA});
 }

@@ -56,7 +56,7 @@ void PROBA(RecordWriter& out, int n, int nb, MatrixColumns A0, const RightHandSi
     out.write("(a)", {system ? " (b_k = termenul liber nr. 'k')" : " (e_k = coloana 'k' a matricii unitate)"});
 
     const int wn = WIDTH(n);
-    const std::string equationFormat = formatList("(i<>, t<>, 1pg15.7)", wn + 1, wn + 4);
+    const RuntimeFormat equationFormat = formatList("(i<>, t<>, 1pg15.7)", wn + 1, wn + 4);
     RealMatrix D;
     for (int k = 1; k <= nb; ++k) {
         const int c = (k - 1) % kColumnsAtOnce + 1;  // column k of the differences is column c of D
@@ -64,7 +64,7 @@ void PROBA(RecordWriter& out, int n, int nb, MatrixColumns A0, const RightHandSi
             D = RealMatrix(n, std::min(kColumnsAtOnce, nb - k + 1));
             differences(n, k, A0, B0, X, D);
         }
-        out.write(formatList("(/, a, i<>, a)", WIDTH(k)), {system ? " Solutia nr. " : " Coloana nr. ", k, ":"});
+        out.write("(/, a, i0, a)", {system ? " Solutia nr. " : " Coloana nr. ", k, ":"});
         if (eachEquation) {
             for (int i = 1; i <= n; ++i) out.write(equationFormat, {i, D(i, c)});
             out.write("(/, a, \\)", {" Diferenta maxima in modul:"});

@@ -174,7 +174,8 @@ std::string typeError(std::string_view format) {
 
 }  // namespace
 
-std::string formatList(std::string_view pattern, std::initializer_list<int> numbers) {
+RuntimeFormat formatList(FormatPattern format, std::initializer_list<int> numbers) {
+    const std::string_view pattern = format.text();
     std::string out;
     auto next = numbers.begin();
     std::size_t from = 0;
@@ -186,7 +187,7 @@ std::string formatList(std::string_view pattern, std::initializer_list<int> numb
         from = at + 2;
     }
     out.append(pattern, from);
-    return out;
+    return {out};
 }
 
 // One formatted write: walks the parsed list, consuming items.
@@ -252,10 +253,12 @@ private:
         std::string& field = atEnd ? writer_.record_ : field_;
         if (!atEnd) field_.clear();
         switch (node.kind) {
-            case Kind::Integer:
+            case Kind::Integer: {
                 if (!std::holds_alternative<int>(item)) throw std::logic_error(typeError(format_));
-                appendIntegerField(field, std::get<int>(item), node.width);
+                const int value = std::get<int>(item);
+                appendIntegerField(field, value, node.width == 0 ? WIDTH(value) : node.width);
                 break;
+            }
             case Kind::Exponent: appendExponentField(field, real(item), node.width, node.digits, scale_); break;
             default: appendGeneralField(field, real(item), node.width, node.digits, scale_); break;
         }
@@ -278,7 +281,7 @@ private:
     std::string field_;
 };
 
-void RecordWriter::write(std::string_view format, std::span<const Item> items) {
+void RecordWriter::writeFormatted(std::string_view format, std::span<const Item> items) {
     FormatRun run(*this, format, items);
     open_ = run.run();
     if (!open_) endRecord();

@@ -62,7 +62,7 @@ StringSink sink;
 
 void write(std::string_view format, std::initializer_list<Item> items) {
     RecordWriter writer(sink);
-    writer.write(format, items);
+    writer.write(RuntimeFormat{std::string(format)}, items);
 }
 
 // Items left over and a repeated part of the list that takes none of them:

@@ -33,11 +33,14 @@ TEST(FormattedWrite, SlashesAndTexts) {
         {"(i3, t6, 1pg15.7)", {12, 0.5f}, " 12    0.5000000    \r\n"},
         {"(a, 3x, a)", {"a", "b"}, "a   b\r\n"},
         {"(2(i2, 1x))", {1, 2}, " 1  2\r\n"},
+        // i0: the width of the value's decimal form, as WIDTH gives it.
+        {"(a, i0, a, i0)", {"x(", 7, ",", -120}, "x(7,-120\r\n"},
+        {"(i0)", {0}, "0\r\n"},
         {"(3g15.7)", {1.0f, 2.0f}, "   1.000000       2.000000    \r\n"},
     };
     for (const Case& c : cases) {
         Written w;
-        w.out.write(c.format, c.items);
+        w.out.write(RuntimeFormat{c.format}, c.items);
         EXPECT_EQ(w.sink.text(), c.expected) << c.format;
     }
 }
@@ -74,7 +77,7 @@ TEST(FormattedWrite, ListWithoutGroupRestartsAtItsStart) {
 }
 
 TEST(FormattedWrite, RuntimeCountsAndWidths) {
-    EXPECT_EQ(formatList("(/, a, i<>, a, <>(i<>, 1x))", 2, 3, 1), "(/, a, i2, a, 3(i1, 1x))");
+    EXPECT_EQ(formatList("(/, a, i<>, a, <>(i<>, 1x))", 2, 3, 1).text, "(/, a, i2, a, 3(i1, 1x))");
     Written w;
     w.out.write(formatList("(<>g15.7)", 2), {1.0f, 1.0f});
     EXPECT_EQ(w.sink.text(), "   1.000000       1.000000    \r\n");
@@ -109,8 +112,34 @@ TEST(ListDirectedWrite, TextsIntegersAndEmptyRecords) {
 
 TEST(FormattedWrite, BadFormatListIsAProgrammingError) {
     Written w;
-    EXPECT_THROW(w.out.write("(/, a", {"x"}), std::logic_error);
+    EXPECT_THROW(w.out.write(RuntimeFormat{"(/, a"}, {"x"}), std::logic_error);
     EXPECT_THROW(w.out.write("(i3)", {"x"}), std::logic_error);
+}
+
+// A list written in the code is checked when it is compiled; the check must
+// accept exactly what the writer takes.
+static_assert(format_syntax::Checker("(/, a, i0, a, 1pg15.7)", false).list());
+static_assert(!format_syntax::Checker("(/, a", false).list());
+static_assert(format_syntax::Checker("(a, t<>, 1(<>g15.7))", true).list());
+static_assert(!format_syntax::Checker("(a, t<>)", false).list());
+
+TEST(FormatSyntax, TheCompileTimeCheckAgreesWithTheWriter) {
+    const char* const lists[] = {
+        "(a)", " ( /, a , i3 ) ", "(2(i2, 1x))", "(1pg15.7)", "(a,1pE10.3)", "(3g15.7)", "(t6, a)", "(a, :, g15.7)",
+        "(a\\)", "(i0)", "(g15.40)", "(i1000000)",
+        "", "a", "(a", "(a))", "(a) x", "(q)", "(i)", "(g15)", "(g15.)", "(g15.41)", "(e.3)", "(i1000010)",
+        "(2)", "(t)", "(()", "(a b)",
+    };
+    for (const char* list : lists) {
+        Written w;
+        bool writerTakesIt = true;
+        try {
+            w.out.write(RuntimeFormat{list});
+        } catch (const std::logic_error&) {
+            writerTakesIt = false;
+        }
+        EXPECT_EQ(format_syntax::Checker(list, false).list(), writerTakesIt) << '"' << list << '"';
+    }
 }
 
 }  // namespace
