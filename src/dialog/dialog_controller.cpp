@@ -31,8 +31,10 @@ constexpr int kLastGenerator = 7;
 constexpr std::string_view kCholeskyNeedsSymmetric = "Metoda Cholesky:\nTipul Matrice: trebuie sa fie 'Simetrica'";
 
 // n or nb as the dialog shows it: as many characters as the number needs,
-// at the left of a 3-character text; wider numbers are kept whole.
+// at the left of a 3-character text; wider numbers are kept whole. 0 is a
+// size the Read did not get to, shown as an empty text.
 std::string sizeText(int value) {
+    if (value == 0) return {};
     std::string digits = std::to_string(value);
     return digits.size() < 3 ? padded(digits, 3) : digits;
 }
@@ -245,6 +247,10 @@ void DialogController::chooseMethod() {
 }
 
 void DialogController::readDataFile() {
+    // The sizes shown are those of this file: a Read that fails before its
+    // sizes line leaves none, not the sizes of the file read before.
+    state_.n = 0;
+    state_.nb = 0;
     {
         BusyCursor busy(platform_);
         READINPUTFILE(state_, file_, platform_.messages());

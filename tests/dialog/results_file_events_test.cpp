@@ -122,6 +122,30 @@ TEST_F(DialogTest, FailedReadShowsWhatWasReadAndKeepsSolveDisabled) {
     EXPECT_EQ(platform.recorded.shown.back().text, "Eroare de citire in fisierul de date");
 }
 
+TEST_F(DialogTest, FailedReadAfterAnotherFileShowsOnlyTheSizesItGot) {
+    struct Case {
+        const char* name;
+        const char* content;
+        const char* n;
+        const char* nb;
+    };
+    const Case cases[] = {
+        {"empty.txt", "", "", ""},
+        {"title-only.txt", "title\n", "", ""},
+        {"bad-sizes.txt", "title\nx 1\n", "", ""},
+        {"n-only.txt", "title\n4\n", "4", ""},
+        {"bad-matrix.txt", "title\n2 1\n1 x\n", "2", "1"},
+    };
+    for (const Case& c : cases) {
+        selectAndRead("good.txt", kSystem3);
+        ASSERT_EQ(view.text(kOrder), "3");
+        selectAndRead(c.name, c.content);
+        EXPECT_FALSE(state.DATE_CITITE) << c.name;
+        EXPECT_EQ(view.text(kOrder), c.n) << c.name;
+        EXPECT_EQ(view.text(kRhsCount), c.nb) << c.name;
+    }
+}
+
 TEST_F(DialogTest, SolveWritesTheReportAfterTheDataWithTheWaitCursor) {
     std::string path = selectAndRead("system3.txt", kSystem3);
     choose(kMethodList, 1);
