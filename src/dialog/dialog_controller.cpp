@@ -27,7 +27,6 @@ private:
 };
 
 constexpr int kNormEntries = 4;
-constexpr int kLastGenerator = 7;
 constexpr std::string_view kCholeskyNeedsSymmetric = "Metoda Cholesky:\nTipul Matrice: trebuie sa fie 'Simetrica'";
 
 // n or nb as the dialog shows it: as many characters as the number needs,
@@ -213,7 +212,7 @@ void DialogController::chooseLanguage(int language) {
     for (int code = 0; code < 3; ++code) {
         view_.setListEntry(kNormList, code + 1, trimmed(state_.NORMA_CONTROL[code][language - 1]));
     }
-    view_.setListEntry(kGeneratorList, kLastGenerator, language == corvane::kEnglish ? "Constant Band" : "Banda constanta");
+    view_.setListEntry(kGeneratorList, kConstantBandIndex, kConstantBandEntry.in(language));
 }
 
 void DialogController::chooseProblemKind(int id, bool on) {

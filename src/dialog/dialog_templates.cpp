@@ -78,23 +78,23 @@ const DialogTemplate kMainTemplate{control::kMainDialog, 325, 353, 8, kMainContr
 using namespace help_control;
 
 constexpr ControlTemplate kDataFileHelpControls[] = {
-    {kLayoutText, K::Label, 7, 7, 211, 164, ""},
-    {kKindsText, K::Label, 7, 177, 211, 47, ""},
+    {kLayoutText, K::TextLines, 7, 7, 211, 164, ""},
+    {kKindsText, K::TextLines, 7, 177, 211, 47, ""},
     {kSave, K::PushButton, 7, 234, 59, 13, "Salveaza in Fisier"},
     {kOk, K::DefaultPushButton, 188, 234, 30, 13, "OK"},
     {help_control::kCancel, K::HiddenPushButton, 120, 234, 30, 13, "Cancel"},
 };
 
 constexpr ControlTemplate kIterationHelpControls[] = {
-    {kEpsText, K::Label, 5, 7, 146, 44, ""},
-    {kNlimText, K::Label, 5, 56, 146, 26, ""},
-    {kOmegaText, K::Label, 5, 87, 146, 35, ""},
+    {kEpsText, K::TextLines, 5, 7, 146, 44, ""},
+    {kNlimText, K::TextLines, 5, 56, 146, 26, ""},
+    {kOmegaText, K::TextLines, 5, 87, 146, 35, ""},
     {kOk, K::DefaultPushButton, 119, 137, 31, 13, "OK"},
     {help_control::kCancel, K::HiddenPushButton, 5, 137, 31, 13, "Cancel"},
 };
 
 constexpr ControlTemplate kAboutControls[] = {
-    {kAboutText, K::Label, 7, 7, 136, 44, ""},
+    {kAboutText, K::TextLines, 7, 7, 136, 44, ""},
     {kIcon, K::Icon, 61, 58, 16, 16, ""},
     {kOk, K::DefaultPushButton, 112, 61, 31, 13, "OK"},
     {help_control::kCancel, K::HiddenPushButton, 7, 61, 31, 13, "Cancel"},
