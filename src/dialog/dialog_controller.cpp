@@ -3,6 +3,7 @@
 #include <new>
 #include <stdexcept>
 
+#include "dialog/console_lines.h"
 #include "dialog/control_ids.h"
 #include "problem/input_file.h"
 #include "problem/run_context.h"
@@ -114,6 +115,7 @@ void DialogController::INITIALIZECONTROLS() {
     view_.setText(kPath, "");
     view_.setText(kOrder, "");
     view_.setText(kRhsCount, "");
+    view_.setText(kRunLines, "");
 
     SET_GS_CONTROLS();
 }
@@ -261,12 +263,21 @@ void DialogController::readDataFile() {
     updateSolve();
 }
 
+// The lines the run copies to standard output are shown under SOLVE as well,
+// replacing those of the run before, also when the run stops on an error.
 void DialogController::solve() {
     BusyCursor busy(platform_);
+    ConsoleLines consoleLines(console_);
     RecordWriter report(file_);
-    RecordWriter console(console_);
+    RecordWriter console(consoleLines);
     RunContext context{state_, report, console, platform_.messages()};
-    CORVANEAPPLY(context);
+    try {
+        CORVANEAPPLY(context);
+    } catch (...) {
+        view_.setText(kRunLines, consoleLines.text());
+        throw;
+    }
+    view_.setText(kRunLines, consoleLines.text());
 }
 
 }  // namespace corvane

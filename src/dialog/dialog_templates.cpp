@@ -64,6 +64,7 @@ constexpr ControlTemplate kMainControls[] = {
     {kAbout, K::FlatPushButton, 146, 337, 33, 13, "Despre"},
     {kExit, K::PushButton, 270, 336, 50, 14, "IESIRE"},
     {kCancel, K::HiddenPushButton, 3, 336, 50, 14, "CANCEL"},
+    {kRunLines, K::ReadOnlyTextPanel, 5, 355, 315, 32, ""},
 };
 
 constexpr int kKindGroup[] = {kSystem, kInversion, kCondition};
@@ -73,7 +74,9 @@ constexpr int kCheckGroup[] = {kCheckMaximum, kCheckEquations};
 constexpr int kLanguageGroup[] = {kRomanianButton, kEnglishButton};
 constexpr std::span<const int> kMainGroups[] = {kKindGroup, kTypeGroup, kSourceGroup, kCheckGroup, kLanguageGroup};
 
-const DialogTemplate kMainTemplate{control::kMainDialog, 325, 353, 8, kMainControls, kMainGroups};
+// The dialog reaches below the row of About and IESIRE for the panel with
+// the lines of the last run.
+const DialogTemplate kMainTemplate{control::kMainDialog, 325, 392, 8, kMainControls, kMainGroups};
 
 using namespace help_control;
 

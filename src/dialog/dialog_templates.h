@@ -25,6 +25,7 @@ enum class ControlKind {
     ListBox,
     Edit,
     ReadOnlyEdit,
+    ReadOnlyTextPanel,    // several lines of text, scrolled when there are more
 };
 
 struct ControlTemplate {

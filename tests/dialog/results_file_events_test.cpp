@@ -169,6 +169,40 @@ TEST_F(DialogTest, SolveWritesTheReportAfterTheDataWithTheWaitCursor) {
     EXPECT_EQ(readFile(path), text);
 }
 
+// The non-blank lines a run wrote to standard output, without trailing blanks.
+std::string shownLines(const std::string& console) {
+    std::string shown;
+    std::size_t start = 0;
+    for (std::size_t end; (end = console.find("\r\n", start)) != std::string::npos; start = end + 2) {
+        std::string line = console.substr(start, end - start);
+        line.erase(line.find_last_not_of(' ') + 1);
+        if (line.empty()) continue;
+        shown += (shown.empty() ? "" : "\n") + line;
+    }
+    return shown;
+}
+
+TEST_F(DialogTest, IterativeRunLinesShowUnderSolveUntilTheNextRun) {
+    selectAndRead("system3.txt", kSystem3);
+    EXPECT_EQ(view.text(kRunLines), "");
+    choose(kMethodList, 4);
+    type(kEps, "1e-5");
+    type(kNlim, "100");
+    click(kSolve);
+    EXPECT_EQ(view.text(kRunLines).rfind(" Toleranta atinsa.\n Numar iteratii: ", 0), 0u) << view.text(kRunLines);
+    EXPECT_EQ(view.text(kRunLines), shownLines(console.text()));  // the same lines as on standard output
+
+    console.clear();
+    type(kNlim, "2");
+    click(kSolve);
+    EXPECT_EQ(view.text(kRunLines), " Numar de iteratii depasit.");
+    EXPECT_EQ(view.text(kRunLines), shownLines(console.text()));
+
+    choose(kMethodList, 1);  // Gauss writes nothing to standard output
+    click(kSolve);
+    EXPECT_EQ(view.text(kRunLines), "");
+}
+
 TEST_F(DialogTest, RefusedSolveWritesNothing) {
     std::string path = selectAndRead("system3.txt", kSystem3);
     choose(kMethodList, 4);

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
@@ -146,6 +147,13 @@ QWidget* TemplateWidgets::create(const ControlTemplate& control) {
             }
             return edit;
         }
+        case ControlKind::ReadOnlyTextPanel: {
+            auto* panel = new QPlainTextEdit(parent);
+            panel->setReadOnly(true);
+            panel->setLineWrapMode(QPlainTextEdit::NoWrap);
+            panel->setBackgroundRole(QPalette::Window);
+            return panel;
+        }
     }
     return new QWidget(parent);
 }
@@ -181,6 +189,8 @@ void TemplateWidgets::applyText(QWidget& control, const ControlTemplate& source,
         label->setText(text);
     } else if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
         edit->setText(text);
+    } else if (auto* panel = qobject_cast<QPlainTextEdit*>(widget)) {
+        panel->setPlainText(text);
     }
 }
 
@@ -190,6 +200,7 @@ QString TemplateWidgets::text(int id) const {
     if (auto* group = qobject_cast<QGroupBox*>(widget)) return group->title();
     if (auto* label = qobject_cast<QLabel*>(widget)) return label->text();
     if (auto* edit = qobject_cast<QLineEdit*>(widget)) return edit->text();
+    if (auto* panel = qobject_cast<QPlainTextEdit*>(widget)) return panel->toPlainText();
     return {};
 }
 

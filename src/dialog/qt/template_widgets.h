@@ -29,7 +29,8 @@ public:
     QWidget* widget(int id) const;
     const DialogUnits& units() const { return units_; }
 
-    // The caption of a button, frame or label; the text of an edit field.
+    // The caption of a button, frame or label; the text of an edit field or
+    // a text panel.
     void setText(int id, const QString& text);
     QString text(int id) const;
 

@@ -4,6 +4,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
@@ -89,6 +90,19 @@ TEST_F(MainDialogTest, SelectReadGaussSolveWritesTheReport) {
     EXPECT_NE(text.find("x("), std::string::npos) << text;
     EXPECT_TRUE(platform.recorded.shown.empty());
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);  // the wait cursor is gone again
+}
+
+TEST_F(MainDialogTest, GaussSeidelLinesShowInThePanelUnderSolve) {
+    readAndPickGauss();
+    clickEntry(*widget<QListWidget>(kMethodList), 3);
+    QTest::keyClicks(widget(kEps), QStringLiteral("1e-5"));
+    QTest::keyClicks(widget(kNlim), QStringLiteral("50"));
+    click(kSolve);
+    auto* panel = widget<QPlainTextEdit>(kRunLines);
+    ASSERT_NE(panel, nullptr);
+    EXPECT_TRUE(panel->isReadOnly());
+    EXPECT_TRUE(panel->toPlainText().startsWith(QStringLiteral(" Toleranta atinsa.\n Numar iteratii: ")))
+        << panel->toPlainText().toStdString();
 }
 
 TEST_F(MainDialogTest, EnterPressesSolveOnlyWhileItIsEnabled) {
