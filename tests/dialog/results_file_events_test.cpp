@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <filesystem>
 
 #include "dialog/dialog_fixture.h"
@@ -81,14 +83,54 @@ TEST_F(DialogTest, CancelledSelectAfterAReadClosesTheFileAndClearsTheFields) {
     EXPECT_TRUE(enabled(kOpen) && enabled(kRead));
 }
 
-TEST_F(DialogTest, AFileThatCannotBeOpenedIsReportedAndLeavesNothingOpen) {
+// The message for a chosen file that cannot be opened: its path and why.
+ShownMessage cannotOpen(const std::string& path, const std::string& reason) {
+    return {std::string(kCannotOpen.text) + "\n" + path + "\n" + reason, "Error", MessageIcon::Error};
+}
+
+TEST_F(DialogTest, AFileThatCannotBeOpenedIsReportedWithItsReasonAndLeavesNothingOpen) {
     std::string directory = scratchDirectory("dialog-unopenable");
-    select(directory);  // a directory is no results file
-    ASSERT_EQ(platform.recorded.shown.size(), 1u);
-    expectMessage(platform.recorded.shown[0], kCannotOpen);
-    EXPECT_EQ(view.text(kPath), "");
+    struct Case {
+        std::string path;
+        const char* romanian;
+        const char* english;
+    };
+    const Case cases[] = {
+        {directory, "Este un director, nu un fisier.", "It is a folder, not a file."},  // a directory is no results file
+        {directory + "/missing/data.txt", "Directorul nu exista.", "No such file or directory."},
+    };
+    for (const Case& c : cases) {
+        for (int language : {kRomanianButton, kEnglishButton}) {
+            click(language);
+            platform.recorded.shown.clear();
+            select(c.path);
+            ASSERT_EQ(platform.recorded.shown.size(), 1u);
+            expectMessage(platform.recorded.shown[0],
+                          cannotOpen(c.path, language == kEnglishButton ? c.english : c.romanian));
+            EXPECT_EQ(view.text(kPath), "");
+            EXPECT_FALSE(file.isOpen());
+            EXPECT_FALSE(enabled(kOpen) || enabled(kRead));
+        }
+    }
+}
+
+TEST_F(DialogTest, AReadOnlyDataFileIsToldAsSuch) {
+    if (::geteuid() == 0) GTEST_SKIP() << "root may write a read-only file";
+    std::string path = scratchDirectory("dialog-read-only") + "/data.txt";
+    writeFile(path, kSystem3);
+    std::filesystem::permissions(path, std::filesystem::perms::owner_read | std::filesystem::perms::group_read |
+                                           std::filesystem::perms::others_read);  // 0444
+    select(path);
+    click(kEnglishButton);
+    select(path);
+    ASSERT_EQ(platform.recorded.shown.size(), 2u);
+    expectMessage(platform.recorded.shown[0],
+                  cannotOpen(path, "Fisierul este doar pentru citire: datele se pot citi, dar rapoartele nu se pot "
+                                   "scrie in el."));
+    expectMessage(platform.recorded.shown[1],
+                  cannotOpen(path, "The file is read-only: its data can be read, but no report can be written into it."));
     EXPECT_FALSE(file.isOpen());
-    EXPECT_FALSE(enabled(kOpen) || enabled(kRead));
+    EXPECT_EQ(readFile(path), kSystem3);
 }
 
 TEST_F(DialogTest, ReadShowsTheSizesWithTheWaitCursor) {
