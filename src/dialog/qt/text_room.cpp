@@ -48,12 +48,11 @@ QSize listRoom(QListWidget& list, const QStringList& entries) {
     return {widestLine(list.fontMetrics(), entries) + 2 * itemMargin + frames + kMargin, rows + frames};
 }
 
+// A character's width on either side of the text keeps it clear of the bevel.
 QSize pushButtonRoom(const QAbstractButton& button, const QString& text) {
-    const QStyle* style = button.style();
-    int frame = style->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, &button);
-    int bevel = style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, &button) + frame;
+    int frame = button.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, &button);
     QFontMetrics metrics = button.fontMetrics();
-    return {metrics.horizontalAdvance(text) + 2 * bevel, metrics.height() + 2 * frame};
+    return {metrics.horizontalAdvance(text) + 2 * metrics.averageCharWidth(), metrics.height() + 2 * frame};
 }
 
 // The size of a text of several lines as a label or button lays it out.
@@ -88,8 +87,11 @@ QSize labelRoom(const QLabel& label, const ControlTemplate& control, const QStri
                         ? text
                         : wrapped(metrics, text, narrowestWrap(metrics, text, captionLines(control)));
     QSize textSize = linesSize(metrics, shown);
+    // A label without a frame may reach its edges: the layout keeps it apart
+    // from its neighbours.
     int frames = 2 * label.frameWidth();
-    return {textSize.width() + frames + kMargin, textSize.height() + frames};
+    int margin = frames > 0 ? kMargin : 0;
+    return {textSize.width() + frames + margin, textSize.height() + frames};
 }
 
 QSize groupBoxRoom(const QGroupBox& group, const QString& title) {
