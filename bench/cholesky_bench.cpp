@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "bench_problems.h"
-#include "direct/cholesky_kernel.h"
+#include "kernels/cholesky_kernel.h"
 #include "problem/matrix.h"
 #include "support/reference_cholesky.h"
 

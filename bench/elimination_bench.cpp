@@ -7,7 +7,7 @@
 #include <cstring>
 
 #include "bench_problems.h"
-#include "direct/elimination_kernel.h"
+#include "kernels/elimination_kernel.h"
 #include "problem/matrix.h"
 #include "support/reference_elimination.h"
 

@@ -9,7 +9,7 @@
 #include "bench_problems.h"
 #include "memory_read.h"
 #include "condition/single_complex.h"
-#include "direct/iteration_kernel.h"
+#include "kernels/iteration_kernel.h"
 #include "problem/matrix.h"
 
 namespace corvane::bench {

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "bench_problems.h"
-#include "direct/lu_kernel.h"
+#include "kernels/lu_kernel.h"
 #include "problem/matrix.h"
 #include "support/reference_lu.h"
 

@@ -16,10 +16,10 @@
 #include "bench_problems.h"
 #include "problem/input_file.h"
 #include "problem/problem_state.h"
-#include "report/index_width_format.h"
+#include "textio/index_width_format.h"
 #include "report/matrix_printing.h"
-#include "report/record_writer.h"
-#include "report/results_file.h"
+#include "textio/record_writer.h"
+#include "textio/results_file.h"
 
 namespace corvane::bench {
 namespace {

@@ -20,8 +20,8 @@
 #include <string>
 #include <vector>
 
-#include "report/number_format.h"
-#include "report/record_writer.h"
+#include "textio/number_format.h"
+#include "textio/record_writer.h"
 
 namespace corvane {
 namespace {

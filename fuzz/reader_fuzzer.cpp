@@ -17,10 +17,10 @@
 #include <cstdlib>
 #include <string>
 
-#include "problem/dispatcher.h"
+#include "app/dispatcher.h"
 #include "problem/input_file.h"
-#include "problem/list_directed_input.h"
-#include "report/results_file.h"
+#include "textio/list_directed_input.h"
+#include "textio/results_file.h"
 #include "reliability/copying_sink.h"
 #include "reliability/option_bits.h"
 #include "support/recording_messages.h"

@@ -1,30 +1,47 @@
 #include "cli/command_line.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <CLI/CLI.hpp>
 
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <memory>
 
-#include "cli/solve_options.h"
-#include "problem/dispatcher.h"
+#include "cli/report_destination.h"
+#include "cli/version.h"
+#include "app/dispatcher.h"
+#include "app/error_boundary.h"
 #include "problem/input_file.h"
-#include "report/results_file.h"
-#include "report/standard_output_sink.h"
+#include "textio/results_file.h"
+#include "textio/standard_output_sink.h"
+#include "textio/stream_report.h"
 
 namespace corvane {
 namespace {
 
-enum ExitStatus { kSuccess = 0, kUsage = 1, kReadFailed = 2, kRefused = 3, kWriteFailed = 4 };
+enum ExitStatus {
+    kSuccess = 0,
+    kUsage = 1,
+    kReadFailed = 2,
+    kRefused = 3,
+    kWriteFailed = 4,
+    kInternalError = 5,
+    kOutOfMemory = 6,
+};
 
 constexpr const char* kSolveHelp =
     "Reads the problem from the data FILE and solves it, as the dialog does after Read and SOLVE.\n"
-    "The report is written after the data in FILE (replacing earlier reports), or to --report-to.\n"
+    "The report is written after the data in FILE (replacing earlier reports), or to --report-to\n"
+    "(\"-\": standard output).\n"
     "Messages are printed on standard error as TITLE: TEXT; lines the methods copy to standard output\n"
-    "go there.\n"
+    "go there (to standard error when the report goes to standard output).\n"
     "Exit status: 0 read and every SOLVE ran (numerical failures are in the report); 1 usage error;\n"
-    "2 the data file cannot be opened or read; 3 a SOLVE was refused; 4 the report could not be written.";
+    "2 the data file cannot be opened or read; 3 a SOLVE was refused; 4 the report could not be written;\n"
+    "5 internal error (the program failed unexpectedly); 6 not enough memory for the problem.";
 
 class StandardErrorMessages : public MessageService {
 public:
@@ -54,7 +71,9 @@ void defineSolveOptions(CLI::App& solve, SolveOptions& o) {
     solve.add_flag("--print-iterations", o.printIterations, "print every iteration");
     solve.add_option("--check", o.check, "solution check: max (largest difference) or each (every equation)")
         ->check(CLI::IsMember({"max", "each"}));
-    solve.add_option("--report-to", o.reportTo, "write the report to this file (created or emptied) and leave FILE unchanged");
+    solve.add_option("--report-to", o.reportTo,
+                     "write the report to this file (created or emptied), or to standard output (\"-\"), a pipe or a "
+                     "device, and leave FILE unchanged");
     solve.add_option("--solves", o.solves, "press SOLVE this many times after the one Read")->check(CLI::NonNegativeNumber);
     solve.footer(kSolveHelp);
 }
@@ -80,8 +99,38 @@ private:
     std::istream& in_;
 };
 
-// Opens the results file and reads the problem into `state`. Returns an exit status.
-int readProblem(const SolveOptions& o, ProblemState& state, ResultsFile& results, MessageService& messages) {
+// Where the report goes once the problem has been read: the results file
+// (the data file itself, or a regular file named by --report-to), or a stream.
+struct Report {
+    ResultsFile file;
+    std::unique_ptr<StreamReport> stream;
+    RecordSink& sink() { return stream ? static_cast<RecordSink&>(*stream) : file; }
+};
+
+// Opens the --report-to target; the report starts at its first byte. Returns an exit status.
+int openReportTo(const std::string& path, Report& report, MessageService& messages) {
+    const ReportDestination destination = reportDestination(path);
+    if (destination == ReportDestination::StandardOutput) {
+        report.stream = std::make_unique<StreamReport>(STDOUT_FILENO, false);
+        return kSuccess;
+    }
+    if (destination == ReportDestination::Stream) {
+        const int fd = ::open(path.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
+        if (fd >= 0) {
+            report.stream = std::make_unique<StreamReport>(fd, true);
+            return kSuccess;
+        }
+    } else if (report.file.open(path)) {
+        report.file.positionAfterData(0, false);
+        report.file.cut();  // empties it now, even when no record follows; a failure throws WriteError (status 4)
+        return kSuccess;
+    }
+    messages.show("cannot open the report file " + path, "Error", MessageIcon::Error);
+    return kWriteFailed;
+}
+
+// Reads the problem into `state` and opens where the report goes. Returns an exit status.
+int readProblem(const SolveOptions& o, ProblemState& state, Report& report, MessageService& messages) {
     const std::filesystem::path data(o.dataFile);
     std::error_code error;
     if (!std::filesystem::is_regular_file(data, error)) {
@@ -89,11 +138,11 @@ int readProblem(const SolveOptions& o, ProblemState& state, ResultsFile& results
         return kReadFailed;
     }
     if (o.reportTo.empty()) {
-        if (!results.open(o.dataFile)) {
+        if (!report.file.open(o.dataFile)) {
             messages.show("cannot open the data file " + o.dataFile, "Error", MessageIcon::Error);
             return kReadFailed;
         }
-        return READINPUTFILE(state, results, messages) ? kSuccess : kReadFailed;
+        return READINPUTFILE(state, report.file, messages) ? kSuccess : kReadFailed;
     }
     std::ifstream in(o.dataFile, std::ios::binary);
     if (!in) {
@@ -102,22 +151,42 @@ int readProblem(const SolveOptions& o, ProblemState& state, ResultsFile& results
     }
     StreamText text(in);
     if (!readProblemFrom(state, text, messages)) return kReadFailed;
-    if (!results.open(o.reportTo)) {
-        messages.show("cannot open the report file " + o.reportTo, "Error", MessageIcon::Error);
-        return kWriteFailed;
-    }
-    results.positionAfterData(0, false);
-    try {
-        results.cut();
-    } catch (const WriteError& failure) {
-        messages.show(failure.what(), "Error", MessageIcon::Error);
-        return kWriteFailed;
+    return openReportTo(o.reportTo, report, messages);
+}
+
+// The Read, then SOLVE as many times as asked. Returns an exit status.
+int readAndSolve(const SolveOptions& o, ProblemState& state, RecordSink& console, MessageService& messages) {
+    Report report;
+    const int status = readProblem(o, state, report, messages);
+    if (status != kSuccess) return status;
+    RecordWriter reportWriter(report.sink());
+    RecordWriter consoleWriter(console);
+    RunContext context{state, reportWriter, consoleWriter, messages};
+    for (int k = 0; k < o.solves; ++k) {
+        SolveOutcome outcome = CORVANEAPPLY(context);
+        if (outcome == SolveOutcome::Refused) return kRefused;
+        if (outcome == SolveOutcome::WriteFailed) return kWriteFailed;
     }
     return kSuccess;
 }
 
-int runSolve(const SolveOptions& o) {
-    StandardErrorMessages messages;
+int exitStatus(ActionOutcome outcome) {
+    switch (outcome) {
+        case ActionOutcome::Completed: return kSuccess;
+        case ActionOutcome::WriteFailed: return kWriteFailed;
+        case ActionOutcome::OutOfMemory: return kOutOfMemory;
+        case ActionOutcome::Failed: return kInternalError;
+    }
+    return kInternalError;
+}
+
+bool reportOnStandardOutput(const SolveOptions& o) {
+    return !o.reportTo.empty() && reportDestination(o.reportTo) == ReportDestination::StandardOutput;
+}
+
+}  // namespace
+
+int runSolve(const SolveOptions& o, RecordSink& console, MessageService& messages) {
     ProblemState state;
     INITIALIZEDATA(state);
     if (!o.reportTo.empty() && samePath(o.dataFile, o.reportTo)) {
@@ -134,27 +203,15 @@ int runSolve(const SolveOptions& o) {
                   << " is not available in this version\n";
         return kUsage;
     }
-    ResultsFile results;
-    int status = readProblem(o, state, results, messages);
-    if (status != kSuccess) return status;
-
-    StandardOutputSink standardOutput;
-    RecordWriter report(results);
-    RecordWriter console(standardOutput);
-    RunContext context{state, report, console, messages};
-    for (int k = 0; k < o.solves; ++k) {
-        SolveOutcome outcome = CORVANEAPPLY(context);
-        if (outcome == SolveOutcome::Refused) return kRefused;
-        if (outcome == SolveOutcome::WriteFailed) return kWriteFailed;
-    }
-    return kSuccess;
+    int status = kSuccess;
+    const ActionOutcome outcome = runGuarded([&] { status = readAndSolve(o, state, console, messages); }, messages);
+    return outcome == ActionOutcome::Completed ? status : exitStatus(outcome);
 }
-
-}  // namespace
 
 int runCommandLine(int argc, char** argv) {
     CLI::App app{"corvane: linear systems, inverses and condition numbers, with the working of each method"};
     app.require_subcommand(1, 1);
+    app.set_version_flag("--version", std::string("corvane ") + kVersion);
     SolveOptions options;
     CLI::App* solve = app.add_subcommand("solve", "solve one problem from a data file");
     defineSolveOptions(*solve, options);
@@ -164,7 +221,9 @@ int runCommandLine(int argc, char** argv) {
         int status = app.exit(error);
         return status == 0 ? kSuccess : kUsage;
     }
-    return runSolve(options);
+    StandardErrorMessages messages;
+    StandardOutputSink console(reportOnStandardOutput(options) ? stderr : stdout);
+    return runSolve(options, console, messages);
 }
 
 }  // namespace corvane

@@ -7,7 +7,7 @@
 #include "condition/inversion.h"
 #include "condition/norms.h"
 #include "condition/power_method.h"
-#include "direct/product_kernel.h"
+#include "kernels/product_kernel.h"
 #include "report/matrix_printing.h"
 
 namespace corvane {

@@ -3,7 +3,7 @@
 // place for nb right-hand sides; with B the identity, B ends as the inverse.
 
 #include "problem/matrix.h"
-#include "report/record_writer.h"
+#include "textio/record_writer.h"
 
 namespace corvane {
 

@@ -4,7 +4,7 @@
 #include <limits>
 #include <vector>
 
-#include "direct/iteration_kernel.h"
+#include "kernels/iteration_kernel.h"
 
 namespace corvane {
 namespace {

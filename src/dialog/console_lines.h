@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "report/record_sink.h"
+#include "textio/record_sink.h"
 
 namespace corvane {
 

@@ -1,13 +1,11 @@
 #include "dialog/dialog_controller.h"
 
-#include <new>
-#include <stdexcept>
-
 #include "dialog/console_lines.h"
 #include "dialog/control_ids.h"
+#include "app/error_boundary.h"
 #include "problem/input_file.h"
 #include "problem/run_context.h"
-#include "report/record_writer.h"
+#include "textio/record_writer.h"
 
 namespace corvane {
 
@@ -54,13 +52,10 @@ void DialogController::start() {
 }
 
 void DialogController::onControl(int id) {
-    try {
+    // The dialog goes on after any failure; the message has told the user.
+    runGuarded([&] {
         if (view_.isEnabled(id)) dispatch(id);  // a disabled control cannot act
-    } catch (const std::bad_alloc&) {
-        platform_.messages().show("Not enough memory for this problem.", "Error", MessageIcon::Error);
-    } catch (const std::exception& error) {
-        platform_.messages().show(error.what(), "Error", MessageIcon::Error);
-    }
+    }, platform_.messages());
 }
 
 void DialogController::dispatch(int id) {

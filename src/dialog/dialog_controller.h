@@ -11,10 +11,10 @@
 #include "dialog/dialog_platform.h"
 #include "dialog/dialog_view.h"
 #include "dialog/help_texts.h"
-#include "problem/dispatcher.h"
+#include "app/dispatcher.h"
 #include "problem/problem_state.h"
-#include "report/record_sink.h"
-#include "report/results_file.h"
+#include "textio/record_sink.h"
+#include "textio/results_file.h"
 
 namespace corvane {
 

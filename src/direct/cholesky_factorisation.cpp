@@ -1,6 +1,6 @@
 #include "direct/cholesky_factorisation.h"
 
-#include "direct/cholesky_kernel.h"
+#include "kernels/cholesky_kernel.h"
 #include "report/matrix_printing.h"
 
 namespace corvane {

@@ -5,7 +5,7 @@
 // work is done by the kernels of cholesky_kernel.h).
 
 #include "problem/matrix.h"
-#include "report/record_writer.h"
+#include "textio/record_writer.h"
 
 namespace corvane {
 

@@ -1,6 +1,6 @@
 #include "direct/elimination.h"
 
-#include "direct/elimination_kernel.h"
+#include "kernels/elimination_kernel.h"
 #include "report/matrix_printing.h"
 
 namespace corvane {

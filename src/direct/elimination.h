@@ -3,7 +3,7 @@
 // then back substitution, all in place.
 
 #include "problem/matrix.h"
-#include "report/record_writer.h"
+#include "textio/record_writer.h"
 
 namespace corvane {
 

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <utility>
 
-#include "direct/lu_kernel.h"
+#include "kernels/lu_kernel.h"
 #include "report/matrix_printing.h"
 
 namespace corvane {

@@ -5,7 +5,7 @@
 // subtraction and division that use it, are carried out in double precision.
 
 #include "problem/matrix.h"
-#include "report/record_writer.h"
+#include "textio/record_writer.h"
 
 namespace corvane {
 

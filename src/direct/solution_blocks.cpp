@@ -1,6 +1,6 @@
 #include "direct/solution_blocks.h"
 
-#include "report/index_width_format.h"
+#include "textio/index_width_format.h"
 #include "report/matrix_printing.h"
 
 namespace corvane {

@@ -3,7 +3,7 @@
 // column of the inverse), each a heading and one " x(i) = " line per unknown.
 
 #include "problem/problem_state.h"
-#include "report/record_writer.h"
+#include "textio/record_writer.h"
 
 namespace corvane {
 

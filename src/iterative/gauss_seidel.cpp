@@ -1,6 +1,6 @@
 #include "iterative/gauss_seidel.h"
 
-#include "direct/iteration_kernel.h"
+#include "kernels/iteration_kernel.h"
 #include "iterative/iteration.h"
 
 namespace corvane {

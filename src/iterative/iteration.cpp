@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "iterative/row_ordering.h"
-#include "report/index_width_format.h"
+#include "textio/index_width_format.h"
 #include "report/matrix_printing.h"
 #include "report/solution_check.h"
 

@@ -6,7 +6,7 @@
 
 #include "problem/matrix.h"
 #include "problem/run_context.h"
-#include "report/record_writer.h"
+#include "textio/record_writer.h"
 
 namespace corvane {
 

@@ -4,7 +4,7 @@
 #include <new>
 #include <vector>
 
-#include "problem/list_directed_input.h"
+#include "textio/list_directed_input.h"
 #include "problem/test_matrices.h"
 
 namespace corvane {
@@ -238,6 +238,10 @@ std::optional<DataEnd> readProblemFrom(ProblemState& state, TextSource& text, Me
 }
 
 bool READINPUTFILE(ProblemState& state, ResultsFile& file, MessageService& messages) {
+    // Read the file the path names now, also when another program replaced
+    // it under its name since it was chosen; when the path names no file any
+    // more, nothing is open and the read fails as for an unreadable file.
+    file.followPath();
     ResultsFileText text(file);
     std::optional<DataEnd> end = readProblemFrom(state, text, messages);
     if (!end) return false;

@@ -7,10 +7,10 @@
 #include <optional>
 #include <string_view>
 
-#include "problem/list_directed_input.h"
+#include "textio/list_directed_input.h"
 #include "problem/messages.h"
 #include "problem/problem_state.h"
-#include "report/results_file.h"
+#include "textio/results_file.h"
 
 namespace corvane {
 
@@ -28,7 +28,8 @@ std::optional<DataEnd> readProblemText(ProblemState& state, std::string_view tex
 // source is a read error.
 std::optional<DataEnd> readProblemFrom(ProblemState& state, TextSource& text, MessageService& messages);
 
-// Reads the problem from the results file and positions it after the data.
+// Reads the problem from the file the results file's path names now (see
+// ResultsFile::followPath) and positions it after the data.
 // Sets DATE_CITITE; on failure shows the read-error message and returns false.
 bool READINPUTFILE(ProblemState& state, ResultsFile& file, MessageService& messages);
 

@@ -5,7 +5,7 @@
 
 #include "problem/messages.h"
 #include "problem/problem_state.h"
-#include "report/record_writer.h"
+#include "textio/record_writer.h"
 
 namespace corvane {
 

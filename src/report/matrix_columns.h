@@ -6,7 +6,7 @@
 
 #include <vector>
 
-#include "direct/product_kernel.h"
+#include "kernels/product_kernel.h"
 #include "problem/matrix.h"
 
 namespace corvane {

@@ -4,13 +4,6 @@
 
 namespace corvane {
 
-int WIDTH(int k) {
-    if (k == 0) return 1;
-    float magnitude = std::fabs(static_cast<float>(k));
-    int width = static_cast<int>(std::log10(magnitude) + 1.0f);
-    return k < 0 ? width + 1 : width;
-}
-
 int IMAXV(int n, const float* v) {
     float largest = -INFINITY;
     for (int i = 0; i < n; ++i) {

@@ -1,15 +1,13 @@
 #pragma once
-// Echo of the system matrix and right-hand sides, exact integer widths and the
-// position of the largest element.
+// Echo of the system matrix and right-hand sides, and the position of the
+// largest element.
 
 #include "problem/matrix.h"
 #include "report/matrix_columns.h"
-#include "report/record_writer.h"
+#include "textio/number_format.h"
+#include "textio/record_writer.h"
 
 namespace corvane {
-
-// Number of characters of the decimal form of k.
-int WIDTH(int k);
 
 // Position of the first element of largest magnitude of v(1..n); 0 when n < 1.
 int IMAXV(int n, const float* v);

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "problem/problem_state.h"
-#include "report/record_writer.h"
+#include "textio/record_writer.h"
 
 namespace corvane {
 

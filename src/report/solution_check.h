@@ -4,7 +4,7 @@
 
 #include "problem/matrix.h"
 #include "report/matrix_columns.h"
-#include "report/record_writer.h"
+#include "textio/record_writer.h"
 
 namespace corvane {
 

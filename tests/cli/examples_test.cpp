@@ -32,5 +32,19 @@ TEST(Examples, SolveWithTheDocumentedOptions) {
     }
 }
 
+// The README tells how long a title may be; a title of that length (longer
+// than the 80 characters the help asks for) followed by more text on its line
+// is read and solved like any other.
+TEST(Examples, TheReadmeGivesTheTitleLengthTheReaderTakes) {
+    const std::string readme = testing::readFile(CORVANE_SOURCE_DIR "/README.md");
+    EXPECT_NE(readme.find("line 1     a title (the reader takes its first 100 characters"), std::string::npos);
+    const std::string directory = testing::scratchDirectory("examples-title");
+    const std::string data = directory + "/long-title.txt";
+    testing::writeFile(data, std::string(100, 'T') + " 7 7 7 text the reader passes over\n1 1\n2\n4\n");
+    testing::CliResult result = testing::runCorvane("solve '" + data + "' --method gauss --report-to '" + directory + "/report.txt'");
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_NE(testing::readFile(directory + "/report.txt").find(" x(1) =    2.000000"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace corvane

@@ -113,6 +113,12 @@ TEST(SolveCommand, CholeskyWithAGeneralMatrixSwitchesToSymmetric) {
         << result.err;
 }
 
+TEST(CommandLine, VersionIsTheProjectVersion) {
+    testing::CliResult result = runCorvane("--version");
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.out, std::string("corvane ") + CORVANE_VERSION + "\n");
+}
+
 TEST(SolveCommand, HelpExplainsTheOptions) {
     testing::CliResult result = runCorvane("solve --help");
     EXPECT_EQ(result.status, 0);

@@ -7,7 +7,7 @@
 #include <sstream>
 
 #include "condition/matrix_literal.h"
-#include "problem/dispatcher.h"
+#include "app/dispatcher.h"
 #include "support/run_fixture.h"
 
 namespace corvane {

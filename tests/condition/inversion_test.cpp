@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "condition/matrix_literal.h"
-#include "report/record_sink.h"
+#include "textio/record_sink.h"
 
 namespace corvane {
 namespace {

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "direct/direct_test_support.h"
-#include "problem/dispatcher.h"
+#include "app/dispatcher.h"
 #include "support/run_fixture.h"
 
 namespace corvane {

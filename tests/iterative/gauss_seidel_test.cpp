@@ -4,7 +4,7 @@
 
 #include "iterative/iteration.h"
 #include "iterative/iterative_fixture.h"
-#include "problem/dispatcher.h"
+#include "app/dispatcher.h"
 
 namespace corvane {
 namespace {

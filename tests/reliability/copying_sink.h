@@ -2,7 +2,7 @@
 // A sink in front of the results file that keeps a copy of every record the
 // file accepted, so a test can tell exactly what the file must hold.
 
-#include "report/record_sink.h"
+#include "textio/record_sink.h"
 
 namespace corvane::testing {
 

@@ -9,7 +9,7 @@
 #include <random>
 #include <string>
 
-#include "problem/dispatcher.h"
+#include "app/dispatcher.h"
 #include "problem/input_file.h"
 #include "reliability/copying_sink.h"
 #include "reliability/option_bits.h"

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 
 #include "cli/solve_options.h"
@@ -97,6 +98,30 @@ TEST_F(DialogReliabilityTest, DataChangedByAnotherProgramAfterTheRead) {
     click(kSolve);
     const std::string after = readFile(path);
     EXPECT_EQ(after.rfind(changed + "\r\nProblema: ", 0), 0u) << after;
+}
+
+// An editor saves by writing a new file and renaming it over the old one:
+// SOLVE must not write into the old, nameless file, and Read takes the new one.
+TEST_F(DialogReliabilityTest, DataReplacedUnderTheirNameAfterASolve) {
+    choose(kMethodList, 1);
+    const std::string path = selectAndRead("data.txt", kSystem3);
+    click(kSolve);
+    const std::string replacement = "Sistem 2 x 2\n2 1\n 2 0\n 0 4\n 2 4\n";
+    writeFile(path + ".tmp", replacement);
+    std::filesystem::rename(path + ".tmp", path);
+
+    const std::size_t shown = platform.recorded.shown.size();
+    click(kSolve);
+    ASSERT_EQ(platform.recorded.shown.size(), shown + 1);
+    EXPECT_EQ(lastMessage().text, "cannot write the results file: it was changed after the Read; read it again");
+    EXPECT_EQ(readFile(path), replacement);
+
+    click(kRead);
+    EXPECT_EQ(view.text(kOrder), "2");
+    click(kSolve);
+    const std::string after = readFile(path);
+    EXPECT_EQ(after.rfind(replacement + "\r\nProblema: ", 0), 0u) << after;
+    EXPECT_NE(after.find(" x(2) =    1.000000    \r\n"), std::string::npos) << after;
 }
 
 TEST_F(DialogReliabilityTest, NotesAddedAfterTheDataAreReplacedByTheReport) {

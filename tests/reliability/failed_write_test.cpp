@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "cli/solve_options.h"
-#include "problem/dispatcher.h"
+#include "app/dispatcher.h"
 #include "problem/input_file.h"
 #include "reliability/read_only_descriptor.h"
 #include "reliability/restricted_run.h"
@@ -105,12 +105,22 @@ TEST(FailedWrite, ReportFileThatCannotBeOpened) {
     const std::string dir = testing::scratchDirectory("report-to-nowhere");
     const std::string data = dir + "/data.txt";
     writeFile(data, kSystem);
-    for (const std::string& report : {dir, dir + "/missing/report.txt", std::string("/dev/full")}) {
+    for (const std::string& report : {dir, dir + "/missing/report.txt"}) {
         const testing::CliResult result = solve(data, {"--method", "gauss", "--report-to", report}, {});
         EXPECT_EQ(result.status, 4) << report;
         EXPECT_EQ(result.err, "Error: cannot open the report file " + report + "\n");
         EXPECT_EQ(readFile(data), kSystem);
     }
+}
+
+TEST(FailedWrite, DeviceThatRefusesTheReport) {
+    const std::string dir = testing::scratchDirectory("report-to-full-device");
+    const std::string data = dir + "/data.txt";
+    writeFile(data, kSystem);
+    const testing::CliResult result = solve(data, {"--method", "gauss", "--report-to", "/dev/full"}, {});
+    EXPECT_EQ(result.status, 4);
+    EXPECT_EQ(result.err, "Error: cannot write the report: No space left on device\n");
+    EXPECT_EQ(readFile(data), kSystem);
 }
 
 // A sink that takes `capacity` records and refuses every later one.

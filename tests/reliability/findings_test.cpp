@@ -5,9 +5,9 @@
 
 #include <stdexcept>
 
-#include "problem/dispatcher.h"
+#include "app/dispatcher.h"
 #include "problem/input_file.h"
-#include "report/record_writer.h"
+#include "textio/record_writer.h"
 #include "support/cli_runner.h"
 #include "support/recording_messages.h"
 #include "support/run_fixture.h"

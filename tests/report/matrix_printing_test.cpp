@@ -8,12 +8,6 @@
 namespace corvane {
 namespace {
 
-TEST(Width, CountsCharacters) {
-    const std::pair<int, int> cases[] = {{0, 1}, {7, 1}, {10, 2}, {999, 3}, {1000, 4}, {-12, 3}, {-1, 2},
-                                         {99999, 5}, {100000, 6}, {1000000, 7}, {2147483647, 10}};
-    for (auto [k, width] : cases) EXPECT_EQ(WIDTH(k), width) << k;
-}
-
 TEST(Imaxv, FirstOfLargestMagnitude) {
     const float a[] = {3, -5, 5};
     EXPECT_EQ(IMAXV(3, a), 2);

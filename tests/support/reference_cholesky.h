@@ -3,7 +3,7 @@
 // triangle and of its two solves: the reference the fast kernels must
 // reproduce bit for bit.
 
-#include "direct/cholesky_kernel.h"
+#include "kernels/cholesky_kernel.h"
 #include "problem/matrix.h"
 
 namespace corvane::testing {

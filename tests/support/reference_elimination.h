@@ -3,7 +3,7 @@
 // substitution, element by element in the order of the steps: the reference
 // that the fast kernel must reproduce bit for bit.
 
-#include "direct/elimination_kernel.h"
+#include "kernels/elimination_kernel.h"
 #include "problem/matrix.h"
 
 namespace corvane::testing {

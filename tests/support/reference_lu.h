@@ -4,7 +4,7 @@
 // solve with its factors: the reference the fast kernels must reproduce bit
 // for bit.
 
-#include "direct/lu_kernel.h"
+#include "kernels/lu_kernel.h"
 #include "problem/matrix.h"
 
 namespace corvane::testing {

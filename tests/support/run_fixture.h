@@ -2,7 +2,7 @@
 // A problem state with its report and console captured in strings.
 
 #include "problem/run_context.h"
-#include "report/record_writer.h"
+#include "textio/record_writer.h"
 #include "support/recording_messages.h"
 
 namespace corvane::testing {

@@ -4,9 +4,9 @@
 
 #include "dialog/dialog_controller.h"
 #include "dialog/qt/main_dialog.h"
-#include "report/standard_output_sink.h"
+#include "textio/standard_output_sink.h"
 #include "problem/problem_state.h"
-#include "report/results_file.h"
+#include "textio/results_file.h"
 
 namespace corvane {
 

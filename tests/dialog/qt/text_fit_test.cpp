@@ -111,7 +111,8 @@ TEST_P(TextFitTest, MainDialogTextsFitTheirPlacesInBothLanguages) {
     }
     // The layout is the template's, only in larger units where the font needs them.
     for (const ControlTemplate& c : mainDialogTemplate().controls) {
-        if (c.id >= 0) EXPECT_EQ(controlOf(dialog(), c.id)->geometry(), units.rect(c.x, c.y, c.width, c.height)) << c.id;
+        if (c.id < 0) continue;
+        EXPECT_EQ(controlOf(dialog(), c.id)->geometry(), units.rect(c.x, c.y, c.width, c.height)) << c.id;
     }
 }
 
@@ -126,7 +127,7 @@ TEST_P(TextFitTest, HelpWindowsShowEachLineWholeInBothLanguages) {
                                // Not wrapped, so each line is one line on the screen; the
                                // checks above see every line whole.
                                for (QLabel* text : window.findChildren<QLabel*>()) {
-                                   if (!text->text().isEmpty()) EXPECT_FALSE(text->wordWrap()) << nameOf(*text);
+                                   EXPECT_TRUE(text->text().isEmpty() || !text->wordWrap()) << nameOf(*text);
                                }
                            });
         }
