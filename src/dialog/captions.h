@@ -5,6 +5,8 @@
 #include <span>
 #include <string_view>
 
+#include "dialog/control_ids.h"
+
 namespace corvane {
 
 struct Caption {
@@ -19,6 +21,11 @@ struct Caption {
 using CaptionTable = std::span<const Caption>;
 
 CaptionTable INI_TITLES();
+
+// The last entry of the generator list, the one generator name that follows
+// the language.
+inline constexpr int kConstantBandIndex = 7;
+inline constexpr Caption kConstantBandEntry{control::kGeneratorList, "Banda constanta", "Constant Band"};
 
 // The caption of one control in a language; empty when the table has none.
 std::string_view captionOf(CaptionTable table, int id, int language);

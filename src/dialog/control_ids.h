@@ -67,6 +67,7 @@ inline constexpr int kRhsCount = 1028;
 inline constexpr int kSolve = 30002;
 inline constexpr int kAbout = 1030;
 inline constexpr int kExit = 30001;
+inline constexpr int kRunLines = 1059;  // what the last run wrote to standard output
 
 inline constexpr int kUnaddressed = -1;  // frames, labels and markers never addressed
 

@@ -1,5 +1,6 @@
 #include "dialog/dialog_controller.h"
 
+#include "dialog/console_lines.h"
 #include "dialog/control_ids.h"
 #include "app/error_boundary.h"
 #include "problem/input_file.h"
@@ -25,12 +26,13 @@ private:
 };
 
 constexpr int kNormEntries = 4;
-constexpr int kLastGenerator = 7;
 constexpr std::string_view kCholeskyNeedsSymmetric = "Metoda Cholesky:\nTipul Matrice: trebuie sa fie 'Simetrica'";
 
 // n or nb as the dialog shows it: as many characters as the number needs,
-// at the left of a 3-character text; wider numbers are kept whole.
+// at the left of a 3-character text; wider numbers are kept whole. 0 is a
+// size the Read did not get to, shown as an empty text.
 std::string sizeText(int value) {
+    if (value == 0) return {};
     std::string digits = std::to_string(value);
     return digits.size() < 3 ? padded(digits, 3) : digits;
 }
@@ -108,6 +110,7 @@ void DialogController::INITIALIZECONTROLS() {
     view_.setText(kPath, "");
     view_.setText(kOrder, "");
     view_.setText(kRhsCount, "");
+    view_.setText(kRunLines, "");
 
     SET_GS_CONTROLS();
 }
@@ -206,7 +209,7 @@ void DialogController::chooseLanguage(int language) {
     for (int code = 0; code < 3; ++code) {
         view_.setListEntry(kNormList, code + 1, trimmed(state_.NORMA_CONTROL[code][language - 1]));
     }
-    view_.setListEntry(kGeneratorList, kLastGenerator, language == corvane::kEnglish ? "Constant Band" : "Banda constanta");
+    view_.setListEntry(kGeneratorList, kConstantBandIndex, kConstantBandEntry.in(language));
 }
 
 void DialogController::chooseProblemKind(int id, bool on) {
@@ -240,6 +243,10 @@ void DialogController::chooseMethod() {
 }
 
 void DialogController::readDataFile() {
+    // The sizes shown are those of this file: a Read that fails before its
+    // sizes line leaves none, not the sizes of the file read before.
+    state_.n = 0;
+    state_.nb = 0;
     {
         BusyCursor busy(platform_);
         READINPUTFILE(state_, file_, platform_.messages());
@@ -251,12 +258,21 @@ void DialogController::readDataFile() {
     updateSolve();
 }
 
+// The lines the run copies to standard output are shown under SOLVE as well,
+// replacing those of the run before, also when the run stops on an error.
 void DialogController::solve() {
     BusyCursor busy(platform_);
+    ConsoleLines consoleLines(console_);
     RecordWriter report(file_);
-    RecordWriter console(console_);
+    RecordWriter console(consoleLines);
     RunContext context{state_, report, console, platform_.messages()};
-    CORVANEAPPLY(context);
+    try {
+        CORVANEAPPLY(context);
+    } catch (...) {
+        view_.setText(kRunLines, consoleLines.text());
+        throw;
+    }
+    view_.setText(kRunLines, consoleLines.text());
 }
 
 }  // namespace corvane

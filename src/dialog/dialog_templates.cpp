@@ -64,6 +64,7 @@ constexpr ControlTemplate kMainControls[] = {
     {kAbout, K::FlatPushButton, 146, 337, 33, 13, "Despre"},
     {kExit, K::PushButton, 270, 336, 50, 14, "IESIRE"},
     {kCancel, K::HiddenPushButton, 3, 336, 50, 14, "CANCEL"},
+    {kRunLines, K::ReadOnlyTextPanel, 5, 355, 315, 32, ""},
 };
 
 constexpr int kKindGroup[] = {kSystem, kInversion, kCondition};
@@ -73,28 +74,30 @@ constexpr int kCheckGroup[] = {kCheckMaximum, kCheckEquations};
 constexpr int kLanguageGroup[] = {kRomanianButton, kEnglishButton};
 constexpr std::span<const int> kMainGroups[] = {kKindGroup, kTypeGroup, kSourceGroup, kCheckGroup, kLanguageGroup};
 
-const DialogTemplate kMainTemplate{control::kMainDialog, 325, 353, 8, kMainControls, kMainGroups};
+// The dialog reaches below the row of About and IESIRE for the panel with
+// the lines of the last run.
+const DialogTemplate kMainTemplate{control::kMainDialog, 325, 392, 8, kMainControls, kMainGroups};
 
 using namespace help_control;
 
 constexpr ControlTemplate kDataFileHelpControls[] = {
-    {kLayoutText, K::Label, 7, 7, 211, 164, ""},
-    {kKindsText, K::Label, 7, 177, 211, 47, ""},
+    {kLayoutText, K::TextLines, 7, 7, 211, 164, ""},
+    {kKindsText, K::TextLines, 7, 177, 211, 47, ""},
     {kSave, K::PushButton, 7, 234, 59, 13, "Salveaza in Fisier"},
     {kOk, K::DefaultPushButton, 188, 234, 30, 13, "OK"},
     {help_control::kCancel, K::HiddenPushButton, 120, 234, 30, 13, "Cancel"},
 };
 
 constexpr ControlTemplate kIterationHelpControls[] = {
-    {kEpsText, K::Label, 5, 7, 146, 44, ""},
-    {kNlimText, K::Label, 5, 56, 146, 26, ""},
-    {kOmegaText, K::Label, 5, 87, 146, 35, ""},
+    {kEpsText, K::TextLines, 5, 7, 146, 44, ""},
+    {kNlimText, K::TextLines, 5, 56, 146, 26, ""},
+    {kOmegaText, K::TextLines, 5, 87, 146, 35, ""},
     {kOk, K::DefaultPushButton, 119, 137, 31, 13, "OK"},
     {help_control::kCancel, K::HiddenPushButton, 5, 137, 31, 13, "Cancel"},
 };
 
 constexpr ControlTemplate kAboutControls[] = {
-    {kAboutText, K::Label, 7, 7, 136, 44, ""},
+    {kAboutText, K::TextLines, 7, 7, 136, 44, ""},
     {kIcon, K::Icon, 61, 58, 16, 16, ""},
     {kOk, K::DefaultPushButton, 112, 61, 31, 13, "OK"},
     {help_control::kCancel, K::HiddenPushButton, 7, 61, 31, 13, "Cancel"},

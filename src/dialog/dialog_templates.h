@@ -16,6 +16,7 @@ enum class ControlKind {
     SunkenLabel,
     CentredSunkenLabel,
     RightAlignedLabel,
+    TextLines,            // a text shown line by line as written, never wrapped
     Icon,                 // the program icon, centred in its rectangle
     PushButton,
     FlatPushButton,
@@ -24,6 +25,7 @@ enum class ControlKind {
     ListBox,
     Edit,
     ReadOnlyEdit,
+    ReadOnlyTextPanel,    // several lines of text, scrolled when there are more
 };
 
 struct ControlTemplate {

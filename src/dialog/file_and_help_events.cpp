@@ -7,6 +7,7 @@
 #include "dialog/control_ids.h"
 #include "dialog/dialog_controller.h"
 #include "dialog/generated_matrix_help.h"
+#include "dialog/open_failure.h"
 #include "dialog/text_file.h"
 
 namespace corvane {
@@ -18,6 +19,16 @@ namespace {
 constexpr std::string_view kFileDialogTitle = "Selecteaza Fisierul";
 constexpr std::string_view kCannotOpenResults = "Can not open/create \"Result File\".";
 constexpr std::string_view kCannotCreateSave = "Can not create \"Save File\".";
+
+// The message for a results file that is not open: a cancelled choice, or a
+// chosen file that could not be opened, with its path and the reason.
+std::string cannotOpenText(const std::optional<std::string>& chosen, int language) {
+    std::string text(kCannotOpenResults);
+    if (!chosen) return text;
+    std::string reason = openFailureReason(*chosen, language);
+    if (!reason.empty()) text += "\n" + *chosen + "\n" + reason;
+    return text;
+}
 
 }  // namespace
 
@@ -44,7 +55,7 @@ void DialogController::SUB_SELECT() {
     if (!chosen || !file_.open(std::string(trimmed(state_.FNAME)))) {
         // No results file is open now: nothing to read or show until the
         // next successful choice.
-        platform_.messages().show(kCannotOpenResults, "Error", MessageIcon::Error);
+        platform_.messages().show(cannotOpenText(chosen, state_.LIMBA), "Error", MessageIcon::Error);
         view_.setText(kPath, "");
         view_.setEnabled(kOpen, false);
         view_.setEnabled(kRead, false);

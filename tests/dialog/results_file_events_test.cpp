@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <filesystem>
 
 #include "dialog/dialog_fixture.h"
@@ -81,14 +83,54 @@ TEST_F(DialogTest, CancelledSelectAfterAReadClosesTheFileAndClearsTheFields) {
     EXPECT_TRUE(enabled(kOpen) && enabled(kRead));
 }
 
-TEST_F(DialogTest, AFileThatCannotBeOpenedIsReportedAndLeavesNothingOpen) {
+// The message for a chosen file that cannot be opened: its path and why.
+ShownMessage cannotOpen(const std::string& path, const std::string& reason) {
+    return {std::string(kCannotOpen.text) + "\n" + path + "\n" + reason, "Error", MessageIcon::Error};
+}
+
+TEST_F(DialogTest, AFileThatCannotBeOpenedIsReportedWithItsReasonAndLeavesNothingOpen) {
     std::string directory = scratchDirectory("dialog-unopenable");
-    select(directory);  // a directory is no results file
-    ASSERT_EQ(platform.recorded.shown.size(), 1u);
-    expectMessage(platform.recorded.shown[0], kCannotOpen);
-    EXPECT_EQ(view.text(kPath), "");
+    struct Case {
+        std::string path;
+        const char* romanian;
+        const char* english;
+    };
+    const Case cases[] = {
+        {directory, "Este un director, nu un fisier.", "It is a folder, not a file."},  // a directory is no results file
+        {directory + "/missing/data.txt", "Directorul nu exista.", "No such file or directory."},
+    };
+    for (const Case& c : cases) {
+        for (int language : {kRomanianButton, kEnglishButton}) {
+            click(language);
+            platform.recorded.shown.clear();
+            select(c.path);
+            ASSERT_EQ(platform.recorded.shown.size(), 1u);
+            expectMessage(platform.recorded.shown[0],
+                          cannotOpen(c.path, language == kEnglishButton ? c.english : c.romanian));
+            EXPECT_EQ(view.text(kPath), "");
+            EXPECT_FALSE(file.isOpen());
+            EXPECT_FALSE(enabled(kOpen) || enabled(kRead));
+        }
+    }
+}
+
+TEST_F(DialogTest, AReadOnlyDataFileIsToldAsSuch) {
+    if (::geteuid() == 0) GTEST_SKIP() << "root may write a read-only file";
+    std::string path = scratchDirectory("dialog-read-only") + "/data.txt";
+    writeFile(path, kSystem3);
+    std::filesystem::permissions(path, std::filesystem::perms::owner_read | std::filesystem::perms::group_read |
+                                           std::filesystem::perms::others_read);  // 0444
+    select(path);
+    click(kEnglishButton);
+    select(path);
+    ASSERT_EQ(platform.recorded.shown.size(), 2u);
+    expectMessage(platform.recorded.shown[0],
+                  cannotOpen(path, "Fisierul este doar pentru citire: datele se pot citi, dar rapoartele nu se pot "
+                                   "scrie in el."));
+    expectMessage(platform.recorded.shown[1],
+                  cannotOpen(path, "The file is read-only: its data can be read, but no report can be written into it."));
     EXPECT_FALSE(file.isOpen());
-    EXPECT_FALSE(enabled(kOpen) || enabled(kRead));
+    EXPECT_EQ(readFile(path), kSystem3);
 }
 
 TEST_F(DialogTest, ReadShowsTheSizesWithTheWaitCursor) {
@@ -122,6 +164,30 @@ TEST_F(DialogTest, FailedReadShowsWhatWasReadAndKeepsSolveDisabled) {
     EXPECT_EQ(platform.recorded.shown.back().text, "Eroare de citire in fisierul de date");
 }
 
+TEST_F(DialogTest, FailedReadAfterAnotherFileShowsOnlyTheSizesItGot) {
+    struct Case {
+        const char* name;
+        const char* content;
+        const char* n;
+        const char* nb;
+    };
+    const Case cases[] = {
+        {"empty.txt", "", "", ""},
+        {"title-only.txt", "title\n", "", ""},
+        {"bad-sizes.txt", "title\nx 1\n", "", ""},
+        {"n-only.txt", "title\n4\n", "4", ""},
+        {"bad-matrix.txt", "title\n2 1\n1 x\n", "2", "1"},
+    };
+    for (const Case& c : cases) {
+        selectAndRead("good.txt", kSystem3);
+        ASSERT_EQ(view.text(kOrder), "3");
+        selectAndRead(c.name, c.content);
+        EXPECT_FALSE(state.DATE_CITITE) << c.name;
+        EXPECT_EQ(view.text(kOrder), c.n) << c.name;
+        EXPECT_EQ(view.text(kRhsCount), c.nb) << c.name;
+    }
+}
+
 TEST_F(DialogTest, SolveWritesTheReportAfterTheDataWithTheWaitCursor) {
     std::string path = selectAndRead("system3.txt", kSystem3);
     choose(kMethodList, 1);
@@ -143,6 +209,40 @@ TEST_F(DialogTest, SolveWritesTheReportAfterTheDataWithTheWaitCursor) {
     click(kRead);  // reading again lets the next report replace the old ones
     click(kSolve);
     EXPECT_EQ(readFile(path), text);
+}
+
+// The non-blank lines a run wrote to standard output, without trailing blanks.
+std::string shownLines(const std::string& console) {
+    std::string shown;
+    std::size_t start = 0;
+    for (std::size_t end; (end = console.find("\r\n", start)) != std::string::npos; start = end + 2) {
+        std::string line = console.substr(start, end - start);
+        line.erase(line.find_last_not_of(' ') + 1);
+        if (line.empty()) continue;
+        shown += (shown.empty() ? "" : "\n") + line;
+    }
+    return shown;
+}
+
+TEST_F(DialogTest, IterativeRunLinesShowUnderSolveUntilTheNextRun) {
+    selectAndRead("system3.txt", kSystem3);
+    EXPECT_EQ(view.text(kRunLines), "");
+    choose(kMethodList, 4);
+    type(kEps, "1e-5");
+    type(kNlim, "100");
+    click(kSolve);
+    EXPECT_EQ(view.text(kRunLines).rfind(" Toleranta atinsa.\n Numar iteratii: ", 0), 0u) << view.text(kRunLines);
+    EXPECT_EQ(view.text(kRunLines), shownLines(console.text()));  // the same lines as on standard output
+
+    console.clear();
+    type(kNlim, "2");
+    click(kSolve);
+    EXPECT_EQ(view.text(kRunLines), " Numar de iteratii depasit.");
+    EXPECT_EQ(view.text(kRunLines), shownLines(console.text()));
+
+    choose(kMethodList, 1);  // Gauss writes nothing to standard output
+    click(kSolve);
+    EXPECT_EQ(view.text(kRunLines), "");
 }
 
 TEST_F(DialogTest, RefusedSolveWritesNothing) {

@@ -1,9 +1,12 @@
 #pragma once
 // Dialog units: positions and sizes of the templates are given in quarters of
-// the dialog font's average character width and eighths of its height.
+// the dialog font's average character width and eighths of its height. A
+// font wider or taller than the one the templates were drawn for may not fit
+// a text into its control; the units then grow until it does.
 
 #include <QFont>
 #include <QRect>
+#include <QSize>
 
 namespace corvane {
 
@@ -18,12 +21,13 @@ public:
     int y(int units) const;
     QRect rect(int x, int y, int width, int height) const;
 
-    int baseWidth() const { return baseWidth_; }
-    int baseHeight() const { return baseHeight_; }
+    // Grows the units, if needed, so that a control of width × height units
+    // is at least `pixels` large.
+    void makeRoom(QSize pixels, int width, int height);
 
 private:
-    int baseWidth_;   // average width of the letters A-Z and a-z
-    int baseHeight_;  // height of the font
+    double baseWidth_;   // average width of the letters A-Z and a-z, or more
+    double baseHeight_;  // height of the font, or more
 };
 
 }  // namespace corvane

@@ -8,6 +8,7 @@
 #include <stdexcept>
 
 #include "dialog/control_ids.h"
+#include "dialog/dialog_contents.h"
 #include "dialog/qt/program_icon.h"
 
 namespace corvane {
@@ -23,7 +24,7 @@ constexpr int kDialogTop = 40;
 MainDialog::MainDialog(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint),
-      widgets_(*this, mainDialogTemplate()) {
+      widgets_(*this, mainDialogTemplate(), mainDialogContents()) {
     setObjectName(QStringLiteral("mainDialog"));
     setWindowIcon(programIcon());
     setSizeGripEnabled(false);

@@ -3,59 +3,32 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QDialog>
-#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QStringList>
 #include <QStyle>
 #include <vector>
 
 #include "dialog/qt/program_icon.h"
+#include "dialog/qt/text_room.h"
 
 namespace corvane {
 namespace {
 
-constexpr int kTwoLines = 16;  // dialog units: a control this tall holds two lines of text
 const char* const kCaptionProperty = "caption";
 
-bool isMultiLine(const ControlTemplate& control) { return control.height >= kTwoLines; }
+QString toQt(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
-// Breaks the text at blanks so that no line is wider than `width` pixels
-// (a single word wider than that keeps a line of its own).
-QString wrapped(const QFontMetrics& metrics, const QString& text, int width) {
-    QStringList lines;
-    QString line;
-    for (const QString& word : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-        QString candidate = line.isEmpty() ? word : line + QLatin1Char(' ') + word;
-        if (!line.isEmpty() && metrics.horizontalAdvance(candidate) > width) {
-            lines << line;
-            line = word;
-        } else {
-            line = candidate;
-        }
-    }
-    if (!line.isEmpty()) lines << line;
-    return lines.join(QLatin1Char('\n'));
-}
-
-int indicatorSpace(const QAbstractButton& button) {
-    const QStyle* style = button.style();
-    if (qobject_cast<const QRadioButton*>(&button) != nullptr) {
-        return style->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, &button) +
-               style->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, &button);
-    }
-    return style->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, &button) +
-           style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, &button);
-}
+bool wrapsCaption(const ControlTemplate& control) { return captionLines(control) > 1; }
 
 QLabel* createLabel(QWidget* parent, const ControlTemplate& control) {
     auto* label = new QLabel(parent);
     label->setTextFormat(Qt::PlainText);
-    label->setWordWrap(isMultiLine(control));
+    label->setWordWrap(control.kind != ControlKind::TextLines && wrapsCaption(control));
     switch (control.kind) {
         case ControlKind::SunkenLabel:
             label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -83,25 +56,47 @@ QWidget* createIcon(QWidget* parent, const QRect& area) {
 
 QString controlObjectName(int id) { return QStringLiteral("control%1").arg(id); }
 
-TemplateWidgets::TemplateWidgets(QDialog& dialog, const DialogTemplate& dialogTemplate)
-    : dialog_(dialog), template_(dialogTemplate), units_(dialogFont(dialogTemplate.fontPointSize)) {
+TemplateWidgets::TemplateWidgets(QDialog& dialog, const DialogTemplate& dialogTemplate,
+                                 std::span<const ControlContent> contents)
+    : dialog_(dialog), units_(dialogFont(dialogTemplate.fontPointSize)) {
     dialog_.setFont(dialogFont(dialogTemplate.fontPointSize));
-    dialog_.setFixedSize(units_.x(dialogTemplate.width), units_.y(dialogTemplate.height));
+    std::vector<std::pair<QWidget*, const ControlTemplate*>> placed;
     for (const ControlTemplate& control : dialogTemplate.controls) {
         QWidget* widget = create(control);
-        widget->setGeometry(units_.rect(control.x, control.y, control.width, control.height));
+        placed.emplace_back(widget, &control);
         if (control.id >= 0) {
             widget->setObjectName(controlObjectName(control.id));
             widgets_[control.id] = widget;
             controls_[control.id] = &control;
         }
-        applyText(*widget, control, QString::fromUtf8(control.text.data(), static_cast<int>(control.text.size())));
-        if (control.kind == ControlKind::HiddenPushButton) widget->hide();
+    }
+    for (auto [widget, control] : placed) {
+        if (!control->text.empty() && control->kind != ControlKind::HiddenPushButton) {
+            units_.makeRoom(roomFor(*widget, *control, {toQt(control->text)}), control->width, control->height);
+        }
+    }
+    makeRoom(contents);
+    dialog_.setFixedSize(units_.x(dialogTemplate.width), units_.y(dialogTemplate.height));
+    for (auto [widget, control] : placed) {
+        widget->setGeometry(units_.rect(control->x, control->y, control->width, control->height));
+        applyText(*widget, *control, toQt(control->text));
+        if (control->kind == ControlKind::HiddenPushButton) widget->hide();
     }
     for (std::span<const int> group : dialogTemplate.radioGroups) {
         auto* buttons = new QButtonGroup(&dialog_);
         buttons->setExclusive(true);
         for (int id : group) buttons->addButton(qobject_cast<QAbstractButton*>(widgets_.at(id)));
+    }
+}
+
+void TemplateWidgets::makeRoom(std::span<const ControlContent> contents) {
+    for (const ControlContent& content : contents) {
+        QWidget* widget = this->widget(content.id);
+        if (widget == nullptr) continue;
+        QStringList texts;
+        for (const std::string& text : content.texts) texts << toQt(text);
+        const ControlTemplate& control = *controls_.at(content.id);
+        units_.makeRoom(roomFor(*widget, control, texts), control.width, control.height);
     }
 }
 
@@ -124,7 +119,8 @@ QWidget* TemplateWidgets::create(const ControlTemplate& control) {
         case ControlKind::Label:
         case ControlKind::SunkenLabel:
         case ControlKind::CentredSunkenLabel:
-        case ControlKind::RightAlignedLabel: return createLabel(parent, control);
+        case ControlKind::RightAlignedLabel:
+        case ControlKind::TextLines: return createLabel(parent, control);
         case ControlKind::Icon:
             return createIcon(parent, units_.rect(control.x, control.y, control.width, control.height));
         case ControlKind::PushButton:
@@ -151,6 +147,13 @@ QWidget* TemplateWidgets::create(const ControlTemplate& control) {
             }
             return edit;
         }
+        case ControlKind::ReadOnlyTextPanel: {
+            auto* panel = new QPlainTextEdit(parent);
+            panel->setReadOnly(true);
+            panel->setLineWrapMode(QPlainTextEdit::NoWrap);
+            panel->setBackgroundRole(QPalette::Window);
+            return panel;
+        }
     }
     return new QWidget(parent);
 }
@@ -164,25 +167,12 @@ void TemplateWidgets::setButtonCaption(QAbstractButton& button, const ControlTem
                                        const QString& caption) {
     button.setProperty(kCaptionProperty, caption);
     bool indicator = qobject_cast<QCheckBox*>(&button) != nullptr || qobject_cast<QRadioButton*>(&button) != nullptr;
-    if (!indicator) {
+    if (!indicator || !wrapsCaption(control)) {
         button.setText(caption);
         return;
     }
-    // A caption longer than its control makes the control wider, or, where
-    // the control holds two lines, taller about its middle, so that the whole
-    // text shows.
-    QRect area = units_.rect(control.x, control.y, control.width, control.height);
-    if (!isMultiLine(control)) {
-        button.setText(caption);
-        area.setWidth(qMax(area.width(), button.sizeHint().width()));
-    } else {
-        QFontMetrics metrics(button.font());
-        int width = area.width() - indicatorSpace(button);
-        button.setText(wrapped(metrics, caption, width));
-        int needed = metrics.boundingRect(QRect(0, 0, width, 10000), Qt::TextWordWrap, button.text()).height();
-        if (needed > area.height()) area.adjust(0, -(needed - area.height()) / 2, 0, (needed - area.height() + 1) / 2);
-    }
-    button.setGeometry(area);
+    // Radio buttons and check boxes do not wrap their text themselves.
+    button.setText(wrapped(button.fontMetrics(), caption, captionWidth(button)));
 }
 
 void TemplateWidgets::setText(int id, const QString& text) {
@@ -197,11 +187,10 @@ void TemplateWidgets::applyText(QWidget& control, const ControlTemplate& source,
         group->setTitle(text);
     } else if (auto* label = qobject_cast<QLabel*>(widget)) {
         label->setText(text);
-        if (!label->wordWrap() && source.kind != ControlKind::Icon) {
-            label->resize(qMax(units_.x(source.width), label->sizeHint().width()), label->height());
-        }
     } else if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
         edit->setText(text);
+    } else if (auto* panel = qobject_cast<QPlainTextEdit*>(widget)) {
+        panel->setPlainText(text);
     }
 }
 
@@ -211,22 +200,8 @@ QString TemplateWidgets::text(int id) const {
     if (auto* group = qobject_cast<QGroupBox*>(widget)) return group->title();
     if (auto* label = qobject_cast<QLabel*>(widget)) return label->text();
     if (auto* edit = qobject_cast<QLineEdit*>(widget)) return edit->text();
+    if (auto* panel = qobject_cast<QPlainTextEdit*>(widget)) return panel->toPlainText();
     return {};
-}
-
-void TemplateWidgets::fitLabelsToText() {
-    for (const ControlTemplate& control : template_.controls) {
-        auto* label = qobject_cast<QLabel*>(widget(control.id));
-        if (label == nullptr || !label->wordWrap()) continue;
-        int extra = label->heightForWidth(label->width()) - label->height();
-        if (extra <= 0) continue;
-        int bottom = label->geometry().bottom();
-        for (QWidget* other : dialog_.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
-            if (other != label && other->y() > bottom) other->move(other->x(), other->y() + extra);
-        }
-        label->resize(label->width(), label->height() + extra);
-        dialog_.setFixedSize(dialog_.width(), dialog_.height() + extra);
-    }
 }
 
 }  // namespace corvane

@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "dialog/qt/program_icon.h"
+#include "dialog/text_file.h"
 
 namespace corvane {
 namespace {
@@ -66,12 +67,12 @@ bool TextEditor::load() {
         }
         bytes = file.readAll();
     }
+    loaded_ = bytes.toStdString();
+    QByteArray lines = QByteArray::fromStdString(withLineFeeds(loaded_));
     QStringDecoder utf8(QStringDecoder::Utf8);
-    QString text = utf8.decode(bytes);
+    QString text = utf8.decode(lines);
     latin1_ = utf8.hasError();
-    if (latin1_) text = QString::fromLatin1(bytes);
-    crlf_ = text.contains(QStringLiteral("\r\n"));
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    if (latin1_) text = QString::fromLatin1(lines);
     editor_->setPlainText(text);
     editor_->document()->setModified(false);
     return true;
@@ -79,8 +80,9 @@ bool TextEditor::load() {
 
 bool TextEditor::save() {
     QString text = editor_->toPlainText();
-    if (crlf_) text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
-    QByteArray bytes = latin1_ ? text.toLatin1() : text.toUtf8();
+    std::string lines = (latin1_ ? text.toLatin1() : text.toUtf8()).toStdString();
+    std::string saved = withOriginalLineEnds(loaded_, lines);
+    QByteArray bytes = QByteArray::fromStdString(saved);
     // Written in place (not replaced by a new file), so that the results
     // file the program holds open is the file the user saved.
     QFile file(path_);
@@ -89,6 +91,7 @@ bool TextEditor::save() {
         return false;
     }
     file.close();
+    loaded_ = std::move(saved);
     editor_->document()->setModified(false);
     return true;
 }

@@ -1,11 +1,13 @@
 #pragma once
 // The program's own plain-text editor: shows a file, lets the user change it
 // and saves it on request. The file is rewritten in place, so that a results
-// file the program holds open sees the saved text; its line ends and its
-// encoding (UTF-8, or Latin-1 for bytes that are not UTF-8) are kept.
+// file the program holds open sees the saved text. Its encoding (UTF-8, or
+// Latin-1 for bytes that are not UTF-8) is kept, and so is every line's own
+// line end; lines the user adds take the file's dominant line end.
 
 #include <QDialog>
 #include <QString>
+#include <string>
 
 class QPlainTextEdit;
 
@@ -32,8 +34,8 @@ private:
 
     QString path_;
     QPlainTextEdit* editor_;
+    std::string loaded_;  // the file's bytes as loaded or last saved
     bool latin1_ = false;
-    bool crlf_ = false;
 };
 
 // Opens the editor on the file and returns when the user has closed it.

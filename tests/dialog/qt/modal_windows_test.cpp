@@ -9,6 +9,7 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextCursor>
 
 #include "dialog/control_ids.h"
 #include "dialog/dialog_templates.h"
@@ -151,6 +152,20 @@ TEST_F(EditorTest, SavesInPlaceKeepingLineEndsAndEncoding) {
                    });
     EXPECT_EQ(fileText(file), "title \xE9t\xE9\r\n1\r\n\r\n2");
     EXPECT_EQ(results.readAll(), fileText(file));  // the open results file sees the saved text
+}
+
+TEST_F(EditorTest, SavingAfterAReportKeepsTheDataLinesLineFeeds) {
+    QString file = path("mixed.txt");
+    writeText(file, "title\n1 1\n5\n\r\n Gauss\r\n x(1) = 5\r\n");  // LF data, CR LF report
+    whileModalOpen([&] { editTextFile(file, nullptr); },
+                   [](QWidget& window) {
+                       auto* editor = qobject_cast<TextEditor*>(&window);
+                       QTextCursor end = editor->editor().textCursor();
+                       end.movePosition(QTextCursor::End);
+                       end.insertText(QStringLiteral("note\n"));
+                       EXPECT_TRUE(editor->save());
+                   });
+    EXPECT_EQ(fileText(file), "title\n1 1\n5\n\r\n Gauss\r\n x(1) = 5\r\nnote\r\n");
 }
 
 TEST_F(EditorTest, AsksBeforeChangesAreLost) {

@@ -1,0 +1,15 @@
+#pragma once
+// Why a file chosen as the results file cannot be opened for reading and
+// writing, told to the user in the interface language.
+
+#include <string>
+
+namespace corvane {
+
+// The reason, as a sentence (1 Romanian, 2 English): a folder or a device
+// instead of a file, a file that is read-only (no one may write it), a
+// read-only file system, or the system's own reason (permission denied, a
+// missing folder, ...). Empty when the file could be opened now after all.
+std::string openFailureReason(const std::string& path, int language);
+
+}  // namespace corvane
