@@ -23,7 +23,7 @@ SolveOutcome refuse(RunContext& context, std::string_view text) {
 }
 
 // Runs the chosen worker once its precheck passed. The run header comes
-// first; for the iterative methods (IMETODA 4 and 5) it follows the
+// first; for the iterative methods it follows the
 // conversion of their parameters and their check.
 SolveOutcome dispatch(RunContext& context) {
     ProblemState& state = context.state;
@@ -33,13 +33,13 @@ SolveOutcome dispatch(RunContext& context) {
         std::string_view refusal = method->precheck(state);
         if (!refusal.empty()) return refuse(context, refusal);
     }
-    if (state.IMETODA <= 3) PRINT_CODURI(state, context.report);
+    if (!isIterative(state.IMETODA)) PRINT_CODURI(state, context.report);
     if (state.CONDITIE) {
         workerTable().condition(context);
         return SolveOutcome::Ran;
     }
     if (method == nullptr) return SolveOutcome::Ran;
-    if (state.IMETODA > 3) PRINT_CODURI(state, context.report);
+    if (isIterative(state.IMETODA)) PRINT_CODURI(state, context.report);
     method->run(context);
     return SolveOutcome::Ran;
 }
@@ -47,20 +47,18 @@ SolveOutcome dispatch(RunContext& context) {
 }  // namespace
 
 const MethodEntry* chosenMethod(const ProblemState& state) {
-    if (state.IMETODA < 1 || state.IMETODA > static_cast<int>(state.METODA.size())) return nullptr;
-    std::string_view name = trimmed(state.methodName(state.IMETODA));
     const WorkerTable& table = workerTable();
     for (int k = 0; k < table.methodCount; ++k) {
-        if (table.methods[k].name == name) return &table.methods[k];
+        if (table.methods[k].method == state.IMETODA) return &table.methods[k];
     }
     return nullptr;
 }
 
 void READ_EPSNLIMOMEGA(ProblemState& state) {
-    if (state.IMETODA < 4) return;
+    if (!isIterative(state.IMETODA)) return;
     state.EPS = parameterValue<float>(state.EPS_TEXT);
     state.NLIM = parameterValue<int>(state.NLIM_TEXT);
-    if (state.IMETODA == 5) {
+    if (state.IMETODA == Method::Sor) {
         state.OMEGA = parameterValue<float>(state.OMEGA_TEXT);
         state.OMEGA1 = 1.0f - state.OMEGA;
     }

@@ -17,7 +17,7 @@ using Worker = void (*)(RunContext&);
 using Precheck = std::string_view (*)(const ProblemState&);
 
 struct MethodEntry {
-    std::string_view name;  // as in the method table
+    Method method;
     Worker run;
     Precheck precheck;  // nullptr when there is nothing to check
 };
@@ -30,8 +30,7 @@ struct WorkerTable {
 
 const WorkerTable& workerTable();
 
-// The method entry that SOLVE would run for IMETODA, or nullptr (no method,
-// or a name that matches nothing).
+// The method entry that SOLVE would run for IMETODA, or nullptr (no method).
 const MethodEntry* chosenMethod(const ProblemState& state);
 
 // Converts EPS and NLIM (Gauss-Seidel, SOR) and OMEGA, OMEGA1 (SOR) from their

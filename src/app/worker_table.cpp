@@ -1,5 +1,4 @@
-// The workers that SOLVE can reach, by method name, in the order the names
-// are compared.
+// The workers that SOLVE can reach, one per method of the method list.
 
 #include "app/dispatcher.h"
 
@@ -14,11 +13,11 @@ namespace corvane {
 namespace {
 
 const MethodEntry kMethods[] = {
-    {"Gauss", GAUSS, nullptr},
-    {"LU", LU, nullptr},
-    {"Cholesky", CHOLESKY_S, choleskyPrecheck},
-    {"Gauss-Seidel", GAUSS_SEIDEL, gaussSeidelPrecheck},
-    {"SOR", SOR, sorPrecheck},
+    {Method::Gauss, GAUSS, nullptr},
+    {Method::Lu, LU, nullptr},
+    {Method::Cholesky, CHOLESKY_S, choleskyPrecheck},
+    {Method::GaussSeidel, GAUSS_SEIDEL, gaussSeidelPrecheck},
+    {Method::Sor, SOR, sorPrecheck},
 };
 
 const WorkerTable kTable{NUMAR_CONDITIE, kMethods, static_cast<int>(std::size(kMethods))};

@@ -56,8 +56,7 @@ void defineSolveOptions(CLI::App& solve, SolveOptions& o) {
         ->check(CLI::IsMember({"system", "inverse", "condition"}));
     solve.add_option("--matrix", o.matrix, "general or symmetric (upper triangle in the file)")
         ->check(CLI::IsMember({"general", "symmetric"}));
-    solve.add_option("--generate", o.generate,
-                     "generate A: Hilbert, Lotkin, Companion, \"Wilkinson 5\", \"Wilkinson 20\", Cauchy, \"Constant Band\"");
+    solve.add_option("--generate", o.generate, "generate A: " + testMatrixNames());
     solve.add_flag("--invert-entries", o.invertEntries, "replace every entry read from the file by its reciprocal");
     solve.add_option("--method", o.method, "gauss, lu, cholesky, gauss-seidel or sor")
         ->check(CLI::IsMember({"gauss", "lu", "cholesky", "gauss-seidel", "sor"}));

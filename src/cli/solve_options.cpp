@@ -2,73 +2,56 @@
 
 #include <algorithm>
 #include <array>
-#include <cctype>
+
+#include "app/option_rules.h"
 
 namespace corvane {
 namespace {
 
-constexpr std::string_view kCholeskyNeedsSymmetric = "Metoda Cholesky:\nTipul Matrice: trebuie sa fie 'Simetrica'";
 constexpr std::size_t kParameterTextLength = 10;
 
-bool sameLetters(std::string_view a, std::string_view b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
-    });
-}
-
-int indexOf(const std::array<std::string_view, 5>& names, const std::string& name) {
+// The 1-based position of a name in a list of option values; 0 when absent.
+template <std::size_t N>
+int positionIn(const std::array<std::string_view, N>& names, const std::string& name) {
     auto found = std::find(names.begin(), names.end(), name);
     return found == names.end() ? 0 : static_cast<int>(found - names.begin()) + 1;
 }
 
-void chooseMethod(int index, ProblemState& s, MessageService& messages) {
-    s.IMETODA = index;
-    s.ESTE_GS = index == 4;
-    s.ESTE_SOR = index == 5;
-    s.ESTE_ITERATIV = s.ESTE_GS || s.ESTE_SOR;
-    if (index == 3 && !s.SIMETRICA) {
-        messages.show(kCholeskyNeedsSymmetric, "Info", MessageIcon::Information);
-        s.GENERALA = false;
-        s.SIMETRICA = true;
-    }
-    s.METODA_ALEASA = true;
-}
+constexpr std::array<std::string_view, kMethodCount> kMethodNames = {"gauss", "lu", "cholesky", "gauss-seidel", "sor"};
+constexpr std::array<std::string_view, kNormCount> kNormNames = {"inf", "1", "2", "cond"};
 
 }  // namespace
 
-int generatorIndex(const ProblemState& state, const std::string& name) {
-    for (int k = 1; k <= static_cast<int>(state.GENERATA.size()); ++k) {
-        if (sameLetters(trimmed(state.generatorName(k)), name)) return k;
+std::string testMatrixNames() {
+    std::string names;
+    for (const TestMatrix& matrix : testMatrices()) {
+        const std::string_view name = matrix.englishName;
+        if (!names.empty()) names += ", ";
+        names += name.find(' ') == std::string_view::npos ? std::string(name) : "\"" + std::string(name) + "\"";
     }
-    return sameLetters("Constant Band", name) ? 7 : 0;
+    return names;
 }
 
 std::string applySolveOptions(const SolveOptions& o, ProblemState& s, MessageService& messages) {
-    s.SISTEM = o.problem == "system";
-    s.INVERSARE = o.problem == "inverse";
-    s.CONDITIE = o.problem == "condition";
-    s.GENERALA = o.matrix == "general";
-    s.SIMETRICA = !s.GENERALA;
-    s.FISIER_DATE = o.generate.empty();
-    s.GENERARE = !s.FISIER_DATE;
+    setProblemKind(s, o.problem == "inverse"     ? ProblemKind::Inverse
+                      : o.problem == "condition" ? ProblemKind::Condition
+                                                 : ProblemKind::System);
+    setMatrixLayout(s, o.matrix == "general" ? MatrixLayout::General : MatrixLayout::Symmetric);
+    setMatrixSource(s, o.generate.empty() ? MatrixSource::DataFile : MatrixSource::Generated);
     if (s.GENERARE) {
-        s.IGENERATA = generatorIndex(s, o.generate);
-        if (s.IGENERATA == 0) {
-            return "unknown generator \"" + o.generate +
-                   "\" (Hilbert, Lotkin, Companion, \"Wilkinson 5\", \"Wilkinson 20\", Cauchy, \"Constant Band\")";
-        }
+        s.IGENERATA = testMatrixPosition(o.generate);
+        if (s.IGENERATA == 0) return "unknown generator \"" + o.generate + "\" (" + testMatrixNames() + ")";
     }
     s.INVERS_ELEMENTE = o.invertEntries;
 
     if (s.CONDITIE) {
         if (!o.method.empty()) return "--method does not apply to --problem condition; choose a norm with --norm";
         if (o.norm.empty()) return "--problem condition needs --norm inf|1|2|cond";
-        s.INORMA = indexOf({"inf", "1", "2", "cond"}, o.norm);
-        s.KNORMA = s.INORMA - 1;
+        chooseNorm(s, normAt(positionIn(kNormNames, o.norm)));
     } else {
         if (!o.norm.empty()) return "--norm applies only to --problem condition";
         if (o.method.empty()) return "a system or an inverse needs --method gauss|lu|cholesky|gauss-seidel|sor";
-        chooseMethod(indexOf({"gauss", "lu", "cholesky", "gauss-seidel", "sor"}, o.method), s, messages);
+        chooseMethod(s, methodAt(positionIn(kMethodNames, o.method)), messages);
     }
 
     if (!o.eps.empty()) s.EPS_TEXT = o.eps.substr(0, kParameterTextLength);
@@ -77,8 +60,7 @@ std::string applySolveOptions(const SolveOptions& o, ProblemState& s, MessageSer
     s.TIPAR_MATRICE = o.printMatrix;
     s.TIPAR_DETERMINANT = o.printDeterminant;
     s.TIPAR_ITERATII = o.printIterations;
-    s.VERIF_MAXIM = o.check == "max";
-    s.VERIF_ECUATII = !s.VERIF_MAXIM;
+    setCheck(s, o.check == "max" ? Check::Maximum : Check::EachEquation);
     return "";
 }
 

@@ -33,8 +33,8 @@ struct SolveOptions {
 // Returns an error text for a combination the dialog cannot express, else "".
 std::string applySolveOptions(const SolveOptions& options, ProblemState& state, MessageService& messages);
 
-// Index (1..7) of a generator name in the generator list, either language; 0
-// when the name is unknown. Letter case is ignored.
-int generatorIndex(const ProblemState& state, const std::string& name);
+// The test matrices' names as the command line takes them, for help and
+// error texts: Hilbert, Lotkin, ..., "Constant Band".
+std::string testMatrixNames();
 
 }  // namespace corvane

@@ -22,11 +22,6 @@ using CaptionTable = std::span<const Caption>;
 
 CaptionTable INI_TITLES();
 
-// The last entry of the generator list, the one generator name that follows
-// the language.
-inline constexpr int kConstantBandIndex = 7;
-inline constexpr Caption kConstantBandEntry{control::kGeneratorList, "Banda constanta", "Constant Band"};
-
 // The caption of one control in a language; empty when the table has none.
 std::string_view captionOf(CaptionTable table, int id, int language);
 

@@ -31,8 +31,10 @@ std::vector<ControlContent> mainDialogContents() {
     for (const std::string& method : defaults.METODA) contents.push_back({kIterativeName, {std::string(trimmed(method))}});
     contents.push_back({kMethodList, entriesOf(defaults.METODA)});
     for (int language : {kRomanian, kEnglish}) {
-        std::vector<std::string> generators = entriesOf(defaults.GENERATA);
-        generators[kConstantBandIndex - 1] = kConstantBandEntry.in(language);
+        std::vector<std::string> generators;
+        for (const TestMatrix& matrix : testMatrices()) {
+            generators.emplace_back(language == kEnglish ? matrix.englishName : matrix.name);
+        }
         contents.push_back({kGeneratorList, generators});
         std::vector<std::string> norms;
         for (const auto& names : defaults.NORMA_CONTROL) norms.emplace_back(trimmed(names[language - 1]));

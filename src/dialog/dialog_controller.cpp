@@ -3,6 +3,7 @@
 #include "dialog/console_lines.h"
 #include "dialog/control_ids.h"
 #include "app/error_boundary.h"
+#include "app/option_rules.h"
 #include "problem/input_file.h"
 #include "problem/run_context.h"
 #include "textio/record_writer.h"
@@ -25,8 +26,6 @@ private:
     DialogPlatform& platform_;
 };
 
-constexpr int kNormEntries = 4;
-constexpr std::string_view kCholeskyNeedsSymmetric = "Metoda Cholesky:\nTipul Matrice: trebuie sa fie 'Simetrica'";
 
 // n or nb as the dialog shows it: as many characters as the number needs,
 // at the left of a 3-character text; wider numbers are kept whole. 0 is a
@@ -96,8 +95,8 @@ void DialogController::INITIALIZECONTROLS() {
     for (const std::string& name : state_.GENERATA) view_.appendListEntry(kGeneratorList, trimmed(name));
     view_.setEnabled(kGeneratorList, false);
 
-    view_.setListCount(kNormList, kNormEntries);
-    for (int code = 0; code < kNormEntries; ++code) {
+    view_.setListCount(kNormList, kNormCount);
+    for (int code = 0; code < kNormCount; ++code) {
         view_.setListEntry(kNormList, code + 1, trimmed(state_.NORMA_CONTROL[code][state_.LIMBA - 1]));
     }
     view_.setListSelection(kNormList, 0);
@@ -128,7 +127,7 @@ void DialogController::SET_TITLES() {
 void DialogController::setCaption(int id) { view_.setText(id, captionOf(TITLU, id, state_.LIMBA)); }
 
 bool DialogController::ENABLE_REZOLVA() const {
-    if (state_.CONDITIE) return state_.INORMA != 0 && state_.DATE_CITITE;
+    if (state_.CONDITIE) return state_.INORMA != Norm::None && state_.DATE_CITITE;
     return state_.DATE_CITITE && state_.METODA_ALEASA;
 }
 
@@ -143,15 +142,14 @@ void DialogController::EN_DISABLE_CONDITIE() {
 }
 
 void DialogController::SET_GS_CONTROLS() {
-    state_.ESTE_GS = state_.IMETODA == 4;
-    state_.ESTE_SOR = state_.IMETODA == 5;
-    state_.ESTE_ITERATIV = state_.ESTE_GS || state_.ESTE_SOR;
+    setIterativeFlags(state_);
     view_.setText(kIterativeName, state_.ESTE_ITERATIV ? trimmed(state_.methodName(state_.IMETODA)) : " ");
-    view_.setEnabled(kEps, state_.ESTE_ITERATIV);
-    view_.setEnabled(kNlim, state_.ESTE_ITERATIV);
-    view_.setEnabled(kPrintIterations, state_.ESTE_ITERATIV);
-    view_.setEnabled(kPrintDeterminant, !state_.ESTE_ITERATIV);
-    view_.setEnabled(kOmega, state_.ESTE_SOR);
+    const MethodControls controls = controlsFor(state_.IMETODA);
+    view_.setEnabled(kEps, controls.iterationParameters);
+    view_.setEnabled(kNlim, controls.iterationParameters);
+    view_.setEnabled(kPrintIterations, controls.iterationParameters);
+    view_.setEnabled(kPrintDeterminant, controls.printDeterminant);
+    view_.setEnabled(kOmega, controls.omega);
 }
 
 void DialogController::SUB_GENERAL(int id) {
@@ -187,8 +185,7 @@ void DialogController::SUB_GENERAL(int id) {
             break;
         case kGeneratorList: state_.IGENERATA = view_.listSelection(kGeneratorList); break;
         case kNormList:
-            state_.INORMA = view_.listSelection(kNormList);
-            state_.KNORMA = state_.INORMA >= 1 && state_.INORMA <= kNormEntries ? state_.INORMA - 1 : 1;
+            chooseNorm(state_, normAt(view_.listSelection(kNormList)));
             updateSolve();
             break;
         case kMethodList: chooseMethod(); break;
@@ -209,7 +206,12 @@ void DialogController::chooseLanguage(int language) {
     for (int code = 0; code < 3; ++code) {
         view_.setListEntry(kNormList, code + 1, trimmed(state_.NORMA_CONTROL[code][language - 1]));
     }
-    view_.setListEntry(kGeneratorList, kConstantBandIndex, kConstantBandEntry.in(language));
+    for (int k = 1; k <= kTestMatrixCount; ++k) {
+        const TestMatrix& matrix = *testMatrixAt(k);
+        if (matrix.name != matrix.englishName) {
+            view_.setListEntry(kGeneratorList, k, language == corvane::kEnglish ? matrix.englishName : matrix.name);
+        }
+    }
 }
 
 void DialogController::chooseProblemKind(int id, bool on) {
@@ -220,7 +222,7 @@ void DialogController::chooseProblemKind(int id, bool on) {
     view_.setEnabled(kNormList, id == kCondition ? on : !on);
     setCaption(kPrintMatrix);
     if (id == kCondition) {
-        state_.IMETODA = 0;
+        state_.IMETODA = Method::None;
         SET_GS_CONTROLS();
         view_.setEnabled(kPrintDeterminant, false);
     } else {
@@ -229,16 +231,13 @@ void DialogController::chooseProblemKind(int id, bool on) {
 }
 
 void DialogController::chooseMethod() {
-    state_.IMETODA = view_.listSelection(kMethodList);
+    const bool switchedToSymmetric =
+        corvane::chooseMethod(state_, methodAt(view_.listSelection(kMethodList)), platform_.messages());
     SET_GS_CONTROLS();
-    if (state_.IMETODA == 3 && !view_.isChecked(kSymmetric)) {
-        platform_.messages().show(kCholeskyNeedsSymmetric, "Info", MessageIcon::Information);
+    if (switchedToSymmetric) {
         view_.setChecked(kSymmetric, true);
         view_.setChecked(kGeneral, false);
-        state_.GENERALA = false;
-        state_.SIMETRICA = true;
     }
-    state_.METODA_ALEASA = true;
     updateSolve();
 }
 

@@ -31,7 +31,7 @@ float largestChange(const RealVector& X1, const RealVector& X0) {
     const int n = X1.size();
     std::vector<float> change(static_cast<std::size_t>(n));
     for (int i = 1; i <= n; ++i) change[static_cast<std::size_t>(i - 1)] = X1(i) - X0(i);
-    return NORM(change.data(), n);
+    return largestMagnitude(change.data(), n);
 }
 
 bool allFinite(const RealVector& x) {
@@ -120,7 +120,7 @@ Progress iterate(RunContext& context, Sweep sweep, int m, const RealVector& B1, 
 }
 
 void writeOutcome(RunContext& context, int outcome, const Progress& progress) {
-    const std::string_view text = trimmed(TEXT(outcome));
+    const std::string_view text = trimmed(outcomeText(outcome));
     if (outcome < 0) {
         context.console.write("(/, a)", {text});
         const std::string_view relation = outcome == kDivergence ? " > " : " = ";
@@ -154,7 +154,7 @@ void writeResult(RunContext& context, int k, int outcome, const Progress& progre
 
 }  // namespace
 
-std::string_view TEXT(int outcome) {
+std::string_view outcomeText(int outcome) {
     static constexpr std::string_view kTexts[] = {
         " Iteratie stationara          ",
         " Divergenta                   ",
@@ -164,7 +164,7 @@ std::string_view TEXT(int outcome) {
     return kTexts[outcome - kStagnation];
 }
 
-float NORM(const float* v, int len) {
+float largestMagnitude(const float* v, int len) {
     if (len < 1) return -std::numeric_limits<float>::max();
     float largest = -std::numeric_limits<float>::infinity();
     for (int i = 0; i < len; ++i) {

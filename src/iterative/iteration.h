@@ -10,7 +10,7 @@
 
 namespace corvane {
 
-// Why the sweeps of a right-hand side ended; the code indexes TEXT.
+// Why the sweeps of a right-hand side ended; the code picks its text (outcomeText).
 enum IterationOutcome {
     kStagnation = -2,      // a difference equal to the previous one
     kDivergence = -1,      // the second difference that did not decrease
@@ -19,11 +19,11 @@ enum IterationOutcome {
 };
 
 // The outcome text, 30 characters with its trailing blanks.
-std::string_view TEXT(int outcome);
+std::string_view outcomeText(int outcome);
 
 // Largest |v(i)|, i = 1..len, skipping components that are not numbers
 // (-infinity when every component is one); -3.4028235E+38 for len < 1.
-float NORM(const float* v, int len);
+float largestMagnitude(const float* v, int len);
 
 // One sweep: computes the new iterate X1 from the previous one X0 for the
 // right-hand side B1, on the problem state's A.

@@ -67,7 +67,7 @@ bool readGeneralMatrix(ProblemState& s, GroupReader& reader) {
 
 // A symmetric matrix read for Cholesky goes into the packed vector only;
 // Cholesky with the general layout reads A as usual.
-bool readIntoPackedTriangle(const ProblemState& s) { return s.SIMETRICA && s.IMETODA == 3; }
+bool readIntoPackedTriangle(const ProblemState& s) { return s.SIMETRICA && s.IMETODA == Method::Cholesky; }
 
 // The upper triangle, row i holding a(i,i..n): into the packed vector when the
 // method is Cholesky (every row must be there), else into A and mirrored.
@@ -130,10 +130,10 @@ bool generateMatrix(ProblemState& s, ListDirectedInput& input, GroupReader& read
         for (int k = 1; k <= s.nc; ++k) constants.push_back(&s.C(k));
         if (!reader.read(constants)) return false;
     }
-    const std::string name = s.IGENERATA >= 1 && s.IGENERATA <= 7 ? s.generatorName(s.IGENERATA) : padded("", kNameLength);
+    const std::string name = s.IGENERATA >= 1 && s.IGENERATA <= kTestMatrixCount ? s.generatorName(s.IGENERATA) : padded("", kNameLength);
     if (!generatorInputSuffices(name, s.n, s.nc)) return false;
     GEN_A(s.n, s.A, s.nc, s.C, name);
-    if (s.IMETODA == 3) packUpperTriangle(s);
+    if (s.IMETODA == Method::Cholesky) packUpperTriangle(s);
     return true;
 }
 

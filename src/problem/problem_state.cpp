@@ -14,19 +14,20 @@ std::string_view trimmed(std::string_view text) {
 }
 
 void INITIALIZEDATA(ProblemState& state) {
-    const char* methods[] = {"Gauss", "LU", "Cholesky", "Gauss-Seidel", "SOR"};
+    const char* methods[kMethodCount] = {"Gauss", "LU", "Cholesky", "Gauss-Seidel", "SOR"};
     for (std::size_t k = 0; k < state.METODA.size(); ++k) state.METODA[k] = padded(methods[k], kNameLength);
 
-    const char* generators[] = {"Hilbert", "Lotkin", "Companion", "Wilkinson 5", "Wilkinson 20", "Cauchy", "Banda constanta"};
-    for (std::size_t k = 0; k < state.GENERATA.size(); ++k) state.GENERATA[k] = padded(generators[k], kNameLength);
+    for (std::size_t k = 0; k < state.GENERATA.size(); ++k) {
+        state.GENERATA[k] = padded(testMatrices()[k].name, kNameLength);
+    }
 
-    const char* norms[4][2] = {
+    const char* norms[kNormCount][2] = {
         {"Infinit  (linii)", "Infinity  (Row)"},
         {"1  (coloane)", "1  (Column)"},
         {"2  (euclidiana)", "2  (Euclidian)"},
         {"Cond(A)*", "Cond(A)*"},
     };
-    for (std::size_t code = 0; code < 4; ++code) {
+    for (std::size_t code = 0; code < state.NORMA_CONTROL.size(); ++code) {
         for (std::size_t language = 0; language < 2; ++language) {
             state.NORMA_CONTROL[code][language] = padded(norms[code][language], kNameLength);
         }
@@ -34,31 +35,9 @@ void INITIALIZEDATA(ProblemState& state) {
 
     state.GEN_HELPFILE = {"Help-Generare.txt", "Generate-Help.txt"};
 
-    state.SISTEM = true;
-    state.INVERSARE = false;
-    state.CONDITIE = false;
-    state.GENERALA = true;
-    state.SIMETRICA = false;
-    state.FISIER_DATE = true;
-    state.GENERARE = false;
-    state.INVERS_ELEMENTE = false;
-    state.TIPAR_MATRICE = false;
-    state.TIPAR_DETERMINANT = false;
-    state.TIPAR_ITERATII = false;
-    state.VERIF_MAXIM = true;
-    state.VERIF_ECUATII = false;
-    state.IMETODA = 0;
-    state.IGENERATA = 0;
-    state.INORMA = 0;
+    static_cast<ProblemOptions&>(state) = ProblemOptions{};
     state.DATE_CITITE = false;
     state.METODA_ALEASA = false;
-
-    state.EPS_TEXT = "0.";
-    state.NLIM_TEXT = "0";
-    state.OMEGA_TEXT = "0.";
-    state.EPS = 0.0f;
-    state.NLIM = 0;
-    state.OMEGA = 0.0f;
 }
 
 }  // namespace corvane

@@ -8,6 +8,8 @@
 #include <string>
 
 #include "problem/matrix.h"
+#include "problem/options.h"
+#include "problem/test_matrices.h"
 
 namespace corvane {
 
@@ -15,18 +17,9 @@ constexpr int kNameLength = 33;  // length of the method, generator and norm nam
 
 enum Language { kRomanian = 1, kEnglish = 2 };
 
-struct ProblemState {
-    // Problem data, rebuilt by every Read.
-    int n = 0;
-    int nb = 0;
-    int nc = 0;
-    RealMatrix A;
-    RealMatrix B;
-    std::optional<RealVector> AV;        // packed upper triangle of a symmetric matrix
-    std::optional<RealVector> AV_INPUT;  // the packed triangle as read, kept for repeated Cholesky runs
-    RealVector C;                        // generation constants
-
-    // Problem options.
+// The user's options and the iteration parameters, with their defaults: the
+// part of the state that INITIALIZEDATA sets back.
+struct ProblemOptions {
     bool SISTEM = true;
     bool INVERSARE = false;
     bool CONDITIE = false;
@@ -40,10 +33,9 @@ struct ProblemState {
     bool TIPAR_ITERATII = false;
     bool VERIF_MAXIM = true;
     bool VERIF_ECUATII = false;
-    int IMETODA = 0;
-    int IGENERATA = 0;
-    int INORMA = 0;
-    int KNORMA = 0;
+    Method IMETODA = Method::None;
+    int IGENERATA = 0;  // 1-based position in the test matrix table, 0 for none
+    Norm INORMA = Norm::None;
 
     // Iteration parameters: the texts of the edit fields and their values.
     std::string EPS_TEXT = "0.";
@@ -52,6 +44,20 @@ struct ProblemState {
     float EPS = 0.0f;
     int NLIM = 0;
     float OMEGA = 0.0f;
+};
+
+struct ProblemState : ProblemOptions {
+    // Problem data, rebuilt by every Read.
+    int n = 0;
+    int nb = 0;
+    int nc = 0;
+    RealMatrix A;
+    RealMatrix B;
+    std::optional<RealVector> AV;        // packed upper triangle of a symmetric matrix
+    std::optional<RealVector> AV_INPUT;  // the packed triangle as read, kept for repeated Cholesky runs
+    RealVector C;                        // generation constants
+
+    int KNORMA = 0;  // the norm's code (INORMA - 1), kept when the norm list is cleared
     float OMEGA1 = 0.0f;
 
     // Readiness and derived flags.
@@ -67,9 +73,9 @@ struct ProblemState {
     bool LIMBA_EN = false;
 
     // Name tables, 33 characters each, blank-padded; index 1-based.
-    std::array<std::string, 5> METODA;
-    std::array<std::string, 7> GENERATA;
-    std::array<std::array<std::string, 2>, 4> NORMA_CONTROL;  // [norm code][language - 1]
+    std::array<std::string, kMethodCount> METODA;
+    std::array<std::string, kTestMatrixCount> GENERATA;
+    std::array<std::array<std::string, 2>, kNormCount> NORMA_CONTROL;  // [norm code][language - 1]
 
     std::string FNAME;
     std::array<std::string, 2> GEN_HELPFILE;
@@ -77,12 +83,15 @@ struct ProblemState {
     std::string N_TEXT;
     std::string NB_TEXT;
 
-    const std::string& methodName(int index) const { return METODA[static_cast<std::size_t>(index - 1)]; }
+    const std::string& methodName(Method method) const {
+        return METODA[static_cast<std::size_t>(positionOf(method) - 1)];
+    }
     const std::string& generatorName(int index) const { return GENERATA[static_cast<std::size_t>(index - 1)]; }
 };
 
-// Sets every default of the state (name tables, options, texts, numbers); the
-// sizes, the arrays, KNORMA and OMEGA1 are left as they are.
+// Sets the name tables and every option back to its default, and marks the
+// data unread and no method chosen; the sizes, the arrays, KNORMA and OMEGA1
+// are left as they are.
 void INITIALIZEDATA(ProblemState& state);
 
 // Position of a(i, j), i <= j, in the packed upper triangle.

@@ -1,11 +1,12 @@
 #include "problem/test_matrices.h"
 
+#include <algorithm>
+#include <cctype>
+
 #include "problem/problem_state.h"
 
 namespace corvane {
 namespace {
-
-bool isBand(std::string_view name) { return name == "Banda constanta" || name == "Constant Band"; }
 
 // Hilbert (and Lotkin below its first row): the integer i + j - 1 is stored
 // as a real, then every stored entry is replaced by 1.0 divided by it.
@@ -19,20 +20,21 @@ void hilbertLike(int n, RealMatrix& A, bool lotkin) {
     }
 }
 
-void wilkinson5(RealMatrix& A, float z) {
-    const float scaled = z * 1.8144f;
+void wilkinson5(int, RealMatrix& A, int, const RealVector& c) {
+    const float scaled = c(1) * 1.8144f;
     for (int j = 1; j <= 5; ++j) {
         for (int i = 1; i <= 5; ++i) A(i, j) = scaled / static_cast<float>(i + j + 1);
     }
 }
 
-void wilkinson20(int n, RealMatrix& A, float alpha) {
+void wilkinson20(int n, RealMatrix& A, int, const RealVector& c) {
+    const float alpha = c(1);
     for (int i = 1; i <= n; ++i) A(i, i) = static_cast<float>(i);
     for (int i = 1; i < n; ++i) A(i, i + 1) = static_cast<float>(n);
     A(n, 1) = alpha;
 }
 
-void cauchy(int n, RealMatrix& A, const RealVector& c) {
+void cauchy(int n, RealMatrix& A, int, const RealVector& c) {
     RealVector x(n), y(n);
     for (int i = 1; i <= n; ++i) {
         x(i) = c(i);
@@ -43,7 +45,7 @@ void cauchy(int n, RealMatrix& A, const RealVector& c) {
     }
 }
 
-void companion(int n, RealMatrix& A, const RealVector& c) {
+void companion(int n, RealMatrix& A, int, const RealVector& c) {
     for (int j = 1; j < n; ++j) A(j + 1, j) = 1.0f;
     for (int i = 1; i <= n; ++i) A(i, n) = -c(i);
 }
@@ -58,27 +60,65 @@ void constantBand(int n, RealMatrix& A, int nc, const RealVector& c) {
     }
 }
 
+void hilbert(int n, RealMatrix& A, int, const RealVector&) { hilbertLike(n, A, false); }
+void lotkin(int n, RealMatrix& A, int, const RealVector&) { hilbertLike(n, A, true); }
+
+bool anyInput(int, int) { return true; }
+bool orderFiveAndOneConstant(int n, int nc) { return n >= 5 && nc >= 1; }
+bool oneConstant(int, int nc) { return nc >= 1; }
+bool nConstants(int n, int nc) { return nc >= n; }
+bool nPlusFiveConstants(int n, int nc) { return nc >= n + 5; }
+
+constexpr TestMatrix kTestMatrices[kTestMatrixCount] = {
+    {"Hilbert", "Hilbert", anyInput, hilbert},
+    {"Lotkin", "Lotkin", anyInput, lotkin},
+    {"Companion", "Companion", nConstants, companion},
+    {"Wilkinson 5", "Wilkinson 5", orderFiveAndOneConstant, wilkinson5},
+    {"Wilkinson 20", "Wilkinson 20", oneConstant, wilkinson20},
+    {"Cauchy", "Cauchy", nPlusFiveConstants, cauchy},
+    {"Banda constanta", "Constant Band", oneConstant, constantBand},
+};
+
+bool sameLetters(std::string_view a, std::string_view b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+    });
+}
+
+// The test matrix with exactly this name (as stored in the state, blanks
+// after it dropped), in either language.
+const TestMatrix* testMatrixNamedExactly(std::string_view name) {
+    name = trimmed(name);
+    for (const TestMatrix& matrix : kTestMatrices) {
+        if (name == matrix.name || name == matrix.englishName) return &matrix;
+    }
+    return nullptr;
+}
+
 }  // namespace
 
+std::span<const TestMatrix, kTestMatrixCount> testMatrices() { return kTestMatrices; }
+
+const TestMatrix* testMatrixAt(int position) {
+    return position >= 1 && position <= kTestMatrixCount ? &kTestMatrices[position - 1] : nullptr;
+}
+
+int testMatrixPosition(std::string_view name) {
+    for (int k = 0; k < kTestMatrixCount; ++k) {
+        const TestMatrix& matrix = kTestMatrices[k];
+        if (sameLetters(matrix.name, name) || sameLetters(matrix.englishName, name)) return k + 1;
+    }
+    return 0;
+}
+
 bool generatorInputSuffices(std::string_view name, int n, int nc) {
-    name = trimmed(name);
-    if (name == "Wilkinson 5") return n >= 5 && nc >= 1;
-    if (name == "Wilkinson 20" || isBand(name)) return nc >= 1;
-    if (name == "Cauchy") return nc >= n + 5;
-    if (name == "Companion") return nc >= n;
-    return true;
+    const TestMatrix* matrix = testMatrixNamedExactly(name);
+    return matrix == nullptr || matrix->inputSuffices(n, nc);
 }
 
 void GEN_A(int n, RealMatrix& A, int nc, const RealVector& c, std::string_view name) {
     A.fill(0.0f);
-    name = trimmed(name);
-    if (name == "Hilbert") hilbertLike(n, A, false);
-    else if (name == "Lotkin") hilbertLike(n, A, true);
-    else if (name == "Wilkinson 5") wilkinson5(A, c(1));
-    else if (name == "Wilkinson 20") wilkinson20(n, A, c(1));
-    else if (name == "Cauchy") cauchy(n, A, c);
-    else if (name == "Companion") companion(n, A, c);
-    else if (isBand(name)) constantBand(n, A, nc, c);
+    if (const TestMatrix* matrix = testMatrixNamedExactly(name)) matrix->fill(n, A, nc, c);
 }
 
 }  // namespace corvane

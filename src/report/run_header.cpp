@@ -22,7 +22,7 @@ void writeProblemKind(const ProblemState& s, RecordWriter& out) {
         out.write("(/, a)", {"Problema: Inversare matrice"});
     } else if (s.CONDITIE) {
         std::string name(trimmed(NORMA_CHAR(s.KNORMA)));
-        std::string_view lead = s.INORMA == 4 ? "Problema: Numar de Conditie;  " : "Problema: Numar de Conditie;  Norma-";
+        std::string_view lead = s.INORMA == Norm::Spectral ? "Problema: Numar de Conditie;  " : "Problema: Numar de Conditie;  Norma-";
         out.write("(/,a,a,a/)", {lead, name, "."});
     }
 }
@@ -34,7 +34,7 @@ void writeMatrixSource(const ProblemState& s, RecordWriter& out) {
     if (s.FISIER_DATE) {
         out.write("(a)", {"- Citita din fisier"});
     } else if (s.GENERARE) {
-        std::string_view name = s.IGENERATA >= 1 && s.IGENERATA <= 7 ? trimmed(s.generatorName(s.IGENERATA)) : "";
+        std::string_view name = s.IGENERATA >= 1 && s.IGENERATA <= kTestMatrixCount ? trimmed(s.generatorName(s.IGENERATA)) : "";
         std::string line = "- Generata (" + std::string(name) + ")";
         out.write("(a)", {line});
     }
@@ -44,12 +44,12 @@ void writeMethod(const ProblemState& s, RecordWriter& out) {
     if (s.TIPAR_DETERMINANT) out.write("(a)", {"- Cu calculare determinant"});
     out.write("(a)", {s.VERIF_MAXIM ? "Verificare: diferente maxime" : "Verificare: fiecare ecuatie"});
     // With no method chosen the name is 33 blanks, like an empty table entry.
-    std::string name = s.IMETODA >= 1 && s.IMETODA <= 5 ? s.methodName(s.IMETODA) : padded("", kNameLength);
+    std::string name = s.IMETODA != Method::None ? s.methodName(s.IMETODA) : padded("", kNameLength);
     out.write("(/, a,a)", {"Metoda: ", name});
-    if (s.IMETODA > 3) {
+    if (isIterative(s.IMETODA)) {
         out.write("(a, 1pe10.3, a, i0)", {"Toleranta: eps = ", s.EPS, ";  Numar limita de iteratii: nlim =", s.NLIM});
     }
-    if (s.IMETODA == 5) out.write("(a,1pE10.3)", {"Omega =", s.OMEGA});
+    if (s.IMETODA == Method::Sor) out.write("(a,1pE10.3)", {"Omega =", s.OMEGA});
 }
 
 }  // namespace

@@ -118,31 +118,22 @@ inline void notAFormatList() {}
 
 }  // namespace format_syntax
 
-// A format list written in the code, checked at compile time.
-class FormatString {
+// A format list written in the code, checked at compile time; with
+// placeholders, a formatList() pattern.
+template <bool Placeholders>
+class CheckedFormat {
 public:
     template <std::size_t N>
-    consteval FormatString(const char (&text)[N]) : text_(text, N - 1) {  // NOLINT: literals convert
-        if (!format_syntax::Checker(text_, false).list()) format_syntax::notAFormatList();
+    consteval CheckedFormat(const char (&text)[N]) : text_(text, N - 1) {  // NOLINT: literals convert
+        if (!format_syntax::Checker(text_, Placeholders).list()) format_syntax::notAFormatList();
     }
     constexpr std::string_view text() const { return text_; }
 
 private:
     std::string_view text_;
 };
-
-// A formatList() pattern written in the code, checked at compile time.
-class FormatPattern {
-public:
-    template <std::size_t N>
-    consteval FormatPattern(const char (&text)[N]) : text_(text, N - 1) {  // NOLINT: literals convert
-        if (!format_syntax::Checker(text_, true).list()) format_syntax::notAFormatList();
-    }
-    constexpr std::string_view text() const { return text_; }
-
-private:
-    std::string_view text_;
-};
+using FormatString = CheckedFormat<false>;
+using FormatPattern = CheckedFormat<true>;
 
 // A format list made at run time; a list that is not well formed throws
 // std::logic_error when it is written.

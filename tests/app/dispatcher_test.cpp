@@ -8,7 +8,7 @@ namespace corvane {
 namespace {
 
 void chooseMethod(ProblemState& s, int index) {
-    s.IMETODA = index;
+    s.IMETODA = methodAt(index);
     s.METODA_ALEASA = true;
 }
 
@@ -42,7 +42,7 @@ TEST(ReadEpsNlimOmega, ConvertsTheTextsAsFreeFormatNumbers) {
     for (const Case& c : cases) {
         ProblemState s;
         INITIALIZEDATA(s);
-        s.IMETODA = 5;
+        s.IMETODA = Method::Sor;
         s.EPS_TEXT = c.eps;
         s.NLIM_TEXT = c.nlim;
         s.OMEGA_TEXT = c.omega;
@@ -57,7 +57,7 @@ TEST(ReadEpsNlimOmega, ConvertsTheTextsAsFreeFormatNumbers) {
 TEST(ReadEpsNlimOmega, DirectMethodsConvertNothing) {
     ProblemState s;
     INITIALIZEDATA(s);
-    s.IMETODA = 3;
+    s.IMETODA = Method::Cholesky;
     s.EPS_TEXT = "1e-3";
     READ_EPSNLIMOMEGA(s);
     EXPECT_EQ(s.EPS, 0.0f);

@@ -22,8 +22,8 @@ void conditionProblem(ProblemState& s, const RealMatrix& A, int normEntry) {
     s.SISTEM = false;
     s.INVERSARE = false;
     s.CONDITIE = true;
-    s.IMETODA = 0;
-    s.INORMA = normEntry;
+    s.IMETODA = Method::None;
+    s.INORMA = normAt(normEntry);
     s.KNORMA = normEntry - 1;
     s.n = A.rows();
     s.nb = A.rows();

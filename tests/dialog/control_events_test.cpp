@@ -26,7 +26,7 @@ TEST_F(DialogTest, ProblemKindButtonsSetTheFlagsAndTheDependentControls) {
     EXPECT_TRUE(enabled(kNormList));
     EXPECT_FALSE(enabled(kMethodList) || enabled(kCheckMaximum) || enabled(kCheckEquations));
     EXPECT_EQ(view.listSelection(kMethodList), 0);
-    EXPECT_EQ(state.IMETODA, 0);
+    EXPECT_EQ(state.IMETODA, Method::None);
     EXPECT_TRUE(state.METODA_ALEASA);
     EXPECT_FALSE(enabled(kPrintDeterminant));
     EXPECT_EQ(view.text(kIterativeName), " ");
@@ -88,7 +88,7 @@ TEST_F(DialogTest, MethodChoiceSetsTheIterativeControls) {
     for (const Case& c : {Case{4, "Gauss-Seidel", true, false}, Case{5, "SOR", true, true}, Case{1, " ", false, false},
                           Case{2, " ", false, false}, Case{0, " ", false, false}}) {
         choose(kMethodList, c.method);
-        EXPECT_EQ(state.IMETODA, c.method);
+        EXPECT_EQ(state.IMETODA, methodAt(c.method));
         EXPECT_EQ(view.text(kIterativeName), c.name) << c.method;
         EXPECT_EQ(enabled(kEps), c.iterative) << c.method;
         EXPECT_EQ(enabled(kNlim), c.iterative) << c.method;
@@ -126,11 +126,11 @@ TEST_F(DialogTest, NormListSetsTheNormCode) {
     click(kCondition);
     for (int entry = 1; entry <= 4; ++entry) {
         choose(kNormList, entry);
-        EXPECT_EQ(state.INORMA, entry);
+        EXPECT_EQ(state.INORMA, normAt(entry));
         EXPECT_EQ(state.KNORMA, entry - 1);
     }
     choose(kNormList, 0);
-    EXPECT_EQ(state.INORMA, 0);
+    EXPECT_EQ(state.INORMA, Norm::None);
     EXPECT_EQ(state.KNORMA, 1);
 }
 
@@ -144,7 +144,7 @@ TEST_F(DialogTest, CholeskyWithAGeneralMatrixIsToldOnceAndSwitchesToSymmetric) {
     EXPECT_TRUE(on(kSymmetric));
     EXPECT_FALSE(on(kGeneral));
     EXPECT_TRUE(state.SIMETRICA && !state.GENERALA);
-    EXPECT_EQ(state.IMETODA, 3);
+    EXPECT_EQ(state.IMETODA, Method::Cholesky);
     EXPECT_TRUE(state.METODA_ALEASA);
 
     choose(kMethodList, 3);  // Simetrica already on
@@ -167,7 +167,7 @@ TEST_F(DialogTest, SolveStaysEnabledAcrossProblemKindSwitches) {
     ASSERT_TRUE(enabled(kSolve));
     click(kCondition);
     EXPECT_TRUE(enabled(kSolve));
-    EXPECT_EQ(state.IMETODA, 0);
+    EXPECT_EQ(state.IMETODA, Method::None);
     click(kSystem);
     EXPECT_TRUE(enabled(kSolve));
     EXPECT_EQ(view.listSelection(kMethodList), 0);

@@ -56,7 +56,7 @@ TEST_F(DialogTest, StartsWithFilledListsAndNothingSelected) {
 TEST_F(DialogTest, StartsWithTheProblemStateDefaults) {
     EXPECT_TRUE(state.SISTEM);
     EXPECT_TRUE(state.FISIER_DATE);
-    EXPECT_EQ(state.IMETODA, 0);
+    EXPECT_EQ(state.IMETODA, Method::None);
     EXPECT_FALSE(state.DATE_CITITE);
     EXPECT_FALSE(state.METODA_ALEASA);
     EXPECT_EQ(state.EPS_TEXT, "0.");

@@ -15,8 +15,6 @@ using testing::packedFromUpperRows;
 using testing::records;
 using testing::Rows;
 
-constexpr int kLu = 2;
-constexpr int kCholesky = 3;
 
 // A symmetric matrix read for the Cholesky method: the packed triangle as read
 // is kept, A stays 0 (as the reader leaves it).
@@ -24,7 +22,7 @@ struct CholeskyRun : testing::RunFixture {
     CholeskyRun(const Rows& upper, const Rows& rightHandSides) {
         state.GENERALA = false;
         state.SIMETRICA = true;
-        state.IMETODA = kCholesky;
+        state.IMETODA = Method::Cholesky;
         state.METODA_ALEASA = true;
         state.n = static_cast<int>(upper.size());
         state.A = RealMatrix(state.n, state.n);
@@ -114,7 +112,7 @@ TEST(CholeskyMethod, SecondSolveFactorisesTheInputAgain) {
     testing::RunFixture f;
     f.state.GENERALA = false;
     f.state.SIMETRICA = true;
-    f.state.IMETODA = kCholesky;
+    f.state.IMETODA = Method::Cholesky;
     f.state.TIPAR_DETERMINANT = true;
     ASSERT_TRUE(readProblemText(f.state, "Sistem simetric\n3 1\n4 2 2\n5 3\n3\n8 10 8\n", f.messages));
 
@@ -147,9 +145,9 @@ TEST(CholeskyMethod, RefusedWhenTheTriangleWasNotReadForIt) {
     testing::RunFixture f;
     f.state.GENERALA = false;
     f.state.SIMETRICA = true;
-    f.state.IMETODA = kLu;
+    f.state.IMETODA = Method::Lu;
     ASSERT_TRUE(readProblemText(f.state, "Sistem simetric\n2 1\n4 2\n5\n6 7\n", f.messages));
-    f.state.IMETODA = kCholesky;
+    f.state.IMETODA = Method::Cholesky;
 
     EXPECT_EQ(CORVANEAPPLY(f.context), SolveOutcome::Refused);
     ASSERT_EQ(f.messages.shown.size(), 1u);

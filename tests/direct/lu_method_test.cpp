@@ -14,7 +14,6 @@ using testing::matrixFromRows;
 using testing::records;
 using testing::Rows;
 
-constexpr int kLu = 2;
 
 // A read system (or, with no right-hand sides given, the inverse) with LU chosen.
 struct LuRun : testing::RunFixture {
@@ -31,7 +30,7 @@ struct LuRun : testing::RunFixture {
             state.B = columnsFrom(rightHandSides);
         }
         state.nb = state.B.cols();
-        state.IMETODA = kLu;
+        state.IMETODA = Method::Lu;
         state.METODA_ALEASA = true;
         state.DATE_CITITE = true;
     }

@@ -126,7 +126,7 @@ TEST(GaussSeidel, EveryRightHandSideStartsAfresh) {
 TEST(GaussSeidel, NegativeLimitMakesNoSweep) {
     RunFixture f;
     setSystem(f.state, {{4, 1}, {1, 4}}, {{5, 6}});
-    f.state.IMETODA = 4;
+    f.state.IMETODA = Method::GaussSeidel;
     f.state.EPS_TEXT = "1e-5";
     f.state.NLIM_TEXT = "-3";
     f.state.TIPAR_ITERATII = true;
@@ -241,10 +241,10 @@ TEST(GaussSeidelHistory, SweepNumbersFromOneThousandShowAsAsterisks) {
 TEST(Norm, LargestMagnitudeSkippingNotANumber) {
     const float nan = std::numeric_limits<float>::quiet_NaN();
     const float values[] = {1.0f, nan, -3.0f, 2.0f};
-    EXPECT_EQ(NORM(values, 4), 3.0f);
+    EXPECT_EQ(largestMagnitude(values, 4), 3.0f);
     const float nans[] = {nan, nan};
-    EXPECT_EQ(NORM(nans, 2), -std::numeric_limits<float>::infinity());
-    EXPECT_EQ(NORM(values, 0), -std::numeric_limits<float>::max());
+    EXPECT_EQ(largestMagnitude(nans, 2), -std::numeric_limits<float>::infinity());
+    EXPECT_EQ(largestMagnitude(values, 0), -std::numeric_limits<float>::max());
 }
 
 }  // namespace

@@ -34,7 +34,7 @@ std::vector<float> row(const RealMatrix& m, int i) {
 std::vector<float> column(const RealMatrix& m, int j) { return {m.column(j), m.column(j) + m.rows()}; }
 
 void asSymmetric(ProblemState& s) { s.GENERALA = false; s.SIMETRICA = true; }
-void asCholesky(ProblemState& s) { asSymmetric(s); s.IMETODA = 3; }
+void asCholesky(ProblemState& s) { asSymmetric(s); s.IMETODA = Method::Cholesky; }
 void asInverse(ProblemState& s) { s.SISTEM = false; s.INVERSARE = true; }
 
 TEST(ReadInputFile, GeneralSystemWithCrLfLineEnds) {
@@ -187,7 +187,7 @@ TEST(ReadInputFile, LastLineWithoutLineEnd) {
 
 TEST(ReadInputFile, GeneratedMatrices) {
     auto hilbert = readText("t\n3\n0\nleft alone\n", [](ProblemState& s) {
-        asInverse(s); s.FISIER_DATE = false; s.GENERARE = true; s.IGENERATA = 1; s.IMETODA = 3;
+        asInverse(s); s.FISIER_DATE = false; s.GENERARE = true; s.IGENERATA = 1; s.IMETODA = Method::Cholesky;
     });
     ASSERT_TRUE(hilbert->end);
     EXPECT_EQ(hilbert->state.nc, 0);

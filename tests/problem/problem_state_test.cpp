@@ -21,7 +21,7 @@ TEST(InitializeData, DefaultsAndTables) {
     INITIALIZEDATA(s);
     EXPECT_TRUE(s.SISTEM && s.GENERALA && s.FISIER_DATE && s.VERIF_MAXIM);
     EXPECT_FALSE(s.INVERSARE || s.CONDITIE || s.SIMETRICA || s.GENERARE || s.TIPAR_MATRICE);
-    EXPECT_EQ(s.IMETODA, 0);
+    EXPECT_EQ(s.IMETODA, Method::None);
     EXPECT_EQ(s.EPS_TEXT, "0.");
     EXPECT_EQ(s.NLIM_TEXT, "0");
     EXPECT_EQ(s.methodName(4), padded("Gauss-Seidel", 33));

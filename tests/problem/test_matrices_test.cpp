@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
 #include <vector>
+
+#include "problem/problem_state.h"
 
 namespace corvane {
 namespace {
@@ -63,6 +66,25 @@ TEST(GenA, RequiredInput) {
     EXPECT_TRUE(generatorInputSuffices("Cauchy", 3, 8));
     EXPECT_FALSE(generatorInputSuffices("Companion", 3, 2));
     EXPECT_FALSE(generatorInputSuffices("Banda constanta" + std::string(18, ' '), 3, 0));
+}
+
+// The command line and the dialog find a test matrix by either of its names.
+TEST(TestMatrixTable, FoundByEitherNameInAnyLetterCase) {
+    const std::pair<const char*, int> cases[] = {
+        {"Hilbert", 1}, {"lotkin", 2}, {"COMPANION", 3}, {"Wilkinson 5", 4}, {"wilkinson 20", 5}, {"Cauchy", 6},
+        {"Banda constanta", 7}, {"constant band", 7}, {"Wilkinson", 0}, {"", 0}, {"Hilbert ", 0},
+    };
+    for (auto [name, position] : cases) EXPECT_EQ(testMatrixPosition(name), position) << '"' << name << '"';
+    EXPECT_EQ(testMatrixAt(0), nullptr);
+    EXPECT_EQ(testMatrixAt(kTestMatrixCount + 1), nullptr);
+    EXPECT_EQ(testMatrixAt(kTestMatrixCount)->englishName, "Constant Band");
+}
+
+// The generator list holds the table's names, in its order.
+TEST(TestMatrixTable, FillsTheGeneratorList) {
+    ProblemState s;
+    INITIALIZEDATA(s);
+    for (int k = 1; k <= kTestMatrixCount; ++k) EXPECT_EQ(trimmed(s.generatorName(k)), testMatrixAt(k)->name);
 }
 
 }  // namespace

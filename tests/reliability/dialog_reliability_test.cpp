@@ -26,7 +26,7 @@ protected:
             click(kDataFile);
         } else {
             click(kGenerated);
-            choose(kGeneratorList, generatorIndex(state, choice.generator));
+            choose(kGeneratorList, testMatrixPosition(choice.generator));
         }
         choose(kMethodList, 1);
     }

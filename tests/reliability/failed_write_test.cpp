@@ -216,7 +216,7 @@ TEST(FailedWrite, FileTurnedReadOnlyAfterTheRead) {
     writeFile(data, text);
 
     testing::RunFixture f;
-    f.state.IMETODA = 1;
+    f.state.IMETODA = Method::Gauss;
     f.state.METODA_ALEASA = true;
     ResultsFile results;
     ASSERT_TRUE(results.open(data));

@@ -23,7 +23,7 @@ TEST(Findings, ReciprocalsWithCholeskyAndTheGeneralLayout) {
         ProblemState s;
         INITIALIZEDATA(s);
         testing::RecordingMessages messages;
-        s.IMETODA = 3;
+        s.IMETODA = Method::Cholesky;
         if (earlierSymmetricRead) {
             s.GENERALA = false;
             s.SIMETRICA = true;
@@ -53,7 +53,7 @@ TEST(Findings, EveryRunIsOnDiskWhenSolveReturns) {
     ASSERT_TRUE(READINPUTFILE(f.state, results, f.messages));
     RecordWriter report(results);
     RunContext context{f.state, report, f.console, f.messages};
-    ASSERT_EQ(f.state.IMETODA, 0);
+    ASSERT_EQ(f.state.IMETODA, Method::None);
     EXPECT_EQ(CORVANEAPPLY(context), SolveOutcome::Ran);
     EXPECT_EQ(testing::readFile(path).rfind(data + "\r\nProblema: Sistem liniar\r\n", 0), 0u) << testing::readFile(path);
 }

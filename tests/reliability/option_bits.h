@@ -40,7 +40,7 @@ inline void applyOptionBits(ProblemState& s, std::uint32_t code) {
     s.INVERS_ELEMENTE = bits.take(1) != 0;
 
     const int method = static_cast<int>(bits.take(3) % 6);  // 0: no method chosen
-    s.IMETODA = method;
+    s.IMETODA = methodAt(method);
     s.METODA_ALEASA = method != 0;
     s.ESTE_GS = method == 4;
     s.ESTE_SOR = method == 5;
@@ -54,8 +54,8 @@ inline void applyOptionBits(ProblemState& s, std::uint32_t code) {
         s.SIMETRICA = false;
     }
 
-    s.INORMA = static_cast<int>(bits.take(2)) + 1;
-    s.KNORMA = s.INORMA - 1;
+    s.INORMA = normAt(static_cast<int>(bits.take(2)) + 1);
+    s.KNORMA = positionOf(s.INORMA) - 1;
     s.TIPAR_MATRICE = bits.take(1) != 0;
     s.TIPAR_DETERMINANT = bits.take(1) != 0;
     s.TIPAR_ITERATII = bits.take(1) != 0;

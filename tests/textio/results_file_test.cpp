@@ -93,7 +93,7 @@ TEST(ResultsFile, AFailedWriteSurfacesAtTheLatestWhenFlushed) {
 
 TEST(ResultsFile, AFailedWriteEndsTheRunAsWriteFailed) {
     ReadFile f("results-full-run");
-    f.state.IMETODA = 1;
+    f.state.IMETODA = Method::Gauss;
     f.state.METODA_ALEASA = true;
     FileSizeLimit limit(40);  // the run header alone is longer
     StringSink console;

@@ -80,7 +80,7 @@ TEST_F(MainDialogTest, SelectReadGaussSolveWritesTheReport) {
     EXPECT_EQ(widget<QLineEdit>(kPath)->text(), dataPath);
     EXPECT_EQ(widget<QLineEdit>(kOrder)->text(), QStringLiteral("3"));
     EXPECT_EQ(widget<QLineEdit>(kRhsCount)->text(), QStringLiteral("1"));
-    EXPECT_EQ(session.state().IMETODA, 1);
+    EXPECT_EQ(session.state().IMETODA, Method::Gauss);
     ASSERT_TRUE(widget(kSolve)->isEnabled());
 
     click(kSolve);
@@ -150,7 +150,7 @@ TEST_F(MainDialogTest, EnglishSwitchesCaptionsAndKeepsSelections) {
     EXPECT_EQ(widget<QLabel>(kIterativeName)->text(), QStringLiteral("SOR"));
     EXPECT_EQ(widget<QLineEdit>(kEps)->text(), QStringLiteral("1e-4"));
     EXPECT_EQ(session.state().EPS_TEXT, "1e-4");
-    EXPECT_EQ(session.state().IMETODA, 5);
+    EXPECT_EQ(session.state().IMETODA, Method::Sor);
 }
 
 TEST_F(MainDialogTest, WideSizesShowWhole) {
