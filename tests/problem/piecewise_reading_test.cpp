@@ -59,7 +59,9 @@ void expectSameReading(const Reading& whole, const Reading& pieces) {
     EXPECT_EQ(whole.state.A, pieces.state.A);
     EXPECT_EQ(whole.state.B, pieces.state.B);
     EXPECT_EQ(whole.state.AV.has_value(), pieces.state.AV.has_value());
-    if (whole.state.AV && pieces.state.AV) EXPECT_EQ(*whole.state.AV, *pieces.state.AV);
+    if (whole.state.AV && pieces.state.AV) {
+        EXPECT_EQ(*whole.state.AV, *pieces.state.AV);
+    }
     EXPECT_EQ(whole.messages.shown.size(), pieces.messages.shown.size());
 }
 
@@ -69,7 +71,7 @@ TEST(PiecewiseReading, AnyPieceSizeReadsAsTheWholeText) {
         std::string text;
         Options options;
     };
-    const Options cholesky = [](ProblemState& s) { s.GENERALA = false; s.SIMETRICA = true; s.IMETODA = 3; };
+    const Options cholesky = [](ProblemState& s) { s.GENERALA = false; s.SIMETRICA = true; s.IMETODA = Method::Cholesky; };
     const Options inverse = [](ProblemState& s) { s.SISTEM = false; s.INVERSARE = true; };
     const Case cases[] = {
         {"system with CR LF and a report after it", "Title\r\n3 1\r\n1.5 -2.25e1 3\r\n4 5 6\r\n7 8 9.125\r\n1 2 3\r\nold report\r\n", {}},

@@ -24,7 +24,7 @@ TEST(InitializeData, DefaultsAndTables) {
     EXPECT_EQ(s.IMETODA, Method::None);
     EXPECT_EQ(s.EPS_TEXT, "0.");
     EXPECT_EQ(s.NLIM_TEXT, "0");
-    EXPECT_EQ(s.methodName(4), padded("Gauss-Seidel", 33));
+    EXPECT_EQ(s.methodName(Method::GaussSeidel), padded("Gauss-Seidel", 33));
     EXPECT_EQ(s.generatorName(7), padded("Banda constanta", 33));
     EXPECT_EQ(s.NORMA_CONTROL[2][1], padded("2  (Euclidian)", 33));
     EXPECT_EQ(s.GEN_HELPFILE[1], "Generate-Help.txt");
