@@ -61,8 +61,10 @@ bool ResultsFile::followPath() {
 }
 
 bool ResultsFile::stillNamedByPath() const {
+    // A deleted file fails here too: while it is open its inode cannot be
+    // given to another file, so the path names nothing or another inode.
     struct stat open {}, named {};
-    if (::fstat(fd_, &open) != 0 || open.st_nlink == 0) return false;
+    if (::fstat(fd_, &open) != 0) return false;
     if (::stat(path_.c_str(), &named) != 0) return false;
     return open.st_dev == named.st_dev && open.st_ino == named.st_ino;
 }

@@ -72,7 +72,7 @@ private:
     // cannot be read.
     std::optional<Prefix> prefix(std::size_t length);
     bool openDescriptor(const std::string& path, int flags);
-    // Whether the path still names the open file and the file is not deleted.
+    // Whether the path still names the open file (a deleted file it no longer names).
     bool stillNamedByPath() const;
     // Whether the file holds exactly the bytes read and written so far.
     bool unchangedSinceLastRun();
