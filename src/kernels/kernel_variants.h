@@ -1,7 +1,7 @@
 #pragma once
-// The instruction-set variants of the numerical kernels. Each is compiled from
-// simd_tiles.inc and the *_kernel.inc bodies in kernels_<isa>.cpp, and
-// describes itself in a KernelTable; kernel_level.cpp picks one at start-up.
+// The instruction-set variants of the numerical kernels. Each is compiled
+// from the bodies of kernel_bodies.inc in kernels_<isa>.cpp and describes
+// itself in a KernelTable; kernel_level.cpp picks one at start-up.
 
 // Standard headers of the kernel bodies: read here, before any instruction-set
 // region, so that their inline functions keep the baseline instruction set.

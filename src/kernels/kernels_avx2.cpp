@@ -15,13 +15,7 @@ constexpr int kTileColumns = 6;
 constexpr int kDoubleTileVectors = 2;
 constexpr int kDoubleTileColumns = 6;
 
-#include "kernels/simd_tiles.inc"
-#include "kernels/elimination_kernel.inc"
-#include "kernels/lu_kernel.inc"
-#include "kernels/cholesky_kernel.inc"
-#include "kernels/iteration_kernel.inc"
-#include "kernels/product_kernel.inc"
-#include "kernels/kernel_table_entries.inc"
+#include "kernels/kernel_bodies.inc"
 
 }  // namespace corvane::kernel_avx2
 

@@ -25,13 +25,7 @@ constexpr int kDoubleTileColumns = 24;
 #if !defined(__clang__)
 #define CORVANE_AVX512_CONVERSIONS
 #endif
-#include "kernels/simd_tiles.inc"
-#include "kernels/elimination_kernel.inc"
-#include "kernels/lu_kernel.inc"
-#include "kernels/cholesky_kernel.inc"
-#include "kernels/iteration_kernel.inc"
-#include "kernels/product_kernel.inc"
-#include "kernels/kernel_table_entries.inc"
+#include "kernels/kernel_bodies.inc"
 
 #undef CORVANE_AVX512_CONVERSIONS
 
