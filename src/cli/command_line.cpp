@@ -11,10 +11,13 @@
 #include <iostream>
 #include <memory>
 
+#include "cli/data_file_reading.h"
+#include "cli/omega_command.h"
 #include "cli/report_destination.h"
 #include "cli/version.h"
 #include "app/dispatcher.h"
 #include "app/error_boundary.h"
+#include "app/iteration_history.h"
 #include "problem/input_file.h"
 #include "textio/results_file.h"
 #include "textio/standard_output_sink.h"
@@ -43,12 +46,6 @@ constexpr const char* kSolveHelp =
     "2 the data file cannot be opened or read; 3 a SOLVE was refused; 4 the report could not be written;\n"
     "5 internal error (the program failed unexpectedly); 6 not enough memory for the problem.";
 
-class StandardErrorMessages : public MessageService {
-public:
-    void show(std::string_view text, std::string_view title, MessageIcon) override {
-        std::cerr << title << ": " << text << std::endl;
-    }
-};
 
 void defineSolveOptions(CLI::App& solve, SolveOptions& o) {
     solve.add_option("FILE", o.dataFile, "data file (the results file)")->required();
@@ -73,6 +70,9 @@ void defineSolveOptions(CLI::App& solve, SolveOptions& o) {
     solve.add_option("--report-to", o.reportTo,
                      "write the report to this file (created or emptied), or to standard output (\"-\"), a pipe or a "
                      "device, and leave FILE unchanged");
+    solve.add_option("--history", o.history,
+                     "Gauss-Seidel and SOR: write the sweeps of the last SOLVE to this file as CSV "
+                     "(rhs,sweep,dx,outcome)");
     solve.add_option("--solves", o.solves, "press SOLVE this many times after the one Read")->check(CLI::NonNegativeNumber);
     solve.footer(kSolveHelp);
 }
@@ -82,21 +82,6 @@ bool samePath(const std::string& a, const std::string& b) {
     return std::filesystem::exists(b, error) && std::filesystem::equivalent(a, b, error);
 }
 
-// A data file's text from an input stream, piece by piece.
-class StreamText : public TextSource {
-public:
-    explicit StreamText(std::istream& in) : in_(in) {}
-    void appendNext(std::string& text, std::size_t limit) override {
-        const std::size_t start = text.size();
-        text.resize(start + limit);
-        in_.read(text.data() + start, static_cast<std::streamsize>(limit));
-        text.resize(start + static_cast<std::size_t>(in_.gcount()));
-        if (in_.bad()) throw TextSourceError("the data file cannot be read");
-    }
-
-private:
-    std::istream& in_;
-};
 
 // Where the report goes once the problem has been read: the results file
 // (the data file itself, or a regular file named by --report-to), or a stream.
@@ -143,14 +128,16 @@ int readProblem(const SolveOptions& o, ProblemState& state, Report& report, Mess
         }
         return READINPUTFILE(state, report.file, messages) ? kSuccess : kReadFailed;
     }
-    std::ifstream in(o.dataFile, std::ios::binary);
-    if (!in) {
-        messages.show("cannot read the data file " + o.dataFile, "Error", MessageIcon::Error);
-        return kReadFailed;
-    }
-    StreamText text(in);
-    if (!readProblemFrom(state, text, messages)) return kReadFailed;
+    if (!readDataFileOnly(o.dataFile, state, messages)) return kReadFailed;
     return openReportTo(o.reportTo, report, messages);
+}
+
+// Writes `text` to a new or emptied file; false when that fails.
+bool writeTextFile(const std::string& path, const std::string& text) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out << text;
+    out.close();
+    return static_cast<bool>(out);
 }
 
 // The Read, then SOLVE as many times as asked. Returns an exit status.
@@ -161,10 +148,17 @@ int readAndSolve(const SolveOptions& o, ProblemState& state, RecordSink& console
     RecordWriter reportWriter(report.sink());
     RecordWriter consoleWriter(console);
     RunContext context{state, reportWriter, consoleWriter, messages};
+    IterationHistory history;
     for (int k = 0; k < o.solves; ++k) {
+        history = IterationHistory();  // the file shows the last SOLVE
+        context.iterations = &history;
         SolveOutcome outcome = CORVANEAPPLY(context);
         if (outcome == SolveOutcome::Refused) return kRefused;
         if (outcome == SolveOutcome::WriteFailed) return kWriteFailed;
+    }
+    if (!o.history.empty() && !writeTextFile(o.history, historyCsv(history))) {
+        messages.show("cannot write the history file " + o.history, "Error", MessageIcon::Error);
+        return kWriteFailed;
     }
     return kSuccess;
 }
@@ -209,12 +203,16 @@ int runCommandLine(int argc, char** argv) {
     SolveOptions options;
     CLI::App* solve = app.add_subcommand("solve", "solve one problem from a data file");
     defineSolveOptions(*solve, options);
+    OmegaOptions omegaOptions;
+    CLI::App* omega = app.add_subcommand("omega", "explore SOR's relaxation factor on a data file");
+    defineOmegaOptions(*omega, omegaOptions);
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& error) {
         int status = app.exit(error);
         return status == 0 ? kSuccess : kUsage;
     }
+    if (omega->parsed()) return runOmega(omegaOptions);
     StandardErrorMessages messages;
     StandardOutputSink console(reportOnStandardOutput(options) ? stderr : stdout);
     return runSolve(options, console, messages);

@@ -26,6 +26,7 @@ struct SolveOptions {
     std::string check = "max";
     std::string reportTo;
     int solves = 1;
+    std::string history;  // Gauss-Seidel and SOR: the last SOLVE's sweeps as CSV
 };
 
 // Sets the state as the dialog's controls would, in the order a user sets

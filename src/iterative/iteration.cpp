@@ -19,6 +19,15 @@ constexpr int kNonDecreasesToStop = 2;
 // History lines hold at most this many components of the iterate.
 constexpr int kHistoryColumns = 8;
 
+IterationEnd endOf(int outcome) {
+    switch (outcome) {
+        case kStagnation: return IterationEnd::Stagnation;
+        case kDivergence: return IterationEnd::Divergence;
+        case kToleranceReached: return IterationEnd::Tolerance;
+        default: return IterationEnd::Limit;
+    }
+}
+
 // Where the sweeps of one right-hand side stand.
 struct Progress {
     int sweeps = 0;
@@ -73,8 +82,8 @@ void writeHistoryLine(RecordWriter& out, int m, int sweep, const RealVector& X1,
 
 // The sweeps for one right-hand side, from X0 = 0, until a stop test ends them
 // or NLIM sweeps are made. outcome keeps its value when no test sets it.
-Progress iterate(RunContext& context, Sweep sweep, int m, const RealVector& B1, RealVector& X0, RealVector& X1,
-                 int& outcome) {
+Progress iterate(RunContext& context, Sweep sweep, int m, int rhs, const RealVector& B1, RealVector& X0,
+                 RealVector& X1, int& outcome) {
     const ProblemState& state = context.state;
     RecordWriter& out = context.report;
     Progress progress;
@@ -86,6 +95,7 @@ Progress iterate(RunContext& context, Sweep sweep, int m, const RealVector& B1, 
         const bool finite = allFinite(X1);
         progress.dx = finite ? largestChange(X1, X0) : changeToNonFiniteIterate(X1, X0);
         if (state.TIPAR_ITERATII) writeHistoryLine(out, m, it, X1, progress.dx);
+        if (context.iterations != nullptr) context.iterations->sweepDone(rhs, it, progress.dx);
         if (!finite) {
             writeDivergenceRecord(out, state, it);
             outcome = kDivergence;
@@ -190,7 +200,10 @@ void iterateEveryRightHandSide(RunContext& context, Sweep sweep) {
         for (int i = 1; i <= n; ++i) B1(i) = state.B(i, k);
         X0.fill(0.0f);
         if (state.TIPAR_ITERATII) writeHistoryHead(context.report, m, X0);
-        const Progress progress = iterate(context, sweep, m, B1, X0, X1, outcome);
+        const Progress progress = iterate(context, sweep, m, k, B1, X0, X1, outcome);
+        if (context.iterations != nullptr) {
+            context.iterations->rightHandSideDone(k, endOf(outcome), progress.sweeps, progress.dx);
+        }
         writeResult(context, k, outcome, progress, X1);
         for (int i = 1; i <= n; ++i) X(i, k) = X1(i);
     }

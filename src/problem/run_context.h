@@ -1,8 +1,9 @@
 #pragma once
 // Everything one solve works with: the problem state, the report going to the
-// results file, the copies of lines going to standard output, and the message
-// service.
+// results file, the copies of lines going to standard output, the message
+// service, and optionally a listener to the iterative methods' sweeps.
 
+#include "problem/iteration_listener.h"
 #include "problem/messages.h"
 #include "problem/problem_state.h"
 #include "textio/record_writer.h"
@@ -14,6 +15,7 @@ struct RunContext {
     RecordWriter& report;
     RecordWriter& console;
     MessageService& messages;
+    IterationListener* iterations = nullptr;
 };
 
 }  // namespace corvane

@@ -1,0 +1,25 @@
+#pragma once
+// What the subcommands share for reading: messages on standard error, and a
+// Read that takes the data file's text without opening it for writing.
+
+#include <iostream>
+#include <string>
+#include <string_view>
+
+#include "problem/messages.h"
+#include "problem/problem_state.h"
+
+namespace corvane {
+
+class StandardErrorMessages : public MessageService {
+public:
+    void show(std::string_view text, std::string_view title, MessageIcon) override {
+        std::cerr << title << ": " << text << std::endl;
+    }
+};
+
+// Reads the problem from the data file as the Read does, leaving the file
+// as it is. False after a message when it cannot be read.
+bool readDataFileOnly(const std::string& path, ProblemState& state, MessageService& messages);
+
+}  // namespace corvane

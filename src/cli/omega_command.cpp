@@ -1,0 +1,103 @@
+#include "cli/omega_command.h"
+
+#include <cstdio>
+#include <iostream>
+
+#include "app/dispatcher.h"
+#include "app/iteration_history.h"
+#include "app/omega_explorer.h"
+#include "app/option_rules.h"
+#include "cli/data_file_reading.h"
+#include "cli/solve_options.h"
+
+namespace corvane {
+namespace {
+
+constexpr int kUsage = 1;
+constexpr int kReadFailed = 2;
+constexpr std::size_t kParameterTextLength = 10;
+
+std::string_view endText(const std::optional<IterationEnd>& end) { return end ? endName(*end) : "not-run"; }
+
+// The state as the dialog would have it for SOR with these options, before the Read.
+std::string setUp(const OmegaOptions& o, ProblemState& s, MessageService& messages) {
+    INITIALIZEDATA(s);
+    setProblemKind(s, ProblemKind::System);
+    setMatrixLayout(s, o.matrix == "general" ? MatrixLayout::General : MatrixLayout::Symmetric);
+    setMatrixSource(s, o.generate.empty() ? MatrixSource::DataFile : MatrixSource::Generated);
+    if (s.GENERARE) {
+        s.IGENERATA = testMatrixPosition(o.generate);
+        if (s.IGENERATA == 0) return "unknown generator \"" + o.generate + "\" (" + testMatrixNames() + ")";
+    }
+    s.INVERS_ELEMENTE = o.invertEntries;
+    chooseMethod(s, Method::Sor, messages);
+    s.EPS_TEXT = o.eps.substr(0, kParameterTextLength);
+    s.NLIM_TEXT = o.nlim.substr(0, kParameterTextLength);
+    if (!(o.step > 0.0)) return "--step must be positive";
+    if (!(o.from > 0.0)) return "--from must be positive (SOR refuses an Omega of 0)";
+    if (o.to < o.from) return "--to must not be below --from";
+    return "";
+}
+
+void printRow(const OmegaRow& row, bool csv) {
+    const std::string omega = shortestFloatText(row.omega);
+    const std::string dx = shortestFloatText(row.dx);
+    if (csv) {
+        std::cout << omega << ',' << row.sweeps << ',' << endText(row.end) << ',' << dx << '\n';
+    } else {
+        std::printf("%10s %8d  %-11s %s\n", omega.c_str(), row.sweeps, std::string(endText(row.end)).c_str(), dx.c_str());
+    }
+}
+
+}  // namespace
+
+void defineOmegaOptions(CLI::App& omega, OmegaOptions& o) {
+    omega.add_option("FILE", o.dataFile, "data file (read only, never written)")->required();
+    omega.add_option("--matrix", o.matrix, "general or symmetric (upper triangle in the file)")
+        ->check(CLI::IsMember({"general", "symmetric"}));
+    omega.add_option("--generate", o.generate, "generate A: " + testMatrixNames());
+    omega.add_flag("--invert-entries", o.invertEntries, "replace every entry read from the file by its reciprocal");
+    omega.add_option("--eps", o.eps, "iteration tolerance EPS (text, as for solve)")->required();
+    omega.add_option("--nlim", o.nlim, "iteration limit NLIM (text, as for solve)")->required();
+    omega.add_option("--from", o.from, "first relaxation factor (default 0.05)");
+    omega.add_option("--to", o.to, "last relaxation factor at most (default 1.95)");
+    omega.add_option("--step", o.step, "step between factors (default 0.05)");
+    omega.add_flag("--csv", o.csv, "print omega,sweeps,outcome,dx rows and best,<omega> only");
+    omega.footer(
+        "Runs SOR on the first right-hand side for omega = FROM + k*STEP <= TO, each run exactly what\n"
+        "solve --method sor --omega W reports, and names the omega that reached the tolerance in the\n"
+        "fewest sweeps (the smaller one on a tie). Exit status: 0 done; 1 usage error; 2 the data file\n"
+        "cannot be read; 3 EPS or NLIM is 0.");
+}
+
+int runOmega(const OmegaOptions& o) {
+    StandardErrorMessages messages;
+    ProblemState state;
+    const std::string usage = setUp(o, state, messages);
+    if (!usage.empty()) {
+        std::cerr << "corvane: " << usage << "\n";
+        return kUsage;
+    }
+    if (!readDataFileOnly(o.dataFile, state, messages)) return kReadFailed;
+    ProblemState converted = state;
+    READ_EPSNLIMOMEGA(converted);
+    if (converted.EPS == 0 || converted.NLIM == 0) {
+        messages.show(message::kEnterEpsNlim, message::kErrorTitle, MessageIcon::Error);
+        return 3;
+    }
+    if (o.csv) std::cout << "omega,sweeps,outcome,dx\n";
+    else std::printf("%10s %8s  %-11s %s\n", "omega", "sweeps", "outcome", "dx");
+    const std::vector<OmegaRow> rows =
+        exploreOmega(state, omegaValues({o.from, o.to, o.step}), [&](const OmegaRow& row) { printRow(row, o.csv); });
+    const std::optional<float> best = bestOmega(rows);
+    if (o.csv) {
+        std::cout << "best," << (best ? shortestFloatText(*best) : "") << '\n';
+    } else if (best) {
+        std::cout << "best omega: " << shortestFloatText(*best) << '\n';
+    } else {
+        std::cout << "best omega: none (no omega reached the tolerance)\n";
+    }
+    return 0;
+}
+
+}  // namespace corvane
