@@ -16,6 +16,7 @@
 #include "cli/report_destination.h"
 #include "cli/version.h"
 #include "app/dispatcher.h"
+#include "app/conditioning_warning.h"
 #include "app/error_boundary.h"
 #include "app/iteration_history.h"
 #include "problem/input_file.h"
@@ -73,6 +74,9 @@ void defineSolveOptions(CLI::App& solve, SolveOptions& o) {
     solve.add_option("--history", o.history,
                      "Gauss-Seidel and SOR: write the sweeps of the last SOLVE to this file as CSV "
                      "(rhs,sweep,dx,outcome)");
+    solve.add_flag("--quiet", o.quiet,
+                   "no warning when the matrix is ill-conditioned (Gauss, LU, Cholesky: cond1(A) estimated "
+                   "from the factors)");
     solve.add_option("--solves", o.solves, "press SOLVE this many times after the one Read")->check(CLI::NonNegativeNumber);
     solve.footer(kSolveHelp);
 }
@@ -140,6 +144,13 @@ bool writeTextFile(const std::string& path, const std::string& text) {
     return static_cast<bool>(out);
 }
 
+// The warning line on standard error when cond1(A) leaves few correct digits.
+void warnOfConditioning(double conditionOne) {
+    if (const std::optional<ConditioningWarning> warning = conditioningWarning(conditionOne)) {
+        std::cerr << warningLine(*warning) << std::endl;
+    }
+}
+
 // The Read, then SOLVE as many times as asked. Returns an exit status.
 int readAndSolve(const SolveOptions& o, ProblemState& state, RecordSink& console, MessageService& messages) {
     Report report;
@@ -152,9 +163,12 @@ int readAndSolve(const SolveOptions& o, ProblemState& state, RecordSink& console
     for (int k = 0; k < o.solves; ++k) {
         history = IterationHistory();  // the file shows the last SOLVE
         context.iterations = &history;
+        ConditionEstimate condition;
+        context.factors = &condition;
         SolveOutcome outcome = CORVANEAPPLY(context);
         if (outcome == SolveOutcome::Refused) return kRefused;
         if (outcome == SolveOutcome::WriteFailed) return kWriteFailed;
+        if (condition.value() && !o.quiet) warnOfConditioning(*condition.value());
     }
     if (!o.history.empty() && !writeTextFile(o.history, historyCsv(history))) {
         messages.show("cannot write the history file " + o.history, "Error", MessageIcon::Error);

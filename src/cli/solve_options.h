@@ -27,6 +27,7 @@ struct SolveOptions {
     std::string reportTo;
     int solves = 1;
     std::string history;  // Gauss-Seidel and SOR: the last SOLVE's sweeps as CSV
+    bool quiet = false;   // no conditioning warning
 };
 
 // Sets the state as the dialog's controls would, in the order a user sets

@@ -59,6 +59,7 @@ void CHOLESKY_S(RunContext& context) {
     if (s.TIPAR_MATRICE) PRINTA(out, s.n, s.nb, MatrixColumns(s.n, A0), s.B, s.SISTEM);
 
     if (SUB_CHOLESKY_S(s.n, AV, out, context.console) < 0) return;
+    if (context.factors != nullptr) context.factors->choleskyFactorReady(s.n, A0, AV);
 
     out.writeList();
     if (s.TIPAR_DETERMINANT) writeFactorAndDeterminant(out, s.n, AV);

@@ -44,6 +44,7 @@ void GAUSS(RunContext& context) {
         out.write("(/, a, 1pE8.2,a, /,a)", {"* Pivot <", kPivotThreshold, " !", "* Sistemul nu se poate rezolva."});
         return;
     }
+    if (context.factors != nullptr) context.factors->luFactorsReady(s.n, A0, s.A);
     if (s.TIPAR_MATRICE) out.write("(/, a, i0)", {"Nr. de pivotari: ", interchanges});
     if (s.TIPAR_DETERMINANT) writeFactors(out, s.A, s.n, interchanges);
 

@@ -70,6 +70,7 @@ void LU(RunContext& context) {
         reportNotFeasible(context);
         return;
     }
+    if (context.factors != nullptr) context.factors->luFactorsReady(s.n, A0, s.A);
     solveEveryColumn(context, rows);
     if (s.TIPAR_DETERMINANT) writeFactors(out, s.A, s.n, rows.NR_SCHIMBARI);
 

@@ -1,8 +1,10 @@
 #pragma once
 // Everything one solve works with: the problem state, the report going to the
 // results file, the copies of lines going to standard output, the message
-// service, and optionally a listener to the iterative methods' sweeps.
+// service, and optionally listeners to the iterative methods' sweeps and to
+// the direct methods' factors.
 
+#include "problem/factor_listener.h"
 #include "problem/iteration_listener.h"
 #include "problem/messages.h"
 #include "problem/problem_state.h"
@@ -16,6 +18,7 @@ struct RunContext {
     RecordWriter& console;
     MessageService& messages;
     IterationListener* iterations = nullptr;
+    FactorListener* factors = nullptr;
 };
 
 }  // namespace corvane
