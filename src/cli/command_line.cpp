@@ -18,6 +18,7 @@
 #include "app/dispatcher.h"
 #include "app/conditioning_warning.h"
 #include "app/error_boundary.h"
+#include "app/true_error.h"
 #include "app/iteration_history.h"
 #include "problem/input_file.h"
 #include "textio/results_file.h"
@@ -74,6 +75,9 @@ void defineSolveOptions(CLI::App& solve, SolveOptions& o) {
     solve.add_option("--history", o.history,
                      "Gauss-Seidel and SOR: write the sweeps of the last SOLVE to this file as CSV "
                      "(rhs,sweep,dx,outcome)");
+    solve.add_option("--exact", o.exact,
+                     "systems: \"ones\" (each b was made as A*(1,...,1)) or a file with the exact solutions (n values "
+                     "per right-hand side, each starting on a new line); the error of x goes to standard error");
     solve.add_flag("--quiet", o.quiet,
                    "no warning when the matrix is ill-conditioned (Gauss, LU, Cholesky: cond1(A) estimated "
                    "from the factors)");
@@ -151,6 +155,12 @@ void warnOfConditioning(double conditionOne) {
     }
 }
 
+// One line per right-hand side on standard error: how far x is from the exact answer.
+void tellTrueErrors(const RealMatrix& X, const RealMatrix& exact) {
+    const std::vector<TrueError> errors = trueErrors(X, exact);
+    for (std::size_t k = 0; k < errors.size(); ++k) std::cerr << trueErrorLine(static_cast<int>(k) + 1, errors[k]) << "\n";
+}
+
 // The Read, then SOLVE as many times as asked. Returns an exit status.
 int readAndSolve(const SolveOptions& o, ProblemState& state, RecordSink& console, MessageService& messages) {
     Report report;
@@ -159,16 +169,21 @@ int readAndSolve(const SolveOptions& o, ProblemState& state, RecordSink& console
     RecordWriter reportWriter(report.sink());
     RecordWriter consoleWriter(console);
     RunContext context{state, reportWriter, consoleWriter, messages};
+    std::optional<RealMatrix> exact;
+    if (!o.exact.empty() && !(exact = exactSolutions(o.exact, state.n, state.nb, messages))) return kReadFailed;
     IterationHistory history;
     for (int k = 0; k < o.solves; ++k) {
         history = IterationHistory();  // the file shows the last SOLVE
         context.iterations = &history;
         ConditionEstimate condition;
         context.factors = &condition;
+        SolutionCopy solutions;
+        context.solutions = &solutions;
         SolveOutcome outcome = CORVANEAPPLY(context);
         if (outcome == SolveOutcome::Refused) return kRefused;
         if (outcome == SolveOutcome::WriteFailed) return kWriteFailed;
         if (condition.value() && !o.quiet) warnOfConditioning(*condition.value());
+        if (exact && solutions.solutions()) tellTrueErrors(*solutions.solutions(), *exact);
     }
     if (!o.history.empty() && !writeTextFile(o.history, historyCsv(history))) {
         messages.show("cannot write the history file " + o.history, "Error", MessageIcon::Error);

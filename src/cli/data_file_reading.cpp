@@ -2,6 +2,7 @@
 
 #include <fstream>
 
+#include "app/true_error.h"
 #include "problem/input_file.h"
 
 namespace corvane {
@@ -33,6 +34,25 @@ bool readDataFileOnly(const std::string& path, ProblemState& state, MessageServi
     }
     StreamText text(in);
     return readProblemFrom(state, text, messages).has_value();
+}
+
+std::optional<RealMatrix> exactSolutions(const std::string& source, int n, int nb, MessageService& messages) {
+    if (source == "ones") return allOnes(n, nb);
+    std::ifstream in(source, std::ios::binary);
+    std::optional<RealMatrix> exact;
+    if (in) {
+        StreamText text(in);
+        try {
+            exact = exactSolutionsFrom(text, n, nb);
+        } catch (const TextSourceError&) {
+            exact.reset();
+        }
+    }
+    if (!exact) {
+        messages.show("cannot read " + std::to_string(n) + " x " + std::to_string(nb) + " exact solutions from " + source,
+                      "Error", MessageIcon::Error);
+    }
+    return exact;
 }
 
 }  // namespace corvane

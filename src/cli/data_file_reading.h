@@ -3,6 +3,7 @@
 // Read that takes the data file's text without opening it for writing.
 
 #include <iostream>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -21,5 +22,9 @@ public:
 // Reads the problem from the data file as the Read does, leaving the file
 // as it is. False after a message when it cannot be read.
 bool readDataFileOnly(const std::string& path, ProblemState& state, MessageService& messages);
+
+// The exact solutions --exact asks for: "ones", or a file of n values per
+// right-hand side. None after a message when the file cannot give them.
+std::optional<RealMatrix> exactSolutions(const std::string& source, int n, int nb, MessageService& messages);
 
 }  // namespace corvane

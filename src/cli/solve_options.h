@@ -28,6 +28,7 @@ struct SolveOptions {
     int solves = 1;
     std::string history;  // Gauss-Seidel and SOR: the last SOLVE's sweeps as CSV
     bool quiet = false;   // no conditioning warning
+    std::string exact;    // "ones" or a file of the exact solutions: the true error of x
 };
 
 // Sets the state as the dialog's controls would, in the order a user sets

@@ -68,6 +68,7 @@ void CHOLESKY_S(RunContext& context) {
     if (s.INVERSARE) out.write("(/, a)", {"Matricea Inversa"});
     else out.write("(a)");
     writeSolutionBlocks(out, s);
+    if (context.solutions != nullptr) context.solutions->solutionsReady(s.B);
     if (s.VERIF_MAXIM || s.VERIF_ECUATII) PROBA(out, s.n, s.nb, MatrixColumns(s.n, A0), B0, s.B, s.SISTEM, s.VERIF_ECUATII);
 }
 

@@ -78,6 +78,7 @@ void LU(RunContext& context) {
     if (s.INVERSARE) out.write("(/, a)", {"Matricea Inversa"});
     else out.write("(a)");
     writeSolutionBlocks(out, s);
+    if (context.solutions != nullptr) context.solutions->solutionsReady(s.B);
     PROBA(out, s.n, s.nb, A0, B0, s.B, s.SISTEM, s.VERIF_ECUATII);
 }
 

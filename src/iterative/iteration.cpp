@@ -207,6 +207,7 @@ void iterateEveryRightHandSide(RunContext& context, Sweep sweep) {
         writeResult(context, k, outcome, progress, X1);
         for (int i = 1; i <= n; ++i) X(i, k) = X1(i);
     }
+    if (context.solutions != nullptr) context.solutions->solutionsReady(X);
     PROBA(context.report, n, state.nb, state.A, RightHandSidesAsGiven::unchanged(state.B), X, state.SISTEM, state.VERIF_ECUATII);
 }
 

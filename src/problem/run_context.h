@@ -1,12 +1,13 @@
 #pragma once
 // Everything one solve works with: the problem state, the report going to the
 // results file, the copies of lines going to standard output, the message
-// service, and optionally listeners to the iterative methods' sweeps and to
-// the direct methods' factors.
+// service, and optionally listeners to the iterative methods' sweeps, the
+// direct methods' factors and the solutions of every method.
 
 #include "problem/factor_listener.h"
 #include "problem/iteration_listener.h"
 #include "problem/messages.h"
+#include "problem/solution_listener.h"
 #include "problem/problem_state.h"
 #include "textio/record_writer.h"
 
@@ -19,6 +20,7 @@ struct RunContext {
     MessageService& messages;
     IterationListener* iterations = nullptr;
     FactorListener* factors = nullptr;
+    SolutionListener* solutions = nullptr;
 };
 
 }  // namespace corvane

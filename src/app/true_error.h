@@ -1,0 +1,44 @@
+#pragma once
+// How far each solution is from the exact answer, when the answer is known:
+// the right-hand sides were made as A·(1, ..., 1), or a file gives the exact
+// solutions.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "problem/solution_listener.h"
+#include "textio/list_directed_input.h"
+
+namespace corvane {
+
+struct TrueError {
+    double largest;   // max |x(i) - x_exact(i)|
+    double relative;  // largest / max |x_exact(i)|
+};
+
+// The error of every column of X against the same column of `exact`.
+std::vector<TrueError> trueErrors(const RealMatrix& X, const RealMatrix& exact);
+
+// Keeps the solutions of the last SOLVE.
+class SolutionCopy : public SolutionListener {
+public:
+    void solutionsReady(const RealMatrix& X) override { solutions_ = X; }
+    const std::optional<RealMatrix>& solutions() const { return solutions_; }
+
+private:
+    std::optional<RealMatrix> solutions_;
+};
+
+// n × nb ones: the exact solutions when every b was made as A·(1, ..., 1).
+RealMatrix allOnes(int n, int nb);
+
+// n values per right-hand side, nb of them, read from `text` in the free
+// format of the data file (each right-hand side's values starting on a new
+// line); none when the text holds fewer numbers or one that is not a number.
+std::optional<RealMatrix> exactSolutionsFrom(TextSource& text, int n, int nb);
+
+// "Error in x, right-hand side 1: max |x - x_exact| = 1.2E-02, relative 1.2E-02"
+std::string trueErrorLine(int rightHandSide, const TrueError& error);
+
+}  // namespace corvane
