@@ -73,6 +73,7 @@ void defineSolveOptions(CLI::App& solve, SolveOptions& o) {
     solve.add_option("--history", o.history,
                      "Gauss-Seidel and SOR: write the sweeps of the last SOLVE to this file as CSV "
                      "(rhs,sweep,dx,outcome)");
+    definePlotOptions(solve, o.plot, "Gauss-Seidel and SOR: draw the last SOLVE's dx per sweep");
     solve.add_option("--solves", o.solves, "press SOLVE this many times after the one Read")->check(CLI::NonNegativeNumber);
     solve.footer(kSolveHelp);
 }
@@ -140,8 +141,23 @@ bool writeTextFile(const std::string& path, const std::string& text) {
     return static_cast<bool>(out);
 }
 
+// The files of --history and --plot, from the last SOLVE. Returns an exit status.
+int writeSweepFiles(const SolveOptions& o, const IterationHistory& history, float eps, PlotRenderer* plots,
+                    MessageService& messages) {
+    if (!o.history.empty() && !writeTextFile(o.history, historyCsv(history))) {
+        messages.show("cannot write the history file " + o.history, "Error", MessageIcon::Error);
+        return kWriteFailed;
+    }
+    if (!o.plot.path.empty() && !plots->writeHistoryPlot(o.plot.path, history, eps, *plotSize(o.plot.size))) {
+        messages.show("cannot write the plot file " + o.plot.path, "Error", MessageIcon::Error);
+        return kWriteFailed;
+    }
+    return kSuccess;
+}
+
 // The Read, then SOLVE as many times as asked. Returns an exit status.
-int readAndSolve(const SolveOptions& o, ProblemState& state, RecordSink& console, MessageService& messages) {
+int readAndSolve(const SolveOptions& o, ProblemState& state, RecordSink& console, MessageService& messages,
+                 PlotRenderer* plots) {
     Report report;
     const int status = readProblem(o, state, report, messages);
     if (status != kSuccess) return status;
@@ -156,11 +172,7 @@ int readAndSolve(const SolveOptions& o, ProblemState& state, RecordSink& console
         if (outcome == SolveOutcome::Refused) return kRefused;
         if (outcome == SolveOutcome::WriteFailed) return kWriteFailed;
     }
-    if (!o.history.empty() && !writeTextFile(o.history, historyCsv(history))) {
-        messages.show("cannot write the history file " + o.history, "Error", MessageIcon::Error);
-        return kWriteFailed;
-    }
-    return kSuccess;
+    return writeSweepFiles(o, history, state.EPS, plots, messages);
 }
 
 int exitStatus(ActionOutcome outcome) {
@@ -179,7 +191,7 @@ bool reportOnStandardOutput(const SolveOptions& o) {
 
 }  // namespace
 
-int runSolve(const SolveOptions& o, RecordSink& console, MessageService& messages) {
+int runSolve(const SolveOptions& o, RecordSink& console, MessageService& messages, PlotRenderer* plots) {
     ProblemState state;
     INITIALIZEDATA(state);
     if (!o.reportTo.empty() && samePath(o.dataFile, o.reportTo)) {
@@ -187,16 +199,17 @@ int runSolve(const SolveOptions& o, RecordSink& console, MessageService& message
         return kUsage;
     }
     std::string usage = applySolveOptions(o, state, messages);
+    if (usage.empty()) usage = plotOptionsError(o.plot, plots);
     if (!usage.empty()) {
         std::cerr << "corvane: " << usage << "\n";
         return kUsage;
     }
     int status = kSuccess;
-    const ActionOutcome outcome = runGuarded([&] { status = readAndSolve(o, state, console, messages); }, messages);
+    const ActionOutcome outcome = runGuarded([&] { status = readAndSolve(o, state, console, messages, plots); }, messages);
     return outcome == ActionOutcome::Completed ? status : exitStatus(outcome);
 }
 
-int runCommandLine(int argc, char** argv) {
+int runCommandLine(int argc, char** argv, PlotRenderer* plots) {
     CLI::App app{"corvane: linear systems, inverses and condition numbers, with the working of each method"};
     app.require_subcommand(1, 1);
     app.set_version_flag("--version", std::string("corvane ") + kVersion);
@@ -212,10 +225,10 @@ int runCommandLine(int argc, char** argv) {
         int status = app.exit(error);
         return status == 0 ? kSuccess : kUsage;
     }
-    if (omega->parsed()) return runOmega(omegaOptions);
+    if (omega->parsed()) return runOmega(omegaOptions, plots);
     StandardErrorMessages messages;
     StandardOutputSink console(reportOnStandardOutput(options) ? stderr : stdout);
-    return runSolve(options, console, messages);
+    return runSolve(options, console, messages, plots);
 }
 
 }  // namespace corvane

@@ -62,6 +62,7 @@ std::string applySolveOptions(const SolveOptions& o, ProblemState& s, MessageSer
     s.TIPAR_ITERATII = o.printIterations;
     setCheck(s, o.check == "max" ? Check::Maximum : Check::EachEquation);
     if (!o.history.empty() && !isIterative(s.IMETODA)) return "--history needs --method gauss-seidel or sor";
+    if (!o.plot.path.empty() && !isIterative(s.IMETODA)) return "--plot needs --method gauss-seidel or sor";
     return "";
 }
 

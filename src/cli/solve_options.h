@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "cli/plot_options.h"
 #include "problem/messages.h"
 #include "problem/problem_state.h"
 
@@ -27,6 +28,7 @@ struct SolveOptions {
     std::string reportTo;
     int solves = 1;
     std::string history;  // Gauss-Seidel and SOR: the last SOLVE's sweeps as CSV
+    PlotOptions plot;     // Gauss-Seidel and SOR: the last SOLVE's convergence chart
 };
 
 // Sets the state as the dialog's controls would, in the order a user sets
