@@ -136,9 +136,13 @@ bool DialogController::ENABLE_REZOLVA() const {
     return state_.DATE_CITITE && state_.METODA_ALEASA;
 }
 
-// SOLVE, and the explorer, which runs SOR on the read system.
 void DialogController::updateActions() {
     view_.setEnabled(kSolve, ENABLE_REZOLVA());
+    updateExplorer();
+}
+
+// The explorer runs SOR on the read system.
+void DialogController::updateExplorer() {
     view_.setEnabled(kOmegaExplorer, state_.SISTEM && state_.IMETODA == Method::Sor && state_.DATE_CITITE);
 }
 
@@ -228,7 +232,7 @@ void DialogController::chooseProblemKind(int id, bool on) {
     state_.INVERSARE = id == kInversion ? on : !on;
     state_.CONDITIE = id == kCondition ? on : !on;
     EN_DISABLE_CONDITIE();
-    updateActions();
+    updateExplorer();  // SOLVE keeps its state across the kinds
     view_.setEnabled(kNormList, id == kCondition ? on : !on);
     setCaption(kPrintMatrix);
     if (id == kCondition) {

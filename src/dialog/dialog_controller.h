@@ -65,6 +65,7 @@ private:
     void chooseMethod();
     void readDataFile();
     void updateActions();
+    void updateExplorer();
     void setCaption(int id);
     std::string currentDirectory() const;
 
