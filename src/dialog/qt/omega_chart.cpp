@@ -36,7 +36,6 @@ void setRanges(QValueAxis& x, QValueAxis& y, const std::vector<OmegaRow>& rows) 
     for (const OmegaRow& row : rows) sweeps = std::max(sweeps, row.sweeps);
     x.setRange(low, high);
     y.setRange(0, sweeps * 1.1);
-    x.applyNiceNumbers();
     y.applyNiceNumbers();
 }
 
