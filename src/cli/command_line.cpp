@@ -81,6 +81,7 @@ void defineSolveOptions(CLI::App& solve, SolveOptions& o) {
     solve.add_flag("--quiet", o.quiet,
                    "no warning when the matrix is ill-conditioned (Gauss, LU, Cholesky: cond1(A) estimated "
                    "from the factors)");
+    definePlotOptions(solve, o.plot, "Gauss-Seidel and SOR: draw the last SOLVE's dx per sweep");
     solve.add_option("--solves", o.solves, "press SOLVE this many times after the one Read")->check(CLI::NonNegativeNumber);
     solve.footer(kSolveHelp);
 }
@@ -161,8 +162,23 @@ void tellTrueErrors(const RealMatrix& X, const RealMatrix& exact) {
     for (std::size_t k = 0; k < errors.size(); ++k) std::cerr << trueErrorLine(static_cast<int>(k) + 1, errors[k]) << "\n";
 }
 
+// The files of --history and --plot, from the last SOLVE. Returns an exit status.
+int writeSweepFiles(const SolveOptions& o, const IterationHistory& history, float eps, PlotRenderer* plots,
+                    MessageService& messages) {
+    if (!o.history.empty() && !writeTextFile(o.history, historyCsv(history))) {
+        messages.show("cannot write the history file " + o.history, "Error", MessageIcon::Error);
+        return kWriteFailed;
+    }
+    if (!o.plot.path.empty() && !plots->writeHistoryPlot(o.plot.path, history, eps, *plotSize(o.plot.size))) {
+        messages.show("cannot write the plot file " + o.plot.path, "Error", MessageIcon::Error);
+        return kWriteFailed;
+    }
+    return kSuccess;
+}
+
 // The Read, then SOLVE as many times as asked. Returns an exit status.
-int readAndSolve(const SolveOptions& o, ProblemState& state, RecordSink& console, MessageService& messages) {
+int readAndSolve(const SolveOptions& o, ProblemState& state, RecordSink& console, MessageService& messages,
+                 PlotRenderer* plots) {
     Report report;
     const int status = readProblem(o, state, report, messages);
     if (status != kSuccess) return status;
@@ -185,11 +201,7 @@ int readAndSolve(const SolveOptions& o, ProblemState& state, RecordSink& console
         if (condition.value() && !o.quiet) warnOfConditioning(*condition.value());
         if (exact && solutions.solutions()) tellTrueErrors(*solutions.solutions(), *exact);
     }
-    if (!o.history.empty() && !writeTextFile(o.history, historyCsv(history))) {
-        messages.show("cannot write the history file " + o.history, "Error", MessageIcon::Error);
-        return kWriteFailed;
-    }
-    return kSuccess;
+    return writeSweepFiles(o, history, state.EPS, plots, messages);
 }
 
 int exitStatus(ActionOutcome outcome) {
@@ -208,7 +220,7 @@ bool reportOnStandardOutput(const SolveOptions& o) {
 
 }  // namespace
 
-int runSolve(const SolveOptions& o, RecordSink& console, MessageService& messages) {
+int runSolve(const SolveOptions& o, RecordSink& console, MessageService& messages, PlotRenderer* plots) {
     ProblemState state;
     INITIALIZEDATA(state);
     if (!o.reportTo.empty() && samePath(o.dataFile, o.reportTo)) {
@@ -216,16 +228,17 @@ int runSolve(const SolveOptions& o, RecordSink& console, MessageService& message
         return kUsage;
     }
     std::string usage = applySolveOptions(o, state, messages);
+    if (usage.empty()) usage = plotOptionsError(o.plot, plots);
     if (!usage.empty()) {
         std::cerr << "corvane: " << usage << "\n";
         return kUsage;
     }
     int status = kSuccess;
-    const ActionOutcome outcome = runGuarded([&] { status = readAndSolve(o, state, console, messages); }, messages);
+    const ActionOutcome outcome = runGuarded([&] { status = readAndSolve(o, state, console, messages, plots); }, messages);
     return outcome == ActionOutcome::Completed ? status : exitStatus(outcome);
 }
 
-int runCommandLine(int argc, char** argv) {
+int runCommandLine(int argc, char** argv, PlotRenderer* plots) {
     CLI::App app{"corvane: linear systems, inverses and condition numbers, with the working of each method"};
     app.require_subcommand(1, 1);
     app.set_version_flag("--version", std::string("corvane ") + kVersion);
@@ -241,10 +254,10 @@ int runCommandLine(int argc, char** argv) {
         int status = app.exit(error);
         return status == 0 ? kSuccess : kUsage;
     }
-    if (omega->parsed()) return runOmega(omegaOptions);
+    if (omega->parsed()) return runOmega(omegaOptions, plots);
     StandardErrorMessages messages;
     StandardOutputSink console(reportOnStandardOutput(options) ? stderr : stdout);
-    return runSolve(options, console, messages);
+    return runSolve(options, console, messages, plots);
 }
 
 }  // namespace corvane

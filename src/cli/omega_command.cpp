@@ -15,6 +15,7 @@ namespace {
 
 constexpr int kUsage = 1;
 constexpr int kReadFailed = 2;
+constexpr int kWriteFailed = 4;
 constexpr std::size_t kParameterTextLength = 10;
 
 std::string_view endText(const std::optional<IterationEnd>& end) { return end ? endName(*end) : "not-run"; }
@@ -63,17 +64,19 @@ void defineOmegaOptions(CLI::App& omega, OmegaOptions& o) {
     omega.add_option("--to", o.to, "last relaxation factor at most (default 1.95)");
     omega.add_option("--step", o.step, "step between factors (default 0.05)");
     omega.add_flag("--csv", o.csv, "print omega,sweeps,outcome,dx rows and best,<omega> only");
+    definePlotOptions(omega, o.plot, "draw the sweeps against omega with the best marked");
     omega.footer(
         "Runs SOR on the first right-hand side for omega = FROM + k*STEP <= TO, each run exactly what\n"
         "solve --method sor --omega W reports, and names the omega that reached the tolerance in the\n"
         "fewest sweeps (the smaller one on a tie). Exit status: 0 done; 1 usage error; 2 the data file\n"
-        "cannot be read; 3 EPS or NLIM is 0.");
+        "cannot be read; 3 EPS or NLIM is 0; 4 the plot file cannot be written.");
 }
 
-int runOmega(const OmegaOptions& o) {
+int runOmega(const OmegaOptions& o, PlotRenderer* plots) {
     StandardErrorMessages messages;
     ProblemState state;
-    const std::string usage = setUp(o, state, messages);
+    std::string usage = setUp(o, state, messages);
+    if (usage.empty()) usage = plotOptionsError(o.plot, plots);
     if (!usage.empty()) {
         std::cerr << "corvane: " << usage << "\n";
         return kUsage;
@@ -96,6 +99,10 @@ int runOmega(const OmegaOptions& o) {
         std::cout << "best omega: " << shortestFloatText(*best) << '\n';
     } else {
         std::cout << "best omega: none (no omega reached the tolerance)\n";
+    }
+    if (!o.plot.path.empty() && !plots->writeOmegaPlot(o.plot.path, rows, best, *plotSize(o.plot.size))) {
+        messages.show("cannot write the plot file " + o.plot.path, "Error", MessageIcon::Error);
+        return kWriteFailed;
     }
     return 0;
 }

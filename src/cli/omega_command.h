@@ -4,6 +4,8 @@
 #include <string>
 
 #include "CLI/CLI.hpp"
+#include "cli/plot_options.h"
+#include "cli/plot_renderer.h"
 
 namespace corvane {
 
@@ -18,12 +20,14 @@ struct OmegaOptions {
     double to = 1.95;
     double step = 0.05;
     bool csv = false;
+    PlotOptions plot;
 };
 
 void defineOmegaOptions(CLI::App& omega, OmegaOptions& options);
 
 // Reads the problem (the file is never written), runs the explorer and
-// prints its rows and the best factor. Returns the exit status.
-int runOmega(const OmegaOptions& options);
+// prints its rows and the best factor; `plots` draws the chart of --plot.
+// Returns the exit status.
+int runOmega(const OmegaOptions& options, PlotRenderer* plots = nullptr);
 
 }  // namespace corvane

@@ -63,6 +63,7 @@ std::string applySolveOptions(const SolveOptions& o, ProblemState& s, MessageSer
     setCheck(s, o.check == "max" ? Check::Maximum : Check::EachEquation);
     if (!o.history.empty() && !isIterative(s.IMETODA)) return "--history needs --method gauss-seidel or sor";
     if (!o.exact.empty() && !s.SISTEM) return "--exact applies to --problem system";
+    if (!o.plot.path.empty() && !isIterative(s.IMETODA)) return "--plot needs --method gauss-seidel or sor";
     return "";
 }
 

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "cli/plot_options.h"
 #include "problem/messages.h"
 #include "problem/problem_state.h"
 
@@ -29,6 +30,7 @@ struct SolveOptions {
     std::string history;  // Gauss-Seidel and SOR: the last SOLVE's sweeps as CSV
     bool quiet = false;   // no conditioning warning
     std::string exact;    // "ones" or a file of the exact solutions: the true error of x
+    PlotOptions plot;     // Gauss-Seidel and SOR: the last SOLVE's convergence chart
 };
 
 // Sets the state as the dialog's controls would, in the order a user sets

@@ -41,6 +41,7 @@ constexpr Caption kTitles[] = {
     {kRead, "Citeste", "Read"},
     {kSolve, "REZOLVA !", "SOLVE !"},
     {kAbout, "Despre", "About"},
+    {kConvergenceChart, "Convergenta", "Convergence"},
     {kExit, "IESIRE", "EXIT"},
 };
 

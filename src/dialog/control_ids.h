@@ -50,6 +50,7 @@ inline constexpr int kIterationHelp = 1029;
 inline constexpr int kEps = 1032;
 inline constexpr int kNlim = 1033;
 inline constexpr int kOmega = 1034;
+inline constexpr int kOmegaExplorer = 1061;  // opens the relaxation explorer
 
 // Files.
 inline constexpr int kFileFrame = 1052;
@@ -68,6 +69,7 @@ inline constexpr int kSolve = 30002;
 inline constexpr int kAbout = 1030;
 inline constexpr int kExit = 30001;
 inline constexpr int kRunLines = 1059;  // what the last run wrote to standard output
+inline constexpr int kConvergenceChart = 1060;  // the chart of the last Gauss-Seidel or SOR run
 
 inline constexpr int kUnaddressed = -1;  // frames, labels and markers never addressed
 

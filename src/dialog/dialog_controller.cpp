@@ -3,6 +3,7 @@
 #include "dialog/console_lines.h"
 #include "dialog/control_ids.h"
 #include "app/error_boundary.h"
+#include "app/omega_explorer.h"
 #include "app/option_rules.h"
 #include "problem/input_file.h"
 #include "problem/run_context.h"
@@ -66,6 +67,8 @@ void DialogController::dispatch(int id) {
         case kGeneratorHelp: SUB_GENHELP(); break;
         case kIterationHelp: SUB_HELP_GS(); break;
         case kAbout: SUB_ABOUT(); break;
+        case kConvergenceChart: showConvergenceChart(); break;
+        case kOmegaExplorer: showOmegaExplorer(); break;
         default: SUB_GENERAL(id); break;
     }
 }
@@ -91,6 +94,8 @@ void DialogController::INITIALIZECONTROLS() {
     view_.setEnabled(kSolve, false);
     view_.setEnabled(kOpen, false);
     view_.setEnabled(kRead, false);
+    view_.setEnabled(kConvergenceChart, false);
+    view_.setEnabled(kOmegaExplorer, false);
 
     for (const std::string& name : state_.GENERATA) view_.appendListEntry(kGeneratorList, trimmed(name));
     view_.setEnabled(kGeneratorList, false);
@@ -131,7 +136,15 @@ bool DialogController::ENABLE_REZOLVA() const {
     return state_.DATE_CITITE && state_.METODA_ALEASA;
 }
 
-void DialogController::updateSolve() { view_.setEnabled(kSolve, ENABLE_REZOLVA()); }
+void DialogController::updateActions() {
+    view_.setEnabled(kSolve, ENABLE_REZOLVA());
+    updateExplorer();
+}
+
+// The explorer runs SOR on the read system.
+void DialogController::updateExplorer() {
+    view_.setEnabled(kOmegaExplorer, state_.SISTEM && state_.IMETODA == Method::Sor && state_.DATE_CITITE);
+}
 
 void DialogController::EN_DISABLE_CONDITIE() {
     bool enabled = !state_.CONDITIE;
@@ -186,7 +199,7 @@ void DialogController::SUB_GENERAL(int id) {
         case kGeneratorList: state_.IGENERATA = view_.listSelection(kGeneratorList); break;
         case kNormList:
             chooseNorm(state_, normAt(view_.listSelection(kNormList)));
-            updateSolve();
+            updateActions();
             break;
         case kMethodList: chooseMethod(); break;
         case kRead: readDataFile(); break;
@@ -219,6 +232,7 @@ void DialogController::chooseProblemKind(int id, bool on) {
     state_.INVERSARE = id == kInversion ? on : !on;
     state_.CONDITIE = id == kCondition ? on : !on;
     EN_DISABLE_CONDITIE();
+    updateExplorer();  // SOLVE keeps its state across the kinds
     view_.setEnabled(kNormList, id == kCondition ? on : !on);
     setCaption(kPrintMatrix);
     if (id == kCondition) {
@@ -238,7 +252,7 @@ void DialogController::chooseMethod() {
         view_.setChecked(kSymmetric, true);
         view_.setChecked(kGeneral, false);
     }
-    updateSolve();
+    updateActions();
 }
 
 void DialogController::readDataFile() {
@@ -254,7 +268,7 @@ void DialogController::readDataFile() {
     state_.NB_TEXT = sizeText(state_.nb);
     view_.setText(kOrder, trimmed(state_.N_TEXT));
     view_.setText(kRhsCount, trimmed(state_.NB_TEXT));
-    updateSolve();
+    updateActions();
 }
 
 // The lines the run copies to standard output are shown under SOLVE as well,
@@ -264,7 +278,8 @@ void DialogController::solve() {
     ConsoleLines consoleLines(console_);
     RecordWriter report(file_);
     RecordWriter console(consoleLines);
-    RunContext context{state_, report, console, platform_.messages()};
+    IterationHistory sweeps;
+    RunContext context{state_, report, console, platform_.messages(), &sweeps};
     try {
         CORVANEAPPLY(context);
     } catch (...) {
@@ -272,6 +287,44 @@ void DialogController::solve() {
         throw;
     }
     view_.setText(kRunLines, consoleLines.text());
+    keepSweeps(sweeps);
+}
+
+// The chart belongs to the last SOLVE: one that made Gauss-Seidel or SOR
+// sweeps shows it at once and may show it again; any other takes it away.
+void DialogController::keepSweeps(const IterationHistory& history) {
+    const bool swept = state_.ESTE_ITERATIV && !history.rightHandSides().empty();
+    lastSweeps_.reset();
+    if (swept) {
+        lastSweeps_ = history;
+        lastEps_ = state_.EPS;
+    }
+    view_.setEnabled(kConvergenceChart, swept);
+    if (swept) showConvergenceChart();
+}
+
+void DialogController::showConvergenceChart() {
+    if (lastSweeps_) platform_.showConvergenceChart(*lastSweeps_, lastEps_, state_.LIMBA);
+}
+
+// The explorer works on a copy of the read problem with the EPS and NLIM
+// typed in the dialog; without them it has nothing to stop its sweeps.
+void DialogController::showOmegaExplorer() {
+    ProblemState converted = state_;
+    READ_EPSNLIMOMEGA(converted);
+    if (converted.EPS == 0 || converted.NLIM == 0) {
+        platform_.messages().show(message::kEnterEpsNlim, message::kErrorTitle, MessageIcon::Error);
+        return;
+    }
+    platform_.showOmegaExplorer({state_, omegaValues(OmegaRange{}), state_.LIMBA, [this](float omega) { useOmega(omega); }});
+}
+
+void DialogController::useOmega(float omega) {
+    runGuarded([&] {
+        const std::string text = shortestFloatText(omega).substr(0, 10);
+        view_.setText(kOmega, text);
+        state_.OMEGA_TEXT = text;
+    }, platform_.messages());
 }
 
 }  // namespace corvane

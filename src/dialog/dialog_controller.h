@@ -5,6 +5,7 @@
 // results file and talks to the window only through DialogView and to the
 // desktop only through DialogPlatform.
 
+#include <optional>
 #include <string>
 
 #include "dialog/captions.h"
@@ -12,6 +13,7 @@
 #include "dialog/dialog_view.h"
 #include "dialog/help_texts.h"
 #include "app/dispatcher.h"
+#include "app/iteration_history.h"
 #include "problem/problem_state.h"
 #include "textio/record_sink.h"
 #include "textio/results_file.h"
@@ -35,6 +37,10 @@ public:
     // May SOLVE be pressed now.
     bool ENABLE_REZOLVA() const;
 
+    // The explorer's "use this omega": the Omega field and its text in the
+    // problem state take this factor, as if the user had typed it.
+    void useOmega(float omega);
+
 private:
     void dispatch(int id);
     void INITIALIZECONTROLS();
@@ -50,12 +56,16 @@ private:
     void SUB_GENHELP();
     void SUB_ABOUT();
     void solve();
+    void keepSweeps(const IterationHistory& history);
+    void showConvergenceChart();
+    void showOmegaExplorer();
 
     void chooseLanguage(int language);
     void chooseProblemKind(int id, bool on);
     void chooseMethod();
     void readDataFile();
-    void updateSolve();
+    void updateActions();
+    void updateExplorer();
     void setCaption(int id);
     std::string currentDirectory() const;
 
@@ -66,6 +76,8 @@ private:
     RecordSink& console_;
     CaptionTable TITLU;
     HelpTexts helpTexts_;
+    std::optional<IterationHistory> lastSweeps_;  // of the last SOLVE, when it was Gauss-Seidel or SOR
+    float lastEps_ = 0;
 };
 
 }  // namespace corvane

@@ -1,14 +1,18 @@
 #pragma once
 // What the dialog needs from the desktop besides its own window: message
 // boxes, the file-open dialog, the editor, the file search along the program
-// search path, the modal help windows and About box, and the wait cursor.
+// search path, the modal help windows and About box, the convergence chart
+// and the relaxation explorer beside the dialog, and the wait cursor.
 
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
+#include "app/iteration_history.h"
 #include "dialog/help_texts.h"
 #include "problem/messages.h"
+#include "problem/problem_state.h"
 
 namespace corvane {
 
@@ -20,6 +24,14 @@ struct FileRequest {
     std::string proposedName;      // shown as the initial file name
     std::string initialDirectory;  // empty: the dialog's own choice
     bool confirmReplace = false;   // ask before an existing file is replaced
+};
+
+// The relaxation explorer on the read problem.
+struct OmegaExplorerRequest {
+    ProblemState read;          // the read problem with the dialog's EPS and NLIM texts
+    std::vector<float> omegas;  // the factors to try, in order
+    int language;               // 1 Romanian, 2 English
+    std::function<void(float omega)> useOmega;  // fills the Omega field with this factor
 };
 
 class DialogPlatform {
@@ -45,6 +57,14 @@ public:
     virtual void showDataFileHelp(const DataFileHelpWindow& window, const std::function<void()>& onSave) = 0;
     virtual void showIterationHelp(const IterationHelpWindow& window) = 0;
     virtual void showAbout(const AboutWindow& window) = 0;
+
+    // Windows beside the dialog, which goes on while they are open; each call
+    // returns at once. The convergence chart shows the sweeps of a run (a
+    // chart already open shows the new one); the explorer runs SOR for each
+    // factor of the request, showing each row as it is finished, until it is
+    // done or stopped.
+    virtual void showConvergenceChart(const IterationHistory& history, float eps, int language) = 0;
+    virtual void showOmegaExplorer(const OmegaExplorerRequest& request) = 0;
 
     // The wait cursor, shown while a Read or a SOLVE runs.
     virtual void setBusy(bool busy) = 0;

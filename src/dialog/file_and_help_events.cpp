@@ -63,7 +63,7 @@ void DialogController::SUB_SELECT() {
     }
     view_.setEnabled(kOpen, true);
     view_.setEnabled(kRead, true);
-    updateSolve();
+    updateActions();
 }
 
 void DialogController::SUB_OPEN() {
@@ -73,7 +73,7 @@ void DialogController::SUB_OPEN() {
     // place where the next report goes was found in the old text.
     if (file_.readAll() != before) {
         state_.DATE_CITITE = false;
-        updateSolve();
+        updateActions();
     }
 }
 

@@ -25,6 +25,13 @@ public:
     std::vector<IterationHelpWindow> iterationHelps;
     std::vector<AboutWindow> abouts;
     std::vector<bool> busyChanges;
+    struct ShownChart {
+        IterationHistory history;
+        float eps;
+        int language;
+    };
+    std::vector<ShownChart> charts;
+    std::vector<OmegaExplorerRequest> explorers;
     // What the user does in the editor.
     std::function<void(const std::string& path)> whileEditing;
     // What the user does while the data-file help is open; it may press save.
@@ -56,6 +63,10 @@ public:
     }
     void showIterationHelp(const IterationHelpWindow& window) override { iterationHelps.push_back(window); }
     void showAbout(const AboutWindow& window) override { abouts.push_back(window); }
+    void showConvergenceChart(const IterationHistory& history, float eps, int language) override {
+        charts.push_back({history, eps, language});
+    }
+    void showOmegaExplorer(const OmegaExplorerRequest& request) override { explorers.push_back(request); }
     void setBusy(bool busy) override { busyChanges.push_back(busy); }
 };
 

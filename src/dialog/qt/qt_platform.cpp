@@ -69,6 +69,25 @@ void QtPlatform::showIterationHelp(const IterationHelpWindow& window) { runItera
 
 void QtPlatform::showAbout(const AboutWindow& window) { runAbout(window, activeParent()); }
 
+QtPlatform::~QtPlatform() {
+    delete convergence_;
+    delete explorer_;
+}
+
+void QtPlatform::showConvergenceChart(const IterationHistory& history, float eps, int language) {
+    if (convergence_ == nullptr) convergence_ = new ConvergenceWindow(activeParent());
+    convergence_->showRun(history, eps, language);
+    convergence_->show();
+    convergence_->raise();
+}
+
+// One explorer at a time: a new one ends the one before.
+void QtPlatform::showOmegaExplorer(const OmegaExplorerRequest& request) {
+    delete explorer_;
+    explorer_ = new OmegaExplorerWindow(request, activeParent());
+    explorer_->show();
+}
+
 void QtPlatform::setBusy(bool busy) {
     if (busy) {
         QApplication::setOverrideCursor(Qt::WaitCursor);

@@ -1,13 +1,19 @@
 #pragma once
 // The desktop services of the dialog on Qt: message boxes, the file-open
 // dialog, the program's own editor, the file search, the help windows, the
-// About box and the wait cursor.
+// About box, the convergence chart and the relaxation explorer, and the wait
+// cursor.
+
+#include <QPointer>
 
 #include "dialog/dialog_platform.h"
+#include "dialog/qt/convergence_window.h"
+#include "dialog/qt/omega_explorer_window.h"
 
 class QWidget;
 
 namespace corvane {
+
 
 // A message box with one OK button over the active window.
 class QtMessageService : public MessageService {
@@ -15,8 +21,15 @@ public:
     void show(std::string_view text, std::string_view title, MessageIcon icon) override;
 };
 
+// The chart and the explorer are placed over the window they were opened
+// from and end with it, or with the platform.
 class QtPlatform : public DialogPlatform {
 public:
+    QtPlatform() = default;
+    QtPlatform(const QtPlatform&) = delete;
+    QtPlatform& operator=(const QtPlatform&) = delete;
+    ~QtPlatform() override;
+
     MessageService& messages() override { return messages_; }
     std::optional<std::string> chooseFile(const FileRequest& request) override;
     void editFile(const std::string& path) override;
@@ -24,10 +37,17 @@ public:
     void showDataFileHelp(const DataFileHelpWindow& window, const std::function<void()>& onSave) override;
     void showIterationHelp(const IterationHelpWindow& window) override;
     void showAbout(const AboutWindow& window) override;
+    void showConvergenceChart(const IterationHistory& history, float eps, int language) override;
+    void showOmegaExplorer(const OmegaExplorerRequest& request) override;
     void setBusy(bool busy) override;
+
+    ConvergenceWindow* convergenceWindow() const { return convergence_; }
+    OmegaExplorerWindow* omegaExplorerWindow() const { return explorer_; }
 
 private:
     QtMessageService messages_;
+    QPointer<ConvergenceWindow> convergence_;
+    QPointer<OmegaExplorerWindow> explorer_;
 };
 
 // The window new modal windows are placed over: the active one, if any.

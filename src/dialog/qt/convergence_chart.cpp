@@ -1,0 +1,165 @@
+#include "dialog/qt/convergence_chart.h"
+
+#include <QChart>
+#include <QLegendMarker>
+#include <QLineSeries>
+#include <QLogValueAxis>
+#include <QScatterSeries>
+#include <QValueAxis>
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+#include "dialog/chart_texts.h"
+
+namespace corvane {
+namespace {
+
+QString toQt(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+bool onLogarithmicAxis(double value) { return std::isfinite(value) && value > 0; }
+
+// Whole decades around every difference and EPS the axis shows; at least one.
+struct DecadeRange {
+    double low = 0.1;
+    double high = 10;
+};
+
+DecadeRange decadesAround(const IterationHistory& history, float eps) {
+    double low = std::numeric_limits<double>::infinity(), high = 0;
+    auto include = [&](double value) {
+        if (!onLogarithmicAxis(value)) return;
+        low = std::min(low, value);
+        high = std::max(high, value);
+    };
+    include(eps);
+    for (const RightHandSideHistory& side : history.rightHandSides()) {
+        for (float dx : side.dx) include(dx);
+    }
+    if (high == 0) return {};
+    DecadeRange range{std::pow(10.0, std::floor(std::log10(low))), std::pow(10.0, std::ceil(std::log10(high)))};
+    if (range.low >= range.high) range.high = range.low * 10;
+    return range;
+}
+
+// Where a difference is drawn: at its value, or on the edge of the axis.
+double shownAt(float dx, const DecadeRange& range) {
+    if (onLogarithmicAxis(dx)) return dx;
+    return std::isnan(dx) || std::isinf(dx) ? range.high : range.low;
+}
+
+void hideFromLegend(QChart& chart, QAbstractSeries* series) {
+    for (QLegendMarker* marker : chart.legend()->markers(series)) marker->setVisible(false);
+}
+
+// A series of markers in the colour of its line, each labelled with `label`.
+QScatterSeries* markers(const QString& objectName, QColor colour, const QString& label, qreal size) {
+    auto* series = new QScatterSeries;
+    series->setObjectName(objectName);
+    series->setColor(colour);
+    series->setBorderColor(colour);
+    series->setMarkerSize(size);
+    series->setPointLabelsFormat(label);
+    series->setPointLabelsVisible(!label.isEmpty());
+    series->setPointLabelsClipping(false);
+    return series;
+}
+
+void attach(QChart& chart, QAbstractSeries* series, QAbstractAxis* x, QAbstractAxis* y) {
+    chart.addSeries(series);
+    series->attachAxis(x);
+    series->attachAxis(y);
+}
+
+void addRightHandSide(QChart& chart, int rhs, const RightHandSideHistory& side, const DecadeRange& range,
+                      int language, QAbstractAxis* x, QAbstractAxis* y) {
+    const ConvergenceChartTexts& texts = convergenceChartTexts(language);
+    auto* line = new QLineSeries;
+    line->setName(QStringLiteral("b%1").arg(rhs));
+    line->setPointsVisible(true);
+    QScatterSeries* below = markers(edgeMarkersName(rhs), QColor(), toQt(texts.notShownBelow), 9);
+    QScatterSeries* above = markers(edgeMarkersName(rhs), QColor(), toQt(texts.notShownAbove), 9);
+    for (std::size_t s = 0; s < side.dx.size(); ++s) {
+        const float dx = side.dx[s];
+        const QPointF point(static_cast<double>(s + 1), shownAt(dx, range));
+        if (onLogarithmicAxis(dx)) line->append(point);
+        else (shownAt(dx, range) == range.high ? above : below)->append(point);
+    }
+    attach(chart, line, x, y);
+    const QColor colour = line->color();
+    for (QScatterSeries* edge : {below, above}) {
+        if (edge->count() == 0) {
+            delete edge;
+            continue;
+        }
+        edge->setColor(colour);
+        edge->setBorderColor(colour);
+        attach(chart, edge, x, y);
+        hideFromLegend(chart, edge);
+    }
+    if (!side.end || side.dx.empty()) return;
+    QScatterSeries* end = markers(endMarkerName(rhs), colour, toQt(outcomeText(*side.end, language)), 13);
+    end->setMarkerShape(QScatterSeries::MarkerShapeRectangle);
+    end->append(static_cast<double>(side.dx.size()), shownAt(side.dx.back(), range));
+    attach(chart, end, x, y);
+    hideFromLegend(chart, end);
+}
+
+// 1, 2 or 5 times a power of ten, so that about eight ticks span `extent`.
+double tickInterval(double extent) {
+    const double rough = std::max(1.0, extent / 8);
+    const double decade = std::pow(10.0, std::floor(std::log10(rough)));
+    for (double factor : {1.0, 2.0, 5.0}) {
+        if (factor * decade >= rough) return factor * decade;
+    }
+    return 10 * decade;
+}
+
+}  // namespace
+
+QString edgeMarkersName(int rhs) { return QStringLiteral("b%1 edge").arg(rhs); }
+QString endMarkerName(int rhs) { return QStringLiteral("b%1 end").arg(rhs); }
+
+QChart* convergenceChart(const IterationHistory& history, float eps, int language) {
+    const ConvergenceChartTexts& texts = convergenceChartTexts(language);
+    auto* chart = new QChart;
+    chart->setTitle(toQt(texts.windowTitle));
+    const DecadeRange range = decadesAround(history, eps);
+    std::size_t sweeps = 1;
+    for (const RightHandSideHistory& side : history.rightHandSides()) sweeps = std::max(sweeps, side.dx.size());
+    const double lastSweep = static_cast<double>(std::max<std::size_t>(sweeps, 2));
+
+    auto* x = new QValueAxis;
+    x->setTitleText(toQt(texts.sweepAxis));
+    x->setRange(1, lastSweep);
+    x->setLabelFormat(QStringLiteral("%d"));
+    x->setTickType(QValueAxis::TicksDynamic);
+    x->setTickAnchor(0);
+    x->setTickInterval(tickInterval(lastSweep));
+    auto* y = new QLogValueAxis;
+    y->setBase(10);
+    y->setTitleText(toQt(texts.differenceAxis));
+    y->setLabelFormat(QStringLiteral("%.0e"));
+    y->setRange(range.low, range.high);
+    chart->addAxis(x, Qt::AlignBottom);
+    chart->addAxis(y, Qt::AlignLeft);
+
+    const std::vector<RightHandSideHistory>& sides = history.rightHandSides();
+    for (std::size_t k = 0; k < sides.size(); ++k) {
+        addRightHandSide(*chart, static_cast<int>(k + 1), sides[k], range, language, x, y);
+    }
+    if (onLogarithmicAxis(eps)) {
+        auto* level = new QLineSeries;
+        level->setObjectName(QString::fromLatin1(kEpsLineName));
+        level->setName(toQt(texts.epsLine));
+        level->append(1, eps);
+        level->append(lastSweep, eps);
+        QPen pen(Qt::darkGray, 1.5, Qt::DashLine);
+        level->setPen(pen);
+        attach(*chart, level, x, y);
+    }
+    chart->legend()->setAlignment(Qt::AlignRight);
+    return chart;
+}
+
+}  // namespace corvane

@@ -1,0 +1,27 @@
+#pragma once
+// The window beside the main dialog that shows the convergence chart of a
+// run; showing another run replaces the chart.
+
+#include <QWidget>
+
+#include "app/iteration_history.h"
+
+class QChart;
+class QChartView;
+
+namespace corvane {
+
+class ConvergenceWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit ConvergenceWindow(QWidget* parent = nullptr);
+
+    void showRun(const IterationHistory& history, float eps, int language);
+    QChart* chart() const;
+
+private:
+    QChartView* view_;
+};
+
+}  // namespace corvane

@@ -1,0 +1,136 @@
+#include "dialog/qt/omega_explorer_window.h"
+
+#include <QChartView>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "app/iteration_history.h"
+#include "dialog/chart_texts.h"
+#include "dialog/qt/omega_chart.h"
+#include "dialog/qt/program_icon.h"
+
+namespace corvane {
+namespace {
+
+QString toQt(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+QString endText(const std::optional<IterationEnd>& end, int language) {
+    return toQt(end ? outcomeText(*end, language) : omegaExplorerTexts(language).notRun);
+}
+
+QPushButton* button(std::string_view caption, const char* objectName) {
+    auto* pushButton = new QPushButton(toQt(caption));
+    pushButton->setObjectName(QString::fromLatin1(objectName));
+    return pushButton;
+}
+
+}  // namespace
+
+OmegaExplorerWindow::OmegaExplorerWindow(OmegaExplorerRequest request, QWidget* parent)
+    : QWidget(parent, Qt::Window),
+      request_(std::move(request)),
+      table_(new QTableWidget(0, 4)),
+      view_(new QChartView),
+      status_(new QLabel),
+      stop_(button(omegaExplorerTexts(request_.language).stop, "stop")),
+      use_(button(omegaExplorerTexts(request_.language).useOmega, "useOmega")) {
+    const OmegaExplorerTexts& texts = omegaExplorerTexts(request_.language);
+    setObjectName(QStringLiteral("omegaExplorerWindow"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(toQt(texts.windowTitle));
+    setWindowIcon(programIcon());
+    table_->setHorizontalHeaderLabels({QStringLiteral("omega"), toQt(texts.sweepAxis), toQt(texts.outcomeColumn),
+                                       QStringLiteral("dx")});
+    table_->verticalHeader()->hide();
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table_->setSelectionMode(QAbstractItemView::SingleSelection);
+    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    view_->setRenderHint(QPainter::Antialiasing);
+    view_->setMinimumSize(480, 320);
+    use_->setEnabled(false);
+    QPushButton* close = button(texts.close, "close");
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(status_, 1);
+    buttons->addWidget(stop_);
+    buttons->addWidget(use_);
+    buttons->addWidget(close);
+    auto* panes = new QHBoxLayout;
+    panes->addWidget(table_);
+    panes->addWidget(view_, 1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(panes, 1);
+    layout->addLayout(buttons);
+
+    connect(stop_, &QPushButton::clicked, this, &OmegaExplorerWindow::stop);
+    connect(use_, &QPushButton::clicked, this, &OmegaExplorerWindow::useSelectedOmega);
+    connect(close, &QPushButton::clicked, this, &QWidget::close);
+    connect(table_, &QTableWidget::itemSelectionChanged, this,
+            [this] { use_->setEnabled(!table_->selectedItems().isEmpty()); });
+    redraw();
+    QTimer::singleShot(0, this, &OmegaExplorerWindow::runNextFactor);
+}
+
+QChart* OmegaExplorerWindow::chart() const { return view_->chart(); }
+
+void OmegaExplorerWindow::stop() {
+    if (running_) finish();
+}
+
+// One factor per turn of the event loop; the next turn comes only while running.
+void OmegaExplorerWindow::runNextFactor() {
+    if (!running_) return;
+    if (rows_.size() == request_.omegas.size()) {
+        finish();
+        return;
+    }
+    addRow(exploreOmega(request_.read, {request_.omegas[rows_.size()]}).front());
+    redraw();
+    QTimer::singleShot(0, this, &OmegaExplorerWindow::runNextFactor);
+}
+
+void OmegaExplorerWindow::addRow(const OmegaRow& row) {
+    rows_.push_back(row);
+    const int at = table_->rowCount();
+    table_->insertRow(at);
+    const QString cells[] = {QString::fromStdString(shortestFloatText(row.omega)), QString::number(row.sweeps),
+                             endText(row.end, request_.language), QString::fromStdString(shortestFloatText(row.dx))};
+    for (int column = 0; column < 4; ++column) table_->setItem(at, column, new QTableWidgetItem(cells[column]));
+    table_->scrollToItem(table_->item(at, 0));
+}
+
+void OmegaExplorerWindow::finish() {
+    running_ = false;
+    stop_->setEnabled(false);
+    best_ = bestOmega(rows_);
+    const OmegaExplorerTexts& texts = omegaExplorerTexts(request_.language);
+    if (best_) {
+        status_->setText(toQt(texts.bestSeries) + QStringLiteral(": ") + QString::fromStdString(shortestFloatText(*best_)));
+        for (std::size_t k = 0; k < rows_.size(); ++k) {
+            if (rows_[k].omega == *best_) table_->selectRow(static_cast<int>(k));
+        }
+    } else {
+        status_->setText(toQt(texts.noBest));
+    }
+    redraw();
+}
+
+void OmegaExplorerWindow::redraw() {
+    QChart* previous = view_->chart();
+    view_->setChart(omegaChart(rows_, best_, request_.language));
+    delete previous;  // the view gives up a chart it no longer shows
+}
+
+void OmegaExplorerWindow::useSelectedOmega() {
+    const QList<QTableWidgetItem*> selected = table_->selectedItems();
+    if (selected.isEmpty()) return;
+    request_.useOmega(rows_[static_cast<std::size_t>(selected.first()->row())].omega);
+}
+
+}  // namespace corvane

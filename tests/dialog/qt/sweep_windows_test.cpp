@@ -1,0 +1,99 @@
+// The chart and explorer windows of the real dialog: a SOR SOLVE opens the
+// chart of its history, the explorer shows the rows exploreOmega gives, stops
+// between two factors, and "use this omega" fills the Omega field.
+
+#include <gtest/gtest.h>
+
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QChart>
+#include <QXYSeries>
+
+#include "dialog/control_ids.h"
+#include "dialog/qt/convergence_chart.h"
+#include "qt_test_support.h"
+
+namespace corvane::testing {
+namespace {
+
+using namespace control;
+
+constexpr const char* kSystem3 = "Sistem 3 x 3\r\n3 1\r\n 4 -2 1\r\n 3 6 -4\r\n 2 1 8\r\n 3 3 28\r\n";
+constexpr int kSorRow = 4;
+
+class SweepWindowsQtTest : public ::testing::Test {
+protected:
+    SweepWindowsQtTest() {
+        dialog.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+        const QString data = directory.filePath(QStringLiteral("system3.txt"));
+        writeText(data, kSystem3);
+        platform.fileAnswers.push_back(data.toStdString());
+        click(kSelect);
+        click(kRead);
+        clickEntry(*controlOf<QListWidget>(dialog, kMethodList), kSorRow);
+        controlOf<QLineEdit>(dialog, kEps)->setText(QStringLiteral("1e-5"));
+        controlOf<QLineEdit>(dialog, kNlim)->setText(QStringLiteral("50"));
+        controlOf<QLineEdit>(dialog, kOmega)->setText(QStringLiteral("1.1"));
+    }
+    void click(int id) { QTest::mouseClick(controlOf(dialog, id), Qt::LeftButton); }
+
+    QTemporaryDir directory;
+    ScriptedQtPlatform platform;
+    DialogSession session{platform};
+    MainDialog& dialog = session.dialog();
+};
+
+TEST_F(SweepWindowsQtTest, SorSolveOpensTheChartOfItsSweeps) {
+    EXPECT_FALSE(controlOf(dialog, kConvergenceChart)->isEnabled());
+    click(kSolve);
+    ConvergenceWindow* window = platform.convergenceWindow();
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_FALSE(window->isModal());
+    EXPECT_TRUE(controlOf(dialog, kConvergenceChart)->isEnabled());
+    QXYSeries* b1 = nullptr;
+    for (QAbstractSeries* series : window->chart()->series()) {
+        if (series->name() == QStringLiteral("b1")) b1 = static_cast<QXYSeries*>(series);
+    }
+    ASSERT_NE(b1, nullptr);
+    EXPECT_EQ(b1->count(), 15) << "the SOR run of this system takes 15 sweeps";
+    window->close();
+    click(kConvergenceChart);
+    EXPECT_TRUE(platform.convergenceWindow()->isVisible());
+}
+
+TEST_F(SweepWindowsQtTest, TheExplorerShowsEachFactorsRowAndFillsOmega) {
+    click(kOmegaExplorer);
+    OmegaExplorerWindow* explorer = platform.omegaExplorerWindow();
+    ASSERT_NE(explorer, nullptr);
+    EXPECT_TRUE(dialog.QWidget::isEnabled()) << "the dialog goes on while the explorer runs";
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !explorer->running(); }, 20000));
+    const std::vector<OmegaRow> expected = exploreOmega(session.state(), omegaValues(OmegaRange{}));
+    ASSERT_EQ(explorer->rows().size(), expected.size());
+    for (std::size_t k = 0; k < expected.size(); ++k) {
+        EXPECT_EQ(explorer->rows()[k].omega, expected[k].omega);
+        EXPECT_EQ(explorer->rows()[k].sweeps, expected[k].sweeps);
+    }
+    EXPECT_EQ(explorer->findChild<QTableWidget*>()->rowCount(), static_cast<int>(expected.size()));
+    QTest::mouseClick(explorer->findChild<QPushButton*>(QStringLiteral("useOmega")), Qt::LeftButton);
+    EXPECT_EQ(controlOf<QLineEdit>(dialog, kOmega)->text().toStdString(), shortestFloatText(*bestOmega(expected)));
+    EXPECT_EQ(session.state().OMEGA_TEXT, shortestFloatText(*bestOmega(expected)));
+}
+
+TEST_F(SweepWindowsQtTest, StopEndsTheExplorationBetweenTwoFactors) {
+    click(kOmegaExplorer);
+    OmegaExplorerWindow* explorer = platform.omegaExplorerWindow();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !explorer->rows().empty(); }, 20000));
+    QTest::mouseClick(explorer->findChild<QPushButton*>(QStringLiteral("stop")), Qt::LeftButton);
+    const std::size_t rows = explorer->rows().size();
+    QTest::qWait(50);
+    EXPECT_FALSE(explorer->running());
+    EXPECT_EQ(explorer->rows().size(), rows);
+    EXPECT_LT(rows, omegaValues(OmegaRange{}).size());
+}
+
+}  // namespace
+}  // namespace corvane::testing
