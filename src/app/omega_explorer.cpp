@@ -60,12 +60,14 @@ std::vector<float> omegaValues(const OmegaRange& range) {
 }
 
 std::vector<OmegaRow> exploreOmega(const ProblemState& read, const std::vector<float>& omegas,
-                                   const std::function<void(const OmegaRow&)>& rowDone) {
+                                   const std::function<void(const OmegaRow&)>& rowDone,
+                                   const std::function<bool()>& stopRequested) {
     const ProblemState prepared = firstSystemForSor(read);
     std::vector<OmegaRow> rows;
     DiscardingSink discard;
     DiscardingMessages quiet;
     for (float omega : omegas) {
+        if (stopRequested && stopRequested()) break;
         ProblemState run = prepared;
         run.OMEGA = omega;
         run.OMEGA1 = 1.0f - omega;

@@ -34,9 +34,11 @@ struct OmegaRow {
 
 // Runs SOR for each factor on a copy of `read` (a problem read for SOR, with
 // EPS_TEXT and NLIM_TEXT set as for a SOLVE). `rowDone` hears of each row as
-// it is finished. The reports of these runs are not kept.
+// it is finished; when `stopRequested` says so before a factor, the rows
+// finished so far are returned. The reports of these runs are not kept.
 std::vector<OmegaRow> exploreOmega(const ProblemState& read, const std::vector<float>& omegas,
-                                   const std::function<void(const OmegaRow&)>& rowDone = {});
+                                   const std::function<void(const OmegaRow&)>& rowDone = {},
+                                   const std::function<bool()>& stopRequested = {});
 
 // The factor that reached the tolerance in the fewest sweeps, the smaller
 // factor on a tie; none when no factor reached it.

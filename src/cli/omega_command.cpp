@@ -1,5 +1,8 @@
 #include "cli/omega_command.h"
 
+#include <unistd.h>
+
+#include <csignal>
 #include <cstdio>
 #include <iostream>
 
@@ -38,6 +41,39 @@ std::string setUp(const OmegaOptions& o, ProblemState& s, MessageService& messag
     if (!(o.from > 0.0)) return "--from must be positive (SOR refuses an Omega of 0)";
     if (o.to < o.from) return "--to must not be below --from";
     return "";
+}
+
+constexpr int kInterrupted = 130;  // as a shell reports a program ended by Ctrl-C
+
+// Ctrl-C asks the exploration to stop between two factors while it lives;
+// a second Ctrl-C ends the program at once, as usual.
+class InterruptWatch {
+public:
+    InterruptWatch() {
+        flag() = 0;
+        previous_ = std::signal(SIGINT, [](int) {
+            flag() = 1;
+            std::signal(SIGINT, SIG_DFL);
+        });
+    }
+    ~InterruptWatch() { std::signal(SIGINT, previous_); }
+    InterruptWatch(const InterruptWatch&) = delete;
+    InterruptWatch& operator=(const InterruptWatch&) = delete;
+    bool requested() const { return flag() != 0; }
+
+private:
+    static volatile std::sig_atomic_t& flag() {
+        static volatile std::sig_atomic_t requested = 0;
+        return requested;
+    }
+    void (*previous_)(int) = SIG_DFL;
+};
+
+// One line per finished factor on standard error (a terminal), for a user
+// whose standard output goes to a file.
+void tellProgress(const OmegaRow& row, std::size_t done, std::size_t count) {
+    std::cerr << "omega " << shortestFloatText(row.omega) << ": " << row.sweeps << " sweeps, " << endText(row.end)
+              << " (" << done << " of " << count << ")\n";
 }
 
 void printRow(const OmegaRow& row, bool csv) {
@@ -90,8 +126,18 @@ int runOmega(const OmegaOptions& o, PlotRenderer* plots) {
     }
     if (o.csv) std::cout << "omega,sweeps,outcome,dx\n";
     else std::printf("%10s %8s  %-11s %s\n", "omega", "sweeps", "outcome", "dx");
-    const std::vector<OmegaRow> rows =
-        exploreOmega(state, omegaValues({o.from, o.to, o.step}), [&](const OmegaRow& row) { printRow(row, o.csv); });
+    const std::vector<float> omegas = omegaValues({o.from, o.to, o.step});
+    const bool showProgress = ::isatty(STDERR_FILENO) && !::isatty(STDOUT_FILENO);
+    const InterruptWatch interrupt;
+    std::size_t done = 0;
+    const std::vector<OmegaRow> rows = exploreOmega(
+        state, omegas,
+        [&](const OmegaRow& row) {
+            printRow(row, o.csv);
+            std::cout.flush();
+            if (showProgress) tellProgress(row, ++done, omegas.size());
+        },
+        [&] { return interrupt.requested(); });
     const std::optional<float> best = bestOmega(rows);
     if (o.csv) {
         std::cout << "best," << (best ? shortestFloatText(*best) : "") << '\n';
@@ -99,6 +145,11 @@ int runOmega(const OmegaOptions& o, PlotRenderer* plots) {
         std::cout << "best omega: " << shortestFloatText(*best) << '\n';
     } else {
         std::cout << "best omega: none (no omega reached the tolerance)\n";
+    }
+    if (interrupt.requested()) {
+        // The rows so far stand, with the best among them; no plot is drawn.
+        std::cerr << "corvane: stopped after " << rows.size() << " of " << omegas.size() << " factors\n";
+        return kInterrupted;
     }
     if (!o.plot.path.empty() && !plots->writeOmegaPlot(o.plot.path, rows, best, *plotSize(o.plot.size))) {
         messages.show("cannot write the plot file " + o.plot.path, "Error", MessageIcon::Error);

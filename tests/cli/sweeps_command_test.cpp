@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <sstream>
 #include <string>
 
@@ -95,6 +96,38 @@ TEST(OmegaCommand, RefusesWhatItCannotRun) {
     }
     testing::CliResult missing = testing::runCorvane("omega '" + s.directory + "/none.txt' --eps 1e-5 --nlim 50");
     EXPECT_EQ(missing.status, 2) << missing.err;
+}
+
+// Ctrl-C during a long exploration: the rows finished so far and the best
+// among them stay on standard output, the stop is told, the status is 130.
+TEST(OmegaCommand, CtrlCStopsBetweenTwoFactors) {
+    const std::string directory = testing::scratchDirectory("omega-interrupted");
+    const int m = 150;
+    std::string data = "tridiagonal\n" + std::to_string(m) + " 1\n";
+    for (int i = 1; i <= m; ++i) {
+        for (int j = 1; j <= m; ++j) data += i == j ? "2 " : (i == j + 1 || j == i + 1) ? "-1 " : "0 ";
+        data += "\n";
+    }
+    data += "1 " + std::string(static_cast<std::size_t>(2 * (m - 2)), ' ') + "\n";
+    for (int i = 2; i < m; ++i) data += "0 ";
+    data += "1\n";
+    testing::writeFile(directory + "/data.txt", data);
+    // Started in the background, stopped once the first rows are out.
+    testing::writeFile(directory + "/stop.sh",
+                       "cd '" + directory + "'\n"
+                       "'" CORVANE_EXECUTABLE "' omega data.txt --eps 1e-7 --nlim 20000 --step 0.0005 --csv "
+                       ">out.txt 2>err.txt &\n"
+                       "pid=$!\n"
+                       "until [ \"$(wc -l <out.txt)\" -ge 3 ]; do sleep 0.05; done\n"
+                       "kill -INT $pid\n"
+                       "wait $pid\n"
+                       "echo $? >status.txt\n");
+    ASSERT_EQ(std::system(("bash '" + directory + "/stop.sh'").c_str()), 0);
+    EXPECT_EQ(testing::readFile(directory + "/status.txt"), "130\n");
+    const std::string out = testing::readFile(directory + "/out.txt");
+    EXPECT_EQ(out.rfind("omega,sweeps,outcome,dx\n", 0), 0u) << out;
+    EXPECT_NE(out.find("\nbest,"), std::string::npos) << out;
+    EXPECT_NE(testing::readFile(directory + "/err.txt").find("corvane: stopped after "), std::string::npos);
 }
 
 }  // namespace
