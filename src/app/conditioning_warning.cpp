@@ -36,4 +36,23 @@ std::string warningLine(const ConditioningWarning& warning) {
     return line;
 }
 
+std::string warningTitle(int language) { return language == 2 ? "Warning" : "Atentie"; }
+
+std::string warningText(const ConditioningWarning& warning, int language) {
+    char text[240];
+    const int digits = warning.correctDigits;
+    if (language == 2) {
+        std::snprintf(text, sizeof text,
+                      "Ill-conditioned matrix: cond1(A) ~ %.1E.\nExpect about %d correct digit%s in x: a small "
+                      "difference in the check does not mean a small error.",
+                      warning.conditionOne, digits, digits == 1 ? "" : "s");
+    } else {
+        std::snprintf(text, sizeof text,
+                      "Matrice prost conditionata: cond1(A) ~ %.1E.\nSolutia x are cam %d %s: o diferenta mica "
+                      "la proba nu inseamna o eroare mica.",
+                      warning.conditionOne, digits, digits == 1 ? "cifra corecta" : "cifre corecte");
+    }
+    return text;
+}
+
 }  // namespace corvane

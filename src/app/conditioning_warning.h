@@ -35,4 +35,9 @@ std::optional<ConditioningWarning> conditioningWarning(double conditionOne);
 // "Warning: ill-conditioned matrix, cond1(A) ~ 4.8E+05: expect about 2 correct digits in x"
 std::string warningLine(const ConditioningWarning& warning);
 
+// The dialog's note, its title and text in the interface language (1
+// Romanian, 2 English).
+std::string warningTitle(int language);
+std::string warningText(const ConditioningWarning& warning, int language);
+
 }  // namespace corvane

@@ -2,6 +2,7 @@
 
 #include "dialog/console_lines.h"
 #include "dialog/control_ids.h"
+#include "app/conditioning_warning.h"
 #include "app/error_boundary.h"
 #include "app/omega_explorer.h"
 #include "app/option_rules.h"
@@ -273,6 +274,8 @@ void DialogController::readDataFile() {
 
 // The lines the run copies to standard output are shown under SOLVE as well,
 // replacing those of the run before, also when the run stops on an error.
+// After Gauss, LU or Cholesky a note beside the dialog warns when the matrix
+// leaves few correct digits in x.
 void DialogController::solve() {
     BusyCursor busy(platform_);
     ConsoleLines consoleLines(console_);
@@ -280,6 +283,8 @@ void DialogController::solve() {
     RecordWriter console(consoleLines);
     IterationHistory sweeps;
     RunContext context{state_, report, console, platform_.messages(), &sweeps};
+    ConditionEstimate condition;
+    context.factors = &condition;
     try {
         CORVANEAPPLY(context);
     } catch (...) {
@@ -288,6 +293,10 @@ void DialogController::solve() {
     }
     view_.setText(kRunLines, consoleLines.text());
     keepSweeps(sweeps);
+    if (!condition.value()) return;
+    if (const std::optional<ConditioningWarning> warning = conditioningWarning(*condition.value())) {
+        platform_.showNote(warningTitle(state_.LIMBA), warningText(*warning, state_.LIMBA));
+    }
 }
 
 // The chart belongs to the last SOLVE: one that made Gauss-Seidel or SOR

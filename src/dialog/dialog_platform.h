@@ -65,6 +65,9 @@ public:
     // done or stopped.
     virtual void showConvergenceChart(const IterationHistory& history, float eps, int language) = 0;
     virtual void showOmegaExplorer(const OmegaExplorerRequest& request) = 0;
+    // A note beside the dialog (an information icon, one OK button); a new
+    // note takes the place of the one shown.
+    virtual void showNote(std::string_view title, std::string_view text) = 0;
 
     // The wait cursor, shown while a Read or a SOLVE runs.
     virtual void setBusy(bool busy) = 0;

@@ -31,6 +31,11 @@ public:
         int language;
     };
     std::vector<ShownChart> charts;
+    struct ShownNote {
+        std::string title;
+        std::string text;
+    };
+    std::vector<ShownNote> notes;
     std::vector<OmegaExplorerRequest> explorers;
     // What the user does in the editor.
     std::function<void(const std::string& path)> whileEditing;
@@ -67,6 +72,9 @@ public:
         charts.push_back({history, eps, language});
     }
     void showOmegaExplorer(const OmegaExplorerRequest& request) override { explorers.push_back(request); }
+    void showNote(std::string_view title, std::string_view text) override {
+        notes.push_back({std::string(title), std::string(text)});
+    }
     void setBusy(bool busy) override { busyChanges.push_back(busy); }
 };
 

@@ -72,6 +72,7 @@ void QtPlatform::showAbout(const AboutWindow& window) { runAbout(window, activeP
 QtPlatform::~QtPlatform() {
     delete convergence_;
     delete explorer_;
+    delete note_;
 }
 
 void QtPlatform::showConvergenceChart(const IterationHistory& history, float eps, int language) {
@@ -86,6 +87,16 @@ void QtPlatform::showOmegaExplorer(const OmegaExplorerRequest& request) {
     delete explorer_;
     explorer_ = new OmegaExplorerWindow(request, activeParent());
     explorer_->show();
+}
+
+void QtPlatform::showNote(std::string_view title, std::string_view text) {
+    delete note_;
+    note_ = new QMessageBox(QMessageBox::Information, QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size())),
+                            QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())), QMessageBox::Ok,
+                            activeParent());
+    note_->setWindowModality(Qt::NonModal);
+    note_->setAttribute(Qt::WA_DeleteOnClose);
+    note_->show();
 }
 
 void QtPlatform::setBusy(bool busy) {

@@ -4,6 +4,7 @@
 // About box, the convergence chart and the relaxation explorer, and the wait
 // cursor.
 
+#include <QMessageBox>
 #include <QPointer>
 
 #include "dialog/dialog_platform.h"
@@ -39,6 +40,8 @@ public:
     void showAbout(const AboutWindow& window) override;
     void showConvergenceChart(const IterationHistory& history, float eps, int language) override;
     void showOmegaExplorer(const OmegaExplorerRequest& request) override;
+    void showNote(std::string_view title, std::string_view text) override;
+    QMessageBox* note() const { return note_; }
     void setBusy(bool busy) override;
 
     ConvergenceWindow* convergenceWindow() const { return convergence_; }
@@ -48,6 +51,7 @@ private:
     QtMessageService messages_;
     QPointer<ConvergenceWindow> convergence_;
     QPointer<OmegaExplorerWindow> explorer_;
+    QPointer<QMessageBox> note_;
 };
 
 // The window new modal windows are placed over: the active one, if any.

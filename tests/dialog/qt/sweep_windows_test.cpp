@@ -6,6 +6,7 @@
 
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QChart>
@@ -93,6 +94,21 @@ TEST_F(SweepWindowsQtTest, StopEndsTheExplorationBetweenTwoFactors) {
     EXPECT_FALSE(explorer->running());
     EXPECT_EQ(explorer->rows().size(), rows);
     EXPECT_LT(rows, omegaValues(OmegaRange{}).size());
+}
+
+// The conditioning note stands beside the dialog, which goes on; a new note
+// takes the old one's place.
+TEST(ConditioningNoteQt, ShownBesideTheDialogWithoutBlockingIt) {
+    ScriptedQtPlatform platform;
+    platform.showNote("Atentie", "Matrice prost conditionata");
+    QMessageBox* first = platform.note();
+    ASSERT_NE(first, nullptr);
+    EXPECT_TRUE(first->isVisible());
+    EXPECT_EQ(first->windowModality(), Qt::NonModal);
+    EXPECT_EQ(first->text(), QStringLiteral("Matrice prost conditionata"));
+    platform.showNote("Warning", "Ill-conditioned matrix");
+    ASSERT_NE(platform.note(), nullptr);
+    EXPECT_EQ(platform.note()->windowTitle(), QStringLiteral("Warning"));
 }
 
 }  // namespace
