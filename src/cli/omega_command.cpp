@@ -27,13 +27,8 @@ std::string_view endText(const std::optional<IterationEnd>& end) { return end ? 
 std::string setUp(const OmegaOptions& o, ProblemState& s, MessageService& messages) {
     INITIALIZEDATA(s);
     setProblemKind(s, ProblemKind::System);
-    setMatrixLayout(s, o.matrix == "general" ? MatrixLayout::General : MatrixLayout::Symmetric);
-    setMatrixSource(s, o.generate.empty() ? MatrixSource::DataFile : MatrixSource::Generated);
-    if (s.GENERARE) {
-        s.IGENERATA = testMatrixPosition(o.generate);
-        if (s.IGENERATA == 0) return "unknown generator \"" + o.generate + "\" (" + testMatrixNames() + ")";
-    }
-    s.INVERS_ELEMENTE = o.invertEntries;
+    const std::string matrixError = applyMatrixOptions(o.matrix, o.generate, o.invertEntries, s);
+    if (!matrixError.empty()) return matrixError;
     chooseMethod(s, Method::Sor, messages);
     s.EPS_TEXT = o.eps.substr(0, kParameterTextLength);
     s.NLIM_TEXT = o.nlim.substr(0, kParameterTextLength);

@@ -32,17 +32,24 @@ std::string testMatrixNames() {
     return names;
 }
 
+std::string applyMatrixOptions(const std::string& matrix, const std::string& generate, bool invertEntries,
+                               ProblemState& s) {
+    setMatrixLayout(s, matrix == "general" ? MatrixLayout::General : MatrixLayout::Symmetric);
+    setMatrixSource(s, generate.empty() ? MatrixSource::DataFile : MatrixSource::Generated);
+    if (s.GENERARE) {
+        s.IGENERATA = testMatrixPosition(generate);
+        if (s.IGENERATA == 0) return "unknown generator \"" + generate + "\" (" + testMatrixNames() + ")";
+    }
+    s.INVERS_ELEMENTE = invertEntries;
+    return "";
+}
+
 std::string applySolveOptions(const SolveOptions& o, ProblemState& s, MessageService& messages) {
     setProblemKind(s, o.problem == "inverse"     ? ProblemKind::Inverse
                       : o.problem == "condition" ? ProblemKind::Condition
                                                  : ProblemKind::System);
-    setMatrixLayout(s, o.matrix == "general" ? MatrixLayout::General : MatrixLayout::Symmetric);
-    setMatrixSource(s, o.generate.empty() ? MatrixSource::DataFile : MatrixSource::Generated);
-    if (s.GENERARE) {
-        s.IGENERATA = testMatrixPosition(o.generate);
-        if (s.IGENERATA == 0) return "unknown generator \"" + o.generate + "\" (" + testMatrixNames() + ")";
-    }
-    s.INVERS_ELEMENTE = o.invertEntries;
+    const std::string matrixError = applyMatrixOptions(o.matrix, o.generate, o.invertEntries, s);
+    if (!matrixError.empty()) return matrixError;
 
     if (s.CONDITIE) {
         if (!o.method.empty()) return "--method does not apply to --problem condition; choose a norm with --norm";

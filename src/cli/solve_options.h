@@ -38,6 +38,11 @@ struct SolveOptions {
 // Returns an error text for a combination the dialog cannot express, else "".
 std::string applySolveOptions(const SolveOptions& options, ProblemState& state, MessageService& messages);
 
+// The layout, the source of A (a test matrix by name) and --invert-entries,
+// as `solve` and `omega` take them. Returns an error text, or "".
+std::string applyMatrixOptions(const std::string& matrix, const std::string& generate, bool invertEntries,
+                               ProblemState& state);
+
 // The test matrices' names as the command line takes them, for help and
 // error texts: Hilbert, Lotkin, ..., "Constant Band".
 std::string testMatrixNames();
