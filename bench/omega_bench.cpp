@@ -15,21 +15,11 @@
 namespace corvane::bench {
 namespace {
 
-class Discard : public RecordSink {
-public:
-    void writeRecord(std::string_view) override {}
-};
-
-class Quiet : public MessageService {
-public:
-    void show(std::string_view, std::string_view, MessageIcon) override {}
-};
-
 // A diagonally dominant system of order n, read for SOR with EPS 1e-6 and NLIM 200.
 ProblemState dominantSystem(int n) {
     ProblemState s;
     INITIALIZEDATA(s);
-    Quiet quiet;
+    SilentMessages quiet;
     chooseMethod(s, Method::Sor, quiet);
     s.EPS_TEXT = "1e-6";
     s.NLIM_TEXT = "200";
@@ -55,8 +45,8 @@ void explorerCorvane(benchmark::State& state) {
 void explorerSolves(benchmark::State& state) {
     const ProblemState read = dominantSystem(static_cast<int>(state.range(0)));
     const std::vector<float> omegas = omegaValues({});
-    Discard discard;
-    Quiet quiet;
+    DiscardingSink discard;
+    SilentMessages quiet;
     for (auto _ : state) {
         for (float omega : omegas) {
             ProblemState run = read;

@@ -26,7 +26,7 @@ namespace {
 constexpr int kReadOrder = 2000;
 constexpr int kWriteOrder = 1000;  // a 1000 x 1000 matrix: a million fields
 
-class SilentMessages : public MessageService {
+class CountingMessages : public MessageService {
 public:
     void show(std::string_view, std::string_view, MessageIcon) override { ++count; }
     int count = 0;
@@ -43,7 +43,7 @@ void countBytes(benchmark::State& state, std::size_t bytes) {
 
 void readCorvane(benchmark::State& state) {
     const std::string& text = readText();
-    SilentMessages messages;
+    CountingMessages messages;
     for (auto _ : state) {
         ProblemState problem;
         INITIALIZEDATA(problem);
@@ -93,7 +93,7 @@ void readFileCorvane(benchmark::State& state) {
         return;
     }
     close(fd);
-    SilentMessages messages;
+    CountingMessages messages;
     ResultsFile file;
     for (auto _ : state) {
         ProblemState problem;

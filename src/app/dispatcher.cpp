@@ -8,7 +8,6 @@
 namespace corvane {
 namespace {
 
-constexpr std::size_t kParameterTextLength = 10;
 
 template <typename T>
 T parameterValue(const std::string& text) {

@@ -9,17 +9,6 @@
 namespace corvane {
 namespace {
 
-// Records are formatted and dropped: the explorer keeps only the sweeps.
-class DiscardingSink : public RecordSink {
-public:
-    void writeRecord(std::string_view) override {}
-};
-
-class DiscardingMessages : public MessageService {
-public:
-    void show(std::string_view, std::string_view, MessageIcon) override {}
-};
-
 // Keeps how the sweeps of the first right-hand side ended.
 class FirstRightHandSide : public IterationListener {
 public:
@@ -46,6 +35,13 @@ ProblemState firstSystemForSor(const ProblemState& read) {
 
 }  // namespace
 
+std::string_view explorerPrecheck(const ProblemState& read) {
+    ProblemState converted = read;
+    converted.IMETODA = Method::Sor;
+    READ_EPSNLIMOMEGA(converted);
+    return converted.EPS == 0 || converted.NLIM == 0 ? message::kEnterEpsNlim : std::string_view();
+}
+
 std::vector<float> omegaValues(const OmegaRange& range) {
     std::vector<float> omegas;
     if (!(range.step > 0.0)) return omegas;
@@ -65,7 +61,7 @@ std::vector<OmegaRow> exploreOmega(const ProblemState& read, const std::vector<f
     const ProblemState prepared = firstSystemForSor(read);
     std::vector<OmegaRow> rows;
     DiscardingSink discard;
-    DiscardingMessages quiet;
+    SilentMessages quiet;  // the explorer keeps only the sweeps of these runs
     for (float omega : omegas) {
         if (stopRequested && stopRequested()) break;
         ProblemState run = prepared;

@@ -7,6 +7,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "problem/iteration_listener.h"
@@ -31,6 +32,11 @@ struct OmegaRow {
     std::optional<IterationEnd> end;  // none when SOR could not start (a diagonal it cannot use)
     float dx;                         // the last difference
 };
+
+// Refuses an exploration of `read` without EPS and NLIM (converted from
+// their texts as SOLVE does): without them nothing stops the sweeps. Returns
+// the refusal text, or an empty view.
+std::string_view explorerPrecheck(const ProblemState& read);
 
 // Runs SOR for each factor on a copy of `read` (a problem read for SOR, with
 // EPS_TEXT and NLIM_TEXT set as for a SOLVE). `rowDone` hears of each row as

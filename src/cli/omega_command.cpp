@@ -18,8 +18,8 @@ namespace {
 
 constexpr int kUsage = 1;
 constexpr int kReadFailed = 2;
+constexpr int kRefused = 3;
 constexpr int kWriteFailed = 4;
-constexpr std::size_t kParameterTextLength = 10;
 
 std::string_view endText(const std::optional<IterationEnd>& end) { return end ? endName(*end) : "not-run"; }
 
@@ -113,11 +113,10 @@ int runOmega(const OmegaOptions& o, PlotRenderer* plots) {
         return kUsage;
     }
     if (!readDataFileOnly(o.dataFile, state, messages)) return kReadFailed;
-    ProblemState converted = state;
-    READ_EPSNLIMOMEGA(converted);
-    if (converted.EPS == 0 || converted.NLIM == 0) {
-        messages.show(message::kEnterEpsNlim, message::kErrorTitle, MessageIcon::Error);
-        return 3;
+    const std::string_view refusal = explorerPrecheck(state);
+    if (!refusal.empty()) {
+        messages.show(refusal, message::kErrorTitle, MessageIcon::Error);
+        return kRefused;
     }
     if (o.csv) std::cout << "omega,sweeps,outcome,dx\n";
     else std::printf("%10s %8s  %-11s %s\n", "omega", "sweeps", "outcome", "dx");

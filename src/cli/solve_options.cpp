@@ -8,7 +8,6 @@
 namespace corvane {
 namespace {
 
-constexpr std::size_t kParameterTextLength = 10;
 
 // The 1-based position of a name in a list of option values; 0 when absent.
 template <std::size_t N>

@@ -204,9 +204,9 @@ void DialogController::SUB_GENERAL(int id) {
             break;
         case kMethodList: chooseMethod(); break;
         case kRead: readDataFile(); break;
-        case kEps: state_.EPS_TEXT = view_.text(kEps).substr(0, 10); break;
-        case kNlim: state_.NLIM_TEXT = view_.text(kNlim).substr(0, 10); break;
-        case kOmega: state_.OMEGA_TEXT = view_.text(kOmega).substr(0, 10); break;
+        case kEps: state_.EPS_TEXT = view_.text(kEps).substr(0, kParameterTextLength); break;
+        case kNlim: state_.NLIM_TEXT = view_.text(kNlim).substr(0, kParameterTextLength); break;
+        case kOmega: state_.OMEGA_TEXT = view_.text(kOmega).substr(0, kParameterTextLength); break;
         default: break;
     }
 }
@@ -319,10 +319,9 @@ void DialogController::showConvergenceChart() {
 // The explorer works on a copy of the read problem with the EPS and NLIM
 // typed in the dialog; without them it has nothing to stop its sweeps.
 void DialogController::showOmegaExplorer() {
-    ProblemState converted = state_;
-    READ_EPSNLIMOMEGA(converted);
-    if (converted.EPS == 0 || converted.NLIM == 0) {
-        platform_.messages().show(message::kEnterEpsNlim, message::kErrorTitle, MessageIcon::Error);
+    const std::string_view refusal = explorerPrecheck(state_);
+    if (!refusal.empty()) {
+        platform_.messages().show(refusal, message::kErrorTitle, MessageIcon::Error);
         return;
     }
     platform_.showOmegaExplorer({state_, omegaValues(OmegaRange{}), state_.LIMBA, [this](float omega) { useOmega(omega); }});
@@ -330,7 +329,7 @@ void DialogController::showOmegaExplorer() {
 
 void DialogController::useOmega(float omega) {
     runGuarded([&] {
-        const std::string text = shortestFloatText(omega).substr(0, 10);
+        const std::string text = shortestFloatText(omega).substr(0, kParameterTextLength);
         view_.setText(kOmega, text);
         state_.OMEGA_TEXT = text;
     }, platform_.messages());

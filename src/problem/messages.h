@@ -15,6 +15,13 @@ public:
     virtual void show(std::string_view text, std::string_view title, MessageIcon icon) = 0;
 };
 
+// Shows nothing: for runs made on the user's behalf whose messages would
+// only repeat what the user already saw.
+class SilentMessages : public MessageService {
+public:
+    void show(std::string_view, std::string_view, MessageIcon) override {}
+};
+
 // Texts and titles of the messages; they do not follow the interface language.
 namespace message {
 inline constexpr std::string_view kReadError = "Eroare de citire in fisierul de date";

@@ -14,6 +14,7 @@
 namespace corvane {
 
 constexpr int kNameLength = 33;  // length of the method, generator and norm names
+constexpr std::size_t kParameterTextLength = 10;  // characters of EPS, NLIM and OMEGA the fields keep
 
 enum Language { kRomanian = 1, kEnglish = 2 };
 

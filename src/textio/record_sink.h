@@ -25,6 +25,12 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// Takes records and keeps none: for runs whose report is not wanted.
+class DiscardingSink : public RecordSink {
+public:
+    void writeRecord(std::string_view) override {}
+};
+
 // Collects records, each ended with CR LF as in the results file.
 class StringSink : public RecordSink {
 public:

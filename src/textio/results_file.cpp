@@ -116,10 +116,10 @@ std::optional<std::size_t> ResultsFile::appendBytesAt(std::size_t offset, std::s
 
 std::optional<ResultsFile::Prefix> ResultsFile::prefix(std::size_t length) {
     Prefix seen;
-    std::size_t done = 0;
     char buffer[1 << 16];
-    while (done < length) {
-        ssize_t got = ::pread(fd_, buffer, std::min(sizeof buffer, length - done), static_cast<off_t>(done));
+    while (seen.length < length) {
+        ssize_t got =
+            ::pread(fd_, buffer, std::min(sizeof buffer, length - seen.length), static_cast<off_t>(seen.length));
         if (got < 0) {
             if (errno == EINTR) continue;
             return std::nullopt;
@@ -127,7 +127,6 @@ std::optional<ResultsFile::Prefix> ResultsFile::prefix(std::size_t length) {
         if (got == 0) break;
         seen.digest.add(std::string_view(buffer, static_cast<std::size_t>(got)));
         seen.length += static_cast<std::size_t>(got);
-        done += static_cast<std::size_t>(got);
     }
     return seen;
 }
@@ -136,7 +135,7 @@ bool ResultsFile::unchangedSinceLastRun() {
     struct stat info {};
     if (!written_ || ::fstat(fd_, &info) != 0 || static_cast<std::size_t>(info.st_size) != position_) return false;
     const std::optional<Prefix> now = prefix(position_);
-    return now && now->sameAs(*written_);
+    return now && now->sameAs(Prefix{position_, *written_});
 }
 
 void ResultsFile::positionAfterData(std::size_t offset, bool lineBreakFirst) {
@@ -157,8 +156,7 @@ void ResultsFile::writeBytes(std::string_view bytes) {
             if (errno == EINTR) continue;
             throw WriteError(std::string("cannot write the results file: ") + std::strerror(errno));
         }
-        written_->digest.add(bytes.substr(0, static_cast<std::size_t>(put)));
-        written_->length += static_cast<std::size_t>(put);
+        written_->add(bytes.substr(0, static_cast<std::size_t>(put)));
         position_ += static_cast<std::size_t>(put);
         bytes.remove_prefix(static_cast<std::size_t>(put));
     }
@@ -176,7 +174,7 @@ void ResultsFile::cut() {
         throw WriteError(std::string("cannot write the results file: ") + std::strerror(errno));
     }
     cutPending_ = false;
-    written_ = dataAtRead_;
+    written_ = dataAtRead_->digest;
     if (lineBreakFirst_) {
         lineBreakFirst_ = false;
         writeBytes("\r\n");

@@ -90,7 +90,7 @@ private:
     bool lineBreakFirst_ = false;
     std::string pending_;  // records not yet written, to go at position_
     std::optional<Prefix> dataAtRead_;  // the bytes in front of the reports, as read
-    std::optional<Prefix> written_;     // the bytes in front of position_, once cut
+    std::optional<ContentDigest> written_;  // the digest of the bytes in front of position_, once cut
 };
 
 }  // namespace corvane
