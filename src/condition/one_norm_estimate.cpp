@@ -51,6 +51,26 @@ CORVANE_VECTOR_CLONES double dot(const float* c, const double* v, int from, int 
     return (s0 + s1) + (s2 + s3);
 }
 
+// c[from..to) · v[from..to) and c[from..to) · w[from..to), reading c once
+// for both, each in two interleaved partial sums.
+CORVANE_VECTOR_CLONES void dots(const float* c, const double* v, const double* w, int from, int to, double& cv,
+                                double& cw) {
+    double v0 = 0.0, v1 = 0.0, w0 = 0.0, w1 = 0.0;
+    int i = from;
+    for (; i + 1 < to; i += 2) {
+        v0 += c[i] * v[i];
+        v1 += c[i + 1] * v[i + 1];
+        w0 += c[i] * w[i];
+        w1 += c[i + 1] * w[i + 1];
+    }
+    for (; i < to; ++i) {
+        v0 += c[i] * v[i];
+        w0 += c[i] * w[i];
+    }
+    cv = v0 + v1;
+    cw = w0 + w1;
+}
+
 // |c[0]| + ... + |c[count - 1]| in four interleaved partial sums.
 CORVANE_VECTOR_CLONES double absoluteSum(const float* c, int count) {
     double s0 = 0.0, s1 = 0.0, s2 = 0.0, s3 = 0.0;
@@ -70,20 +90,51 @@ CORVANE_VECTOR_CLONES void subtractMultiple(double* v, const float* c, double t,
     for (int i = from; i < to; ++i) v[i] -= c[i] * t;
 }
 
+// v[from..to) -= c[from..to) · t and w[from..to) -= c[from..to) · u, reading
+// c once for both.
+CORVANE_VECTOR_CLONES void subtractMultiples(double* v, double t, double* w, double u, const float* c, int from,
+                                             int to) {
+    for (int i = from; i < to; ++i) {
+        v[i] -= c[i] * t;
+        w[i] -= c[i] * u;
+    }
+}
+
 // Column j (0-based) of a column-major n x n array.
 const float* columnOf(const RealMatrix& M, int j) { return M.data() + static_cast<std::size_t>(j) * M.rows(); }
 
-// L·U·y = v: forward with the unit lower L, then back with U, column by column.
-void solveLu(const RealMatrix& F, std::vector<double>& v) {
+// The first index where v or w is not zero (n when both are zero): a solve
+// with a lower triangle leaves the zeros before it as they are, so it
+// starts there (the estimator's unit vectors skip most of that half).
+int firstNonzero(const std::vector<double>& v, const std::vector<double>* w) {
     const int n = static_cast<int>(v.size());
-    for (int j = 0; j < n; ++j) {
-        const float* c = columnOf(F, j);
-        subtractMultiple(v.data(), c, v[j], j + 1, n);
+    for (int i = 0; i < n; ++i) {
+        if (v[static_cast<std::size_t>(i)] != 0.0 || (w && (*w)[static_cast<std::size_t>(i)] != 0.0)) return i;
     }
+    return n;
+}
+
+// v[from..to) -= c[from..to) · v[j] (and the same for w), column j's step of
+// a substitution.
+void eliminateColumn(const float* c, int j, std::vector<double>& v, std::vector<double>* w, int from, int to) {
+    if (w) {
+        subtractMultiples(v.data(), v[static_cast<std::size_t>(j)], w->data(), (*w)[static_cast<std::size_t>(j)], c,
+                          from, to);
+    } else {
+        subtractMultiple(v.data(), c, v[static_cast<std::size_t>(j)], from, to);
+    }
+}
+
+// L·U·y = v (and w): forward with the unit lower L, then back with U,
+// column by column.
+void solveLu(const RealMatrix& F, std::vector<double>& v, std::vector<double>* w) {
+    const int n = static_cast<int>(v.size());
+    for (int j = firstNonzero(v, w); j < n; ++j) eliminateColumn(columnOf(F, j), j, v, w, j + 1, n);
     for (int j = n - 1; j >= 0; --j) {
         const float* c = columnOf(F, j);
-        v[j] /= c[j];
-        subtractMultiple(v.data(), c, v[j], 0, j);
+        v[static_cast<std::size_t>(j)] /= c[j];
+        if (w) (*w)[static_cast<std::size_t>(j)] /= c[j];
+        eliminateColumn(c, j, v, w, 0, j);
     }
 }
 
@@ -100,18 +151,37 @@ void solveLuTransposed(const RealMatrix& F, std::vector<double>& v) {
     }
 }
 
-// SᵀS·y = v with the packed upper S (column j holds s(0..j, j)).
-void solveCholesky(const RealVector& S, std::vector<double>& v) {
+// Column j of the packed upper S (s(0..j, j)).
+const float* packedColumn(const RealVector& S, int j) { return S.data() + static_cast<std::size_t>(j) * (j + 1) / 2; }
+
+// Sᵀ·y = v (and w) forward from the first nonzero, each step a sum down
+// column j.
+void solveLowerPacked(const RealVector& S, std::vector<double>& v, std::vector<double>* w, int first) {
     const int n = static_cast<int>(v.size());
-    const float* s = S.data();
-    for (int j = 0; j < n; ++j) {
-        const float* c = s + static_cast<std::size_t>(j) * (j + 1) / 2;
-        v[j] = (v[j] - dot(c, v.data(), 0, j)) / c[j];
+    for (int j = first; j < n; ++j) {
+        const float* c = packedColumn(S, j);
+        const std::size_t at = static_cast<std::size_t>(j);
+        if (w) {
+            double cv = 0.0, cw = 0.0;
+            dots(c, v.data(), w->data(), first, j, cv, cw);
+            v[at] = (v[at] - cv) / c[j];
+            (*w)[at] = ((*w)[at] - cw) / c[j];
+        } else {
+            v[at] = (v[at] - dot(c, v.data(), first, j)) / c[j];
+        }
     }
+}
+
+// SᵀS·y = v (and w) with the packed upper S.
+void solveCholesky(const RealVector& S, std::vector<double>& v, std::vector<double>* w) {
+    const int n = static_cast<int>(v.size());
+    const int first = firstNonzero(v, w);
+    solveLowerPacked(S, v, w, first);
     for (int j = n - 1; j >= 0; --j) {
-        const float* c = s + static_cast<std::size_t>(j) * (j + 1) / 2;
-        v[j] /= c[j];
-        subtractMultiple(v.data(), c, v[j], 0, j);
+        const float* c = packedColumn(S, j);
+        v[static_cast<std::size_t>(j)] /= c[j];
+        if (w) (*w)[static_cast<std::size_t>(j)] /= c[j];
+        eliminateColumn(c, j, v, w, 0, j);
     }
 }
 
@@ -140,18 +210,25 @@ double largestColumnSumOfPacked(const RealVector& A, int n) {
 
 double estimateInverseOneNorm(int n, const InPlaceSolve& solve, const InPlaceSolve& solveTransposed) {
     if (n < 1) return 0.0;
+    // Higham's extra vector with alternating signs catches the matrices that
+    // make the iteration stop early; it is solved with the first vector, in
+    // the same pass over the factors.
+    std::vector<double> alternating(static_cast<std::size_t>(n));
+    for (int i = 0; i < n; ++i) {
+        alternating[static_cast<std::size_t>(i)] = (i % 2 == 0 ? 1.0 : -1.0) * (1.0 + (n > 1 ? double(i) / (n - 1) : 0.0));
+    }
     std::vector<double> x(static_cast<std::size_t>(n), 1.0 / n);
-    solve(x);
+    solve(x, &alternating);
     double estimate = oneNorm(x);
     if (n > 1) {
         std::vector<double> signs = signsOf(x);
         std::vector<double> z = signs;
-        solveTransposed(z);
+        solveTransposed(z, nullptr);
         for (int iteration = 2; iteration <= kMaxIterations; ++iteration) {
             const std::size_t j = largestMagnitude(z);
             std::fill(x.begin(), x.end(), 0.0);
             x[j] = 1.0;
-            solve(x);
+            solve(x, nullptr);
             const double previous = estimate;
             estimate = oneNorm(x);
             std::vector<double> newSigns = signsOf(x);
@@ -161,29 +238,22 @@ double estimateInverseOneNorm(int n, const InPlaceSolve& solve, const InPlaceSol
             }
             signs = std::move(newSigns);
             z = signs;
-            solveTransposed(z);
+            solveTransposed(z, nullptr);
             if (std::fabs(z[largestMagnitude(z)]) == std::fabs(z[j])) break;
         }
     }
-    // Higham's extra vector with alternating signs catches the matrices that
-    // make the iteration stop early.
-    std::vector<double> alternating(static_cast<std::size_t>(n));
-    for (int i = 0; i < n; ++i) {
-        alternating[static_cast<std::size_t>(i)] = (i % 2 == 0 ? 1.0 : -1.0) * (1.0 + (n > 1 ? double(i) / (n - 1) : 0.0));
-    }
-    solve(alternating);
     return std::max(estimate, 2.0 * oneNorm(alternating) / (3.0 * n));
 }
 
 double conditionOneFromLu(int n, const RealMatrix& original, const RealMatrix& factors) {
     const double inverse = estimateInverseOneNorm(
-        n, [&](std::vector<double>& v) { solveLu(factors, v); },
-        [&](std::vector<double>& v) { solveLuTransposed(factors, v); });
+        n, [&](std::vector<double>& v, std::vector<double>* w) { solveLu(factors, v, w); },
+        [&](std::vector<double>& v, std::vector<double>*) { solveLuTransposed(factors, v); });
     return largestColumnSum(original, n) * inverse;
 }
 
 double conditionOneFromCholesky(int n, const RealVector& original, const RealVector& factor) {
-    const auto solve = [&](std::vector<double>& v) { solveCholesky(factor, v); };
+    const auto solve = [&](std::vector<double>& v, std::vector<double>* w) { solveCholesky(factor, v, w); };
     return largestColumnSumOfPacked(original, n) * estimateInverseOneNorm(n, solve, solve);
 }
 

@@ -12,10 +12,12 @@
 
 namespace corvane {
 
-// Solves M·y = v in place (v becomes y).
-using InPlaceSolve = std::function<void(std::vector<double>& v)>;
+// Solves M·y = v in place (v becomes y), and M·y = w too when w is given, in
+// the same pass over the factors.
+using InPlaceSolve = std::function<void(std::vector<double>& v, std::vector<double>* w)>;
 
-// An estimate of ‖M⁻¹‖₁ for the n × n matrix M, given solves with M and Mᵀ.
+// An estimate of ‖M⁻¹‖₁ for the n × n matrix M, given solves with M and Mᵀ
+// (the solves with Mᵀ are given one vector at a time).
 double estimateInverseOneNorm(int n, const InPlaceSolve& solve, const InPlaceSolve& solveTransposed);
 
 // cond1 of `original` (n x n) from factors L·U of its rows in some order
