@@ -3,45 +3,69 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <string>
 
 namespace corvane {
 
-std::vector<TrueError> trueErrors(const RealMatrix& X, const RealMatrix& exact) {
-    std::vector<TrueError> errors;
+namespace {
+
+// The error of columns from..to of X against the same columns of `exact`.
+TrueError errorOfColumns(const RealMatrix& X, const ExactAnswer& exact, int from, int to) {
     const int n = std::min(X.rows(), exact.rows());
-    for (int k = 1; k <= std::min(X.cols(), exact.cols()); ++k) {
-        double largest = 0.0, scale = 0.0;
+    double largest = 0.0, scale = 0.0;
+    for (int k = from; k <= to; ++k) {
         for (int i = 1; i <= n; ++i) {
             largest = std::max(largest, std::fabs(static_cast<double>(X(i, k)) - exact(i, k)));
-            scale = std::max(scale, std::fabs(static_cast<double>(exact(i, k))));
+            scale = std::max(scale, std::fabs(exact(i, k)));
         }
-        errors.push_back({largest, scale > 0.0 ? largest / scale : largest});
     }
+    return {largest, scale > 0.0 ? largest / scale : largest};
+}
+
+// "Error in <subject>: max |<symbol> - <symbol>_exact| = ..., relative ..."
+std::string errorLine(const std::string& subject, const char* symbol, const TrueError& error) {
+    char line[200];
+    std::snprintf(line, sizeof line, "Error in %s: max |%s - %s_exact| = %.1E, relative %.1E", subject.c_str(), symbol,
+                  symbol, error.largest, error.relative);
+    return line;
+}
+
+}  // namespace
+
+std::vector<TrueError> trueErrors(const RealMatrix& X, const ExactAnswer& exact) {
+    std::vector<TrueError> errors;
+    for (int k = 1; k <= std::min(X.cols(), exact.cols()); ++k) errors.push_back(errorOfColumns(X, exact, k, k));
     return errors;
 }
 
-RealMatrix allOnes(int n, int nb) {
-    RealMatrix ones(n, nb);
-    ones.fill(1.0f);
+TrueError wholeError(const RealMatrix& X, const ExactAnswer& exact) {
+    return errorOfColumns(X, exact, 1, std::min(X.cols(), exact.cols()));
+}
+
+ExactAnswer allOnes(int n, int nb) {
+    ExactAnswer ones(n, nb);
+    ones.fill(1.0);
     return ones;
 }
 
-std::optional<RealMatrix> exactSolutionsFrom(TextSource& text, int n, int nb) {
+// Read as the data file's numbers are (single precision), then kept in double.
+std::optional<ExactAnswer> exactSolutionsFrom(TextSource& text, int n, int nb) {
     ListDirectedInput input(text);
-    RealMatrix exact(n, nb);
+    RealMatrix read(n, nb);
     std::vector<ReadTarget> column(static_cast<std::size_t>(n));
     for (int k = 1; k <= nb; ++k) {
-        for (int i = 1; i <= n; ++i) column[static_cast<std::size_t>(i - 1)] = &exact(i, k);
+        for (int i = 1; i <= n; ++i) column[static_cast<std::size_t>(i - 1)] = &read(i, k);
         if (input.read(column) != ReadStatus::Ok) return std::nullopt;
     }
+    ExactAnswer exact(n, nb);
+    std::copy(read.data(), read.data() + static_cast<std::size_t>(n) * nb, exact.data());
     return exact;
 }
 
 std::string trueErrorLine(int rightHandSide, const TrueError& error) {
-    char line[160];
-    std::snprintf(line, sizeof line, "Error in x, right-hand side %d: max |x - x_exact| = %.1E, relative %.1E",
-                  rightHandSide, error.largest, error.relative);
-    return line;
+    return errorLine("x, right-hand side " + std::to_string(rightHandSide), "x", error);
 }
+
+std::string inverseErrorLine(const TrueError& error) { return errorLine("the inverse", "X", error); }
 
 }  // namespace corvane

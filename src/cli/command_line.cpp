@@ -18,6 +18,7 @@
 #include "app/dispatcher.h"
 #include "app/conditioning_warning.h"
 #include "app/error_boundary.h"
+#include "app/known_exact_answer.h"
 #include "app/true_error.h"
 #include "app/iteration_history.h"
 #include "problem/input_file.h"
@@ -156,10 +157,28 @@ void warnOfConditioning(double conditionOne) {
     }
 }
 
-// One line per right-hand side on standard error: how far x is from the exact answer.
-void tellTrueErrors(const RealMatrix& X, const RealMatrix& exact) {
+// How far the SOLVE's answer is from the exact one, on standard error: one
+// line per right-hand side, or one line for an inverse.
+void tellTrueErrors(const ProblemState& state, const RealMatrix& X, const ExactAnswer& exact) {
+    if (state.INVERSARE) {
+        std::cerr << inverseErrorLine(wholeError(X, exact)) << "\n";
+        return;
+    }
     const std::vector<TrueError> errors = trueErrors(X, exact);
     for (std::size_t k = 0; k < errors.size(); ++k) std::cerr << trueErrorLine(static_cast<int>(k) + 1, errors[k]) << "\n";
+}
+
+// The exact answer: the one --exact names, else the closed-form inverse of
+// a generated Hilbert matrix. Fails only when --exact names one that cannot
+// be read.
+bool findExactAnswer(const SolveOptions& o, const ProblemState& state, std::optional<ExactAnswer>& exact,
+                     MessageService& messages) {
+    if (o.exact.empty()) {
+        exact = knownExactInverse(state);
+        return true;
+    }
+    exact = exactSolutions(o.exact, state.n, state.nb, messages);
+    return exact.has_value();
 }
 
 // The files of --history and --plot, from the last SOLVE. Returns an exit status.
@@ -185,8 +204,8 @@ int readAndSolve(const SolveOptions& o, ProblemState& state, RecordSink& console
     RecordWriter reportWriter(report.sink());
     RecordWriter consoleWriter(console);
     RunContext context{state, reportWriter, consoleWriter, messages};
-    std::optional<RealMatrix> exact;
-    if (!o.exact.empty() && !(exact = exactSolutions(o.exact, state.n, state.nb, messages))) return kReadFailed;
+    std::optional<ExactAnswer> exact;
+    if (!findExactAnswer(o, state, exact, messages)) return kReadFailed;
     IterationHistory history;
     for (int k = 0; k < o.solves; ++k) {
         history = IterationHistory();  // the file shows the last SOLVE
@@ -199,7 +218,7 @@ int readAndSolve(const SolveOptions& o, ProblemState& state, RecordSink& console
         if (outcome == SolveOutcome::Refused) return kRefused;
         if (outcome == SolveOutcome::WriteFailed) return kWriteFailed;
         if (condition.value() && !o.quiet) warnOfConditioning(*condition.value());
-        if (exact && solutions.solutions()) tellTrueErrors(*solutions.solutions(), *exact);
+        if (exact && solutions.solutions()) tellTrueErrors(state, *solutions.solutions(), *exact);
     }
     return writeSweepFiles(o, history, state.EPS, plots, messages);
 }

@@ -36,10 +36,10 @@ bool readDataFileOnly(const std::string& path, ProblemState& state, MessageServi
     return readProblemFrom(state, text, messages).has_value();
 }
 
-std::optional<RealMatrix> exactSolutions(const std::string& source, int n, int nb, MessageService& messages) {
+std::optional<ExactAnswer> exactSolutions(const std::string& source, int n, int nb, MessageService& messages) {
     if (source == "ones") return allOnes(n, nb);
     std::ifstream in(source, std::ios::binary);
-    std::optional<RealMatrix> exact;
+    std::optional<ExactAnswer> exact;
     if (in) {
         StreamText text(in);
         try {

@@ -9,6 +9,7 @@
 
 #include "problem/messages.h"
 #include "problem/problem_state.h"
+#include "app/true_error.h"
 
 namespace corvane {
 
@@ -25,6 +26,6 @@ bool readDataFileOnly(const std::string& path, ProblemState& state, MessageServi
 
 // The exact solutions --exact asks for: "ones", or a file of n values per
 // right-hand side. None after a message when the file cannot give them.
-std::optional<RealMatrix> exactSolutions(const std::string& source, int n, int nb, MessageService& messages);
+std::optional<ExactAnswer> exactSolutions(const std::string& source, int n, int nb, MessageService& messages);
 
 }  // namespace corvane

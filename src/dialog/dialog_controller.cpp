@@ -3,6 +3,7 @@
 #include "dialog/console_lines.h"
 #include "dialog/control_ids.h"
 #include "app/conditioning_warning.h"
+#include "app/true_error.h"
 #include "app/error_boundary.h"
 #include "app/omega_explorer.h"
 #include "app/option_rules.h"
@@ -275,7 +276,9 @@ void DialogController::readDataFile() {
 // The lines the run copies to standard output are shown under SOLVE as well,
 // replacing those of the run before, also when the run stops on an error.
 // After Gauss, LU or Cholesky a note beside the dialog warns when the matrix
-// leaves few correct digits in x.
+// leaves few correct digits in x; when the exact answer is known (the
+// inverse of a generated Hilbert matrix, or right-hand sides made as
+// A·(1, ..., 1)) the note gives the error of x beside its residual.
 void DialogController::solve() {
     BusyCursor busy(platform_);
     ConsoleLines consoleLines(console_);
@@ -285,6 +288,11 @@ void DialogController::solve() {
     RunContext context{state_, report, console, platform_.messages(), &sweeps};
     ConditionEstimate condition;
     context.factors = &condition;
+    const std::optional<KnownAnswer> answer = knownAnswer(state_);
+    std::optional<ProblemState> read;
+    if (answer) read = state_;  // the SOLVE works on the matrix; the residual needs it as read
+    SolutionCopy solutions;
+    context.solutions = &solutions;
     try {
         CORVANEAPPLY(context);
     } catch (...) {
@@ -293,10 +301,27 @@ void DialogController::solve() {
     }
     view_.setText(kRunLines, consoleLines.text());
     keepSweeps(sweeps);
-    if (!condition.value()) return;
-    if (const std::optional<ConditioningWarning> warning = conditioningWarning(*condition.value())) {
-        platform_.showNote(warningTitle(state_.LIMBA), warningText(*warning, state_.LIMBA));
+    showSolutionNote(condition.value(), read, answer, solutions.solutions());
+}
+
+// One note for what the SOLVE leaves to be said: the conditioning warning,
+// the error against the known exact answer, or both.
+void DialogController::showSolutionNote(const std::optional<double>& conditionOne, const std::optional<ProblemState>& read,
+                                        const std::optional<KnownAnswer>& answer,
+                                        const std::optional<RealMatrix>& solutions) {
+    std::string title, text;
+    if (conditionOne) {
+        if (const std::optional<ConditioningWarning> warning = conditioningWarning(*conditionOne)) {
+            title = warningTitle(state_.LIMBA);
+            text = warningText(*warning, state_.LIMBA);
+        }
     }
+    if (answer && read && solutions) {
+        if (title.empty()) title = solutionErrorTitle(state_.LIMBA);
+        else text += "\n\n";
+        text += solutionErrorText(*read, *answer, *solutions, state_.LIMBA);
+    }
+    if (!title.empty()) platform_.showNote(title, text);
 }
 
 // The chart belongs to the last SOLVE: one that made Gauss-Seidel or SOR

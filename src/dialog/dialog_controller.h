@@ -14,6 +14,7 @@
 #include "dialog/help_texts.h"
 #include "app/dispatcher.h"
 #include "app/iteration_history.h"
+#include "app/solution_error_note.h"
 #include "problem/problem_state.h"
 #include "textio/record_sink.h"
 #include "textio/results_file.h"
@@ -56,6 +57,8 @@ private:
     void SUB_GENHELP();
     void SUB_ABOUT();
     void solve();
+    void showSolutionNote(const std::optional<double>& conditionOne, const std::optional<ProblemState>& read,
+                          const std::optional<KnownAnswer>& answer, const std::optional<RealMatrix>& solutions);
     void keepSweeps(const IterationHistory& history);
     void showConvergenceChart();
     void showOmegaExplorer();

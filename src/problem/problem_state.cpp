@@ -40,4 +40,9 @@ void INITIALIZEDATA(ProblemState& state) {
     state.METODA_ALEASA = false;
 }
 
+float matrixEntry(const ProblemState& state, int i, int j) {
+    if (state.AV_INPUT) return (*state.AV_INPUT)(i <= j ? LOCA(i, j) : LOCA(j, i));
+    return state.A(i, j);
+}
+
 }  // namespace corvane

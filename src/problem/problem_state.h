@@ -98,6 +98,10 @@ void INITIALIZEDATA(ProblemState& state);
 // Position of a(i, j), i <= j, in the packed upper triangle.
 constexpr int LOCA(int i, int j) { return i + j * (j - 1) / 2; }
 
+// a(i, j) of the matrix a Read left (before a SOLVE works on it): a
+// symmetric matrix read for Cholesky is only in the packed upper triangle.
+float matrixEntry(const ProblemState& state, int i, int j);
+
 // A text padded with blanks (or cut) to the given length.
 std::string padded(std::string_view text, std::size_t length);
 // A text without its trailing blanks.

@@ -20,9 +20,12 @@ TEST_F(DialogTest, IllConditionedMatrixGetsANoteInTheDialogsLanguage) {
     click(kSolve);
     ASSERT_EQ(platform.notes.size(), 1u);
     EXPECT_EQ(platform.notes[0].title, "Atentie");
+    // The right-hand side is the row sums: x should be ones, and the note
+    // says how far it is, beside the small residual.
     EXPECT_EQ(platform.notes[0].text,
               "Matrice prost conditionata: cond1(A) ~ 9.4E+05.\nSolutia x are cam 1 cifra corecta: o diferenta mica la "
-              "proba nu inseamna o eroare mica.");
+              "proba nu inseamna o eroare mica.\n\nFata de solutia exacta (1, ..., 1):\nx nr. 1: eroare max |x - x_exact| = "
+              "1.4E-02, relativa 1.4E-02; diferenta max |A*x - b| = 5.3E-08");
 
     click(kEnglishButton);
     choose(kMethodList, 2);
@@ -32,6 +35,22 @@ TEST_F(DialogTest, IllConditionedMatrixGetsANoteInTheDialogsLanguage) {
     EXPECT_EQ(platform.notes[1].title, "Warning");
     EXPECT_EQ(platform.notes[1].text.rfind("Ill-conditioned matrix: cond1(A) ~ 9.4E+05.\nExpect about 1 correct digit", 0), 0u)
         << platform.notes[1].text;
+}
+
+TEST_F(DialogTest, HilbertInverseIsMeasuredAgainstItsExactInverse) {
+    click(kEnglishButton);
+    click(kGenerated);
+    choose(kGeneratorList, 1);
+    click(kInversion);
+    choose(kMethodList, 2);
+    selectAndRead("hilbert6.txt", "Hilbert 6\n6 0\n0\n");
+    click(kSolve);
+    ASSERT_EQ(platform.notes.size(), 1u);
+    EXPECT_EQ(platform.notes[0].title, "Warning");
+    const std::string& text = platform.notes[0].text;
+    const std::size_t errors = text.find("\n\nAgainst the exact inverse of the Hilbert matrix:\nX: error max |X - X_exact| = ");
+    ASSERT_NE(errors, std::string::npos) << text;
+    EXPECT_NE(text.find("; residual max |A*X - I| = ", errors), std::string::npos) << text;
 }
 
 TEST_F(DialogTest, WellConditionedOrIterativeRunsGetNoNote) {
