@@ -11,6 +11,7 @@
 #include <iostream>
 #include <memory>
 
+#include "cli/compare_command.h"
 #include "cli/data_file_reading.h"
 #include "cli/omega_command.h"
 #include "cli/report_destination.h"
@@ -18,7 +19,6 @@
 #include "app/dispatcher.h"
 #include "app/conditioning_warning.h"
 #include "app/error_boundary.h"
-#include "app/known_exact_answer.h"
 #include "app/true_error.h"
 #include "app/iteration_history.h"
 #include "problem/input_file.h"
@@ -168,18 +168,6 @@ void tellTrueErrors(const ProblemState& state, const RealMatrix& X, const ExactA
     for (std::size_t k = 0; k < errors.size(); ++k) std::cerr << trueErrorLine(static_cast<int>(k) + 1, errors[k]) << "\n";
 }
 
-// The exact answer: the one --exact names, else the closed-form inverse of
-// a generated Hilbert matrix. Fails only when --exact names one that cannot
-// be read.
-bool findExactAnswer(const SolveOptions& o, const ProblemState& state, std::optional<ExactAnswer>& exact,
-                     MessageService& messages) {
-    if (o.exact.empty()) {
-        exact = knownExactInverse(state);
-        return true;
-    }
-    exact = exactSolutions(o.exact, state.n, state.nb, messages);
-    return exact.has_value();
-}
 
 // The files of --history and --plot, from the last SOLVE. Returns an exit status.
 int writeSweepFiles(const SolveOptions& o, const IterationHistory& history, float eps, PlotRenderer* plots,
@@ -205,7 +193,7 @@ int readAndSolve(const SolveOptions& o, ProblemState& state, RecordSink& console
     RecordWriter consoleWriter(console);
     RunContext context{state, reportWriter, consoleWriter, messages};
     std::optional<ExactAnswer> exact;
-    if (!findExactAnswer(o, state, exact, messages)) return kReadFailed;
+    if (!findExactAnswer(o.exact, state, exact, messages)) return kReadFailed;
     IterationHistory history;
     for (int k = 0; k < o.solves; ++k) {
         history = IterationHistory();  // the file shows the last SOLVE
@@ -267,6 +255,9 @@ int runCommandLine(int argc, char** argv, PlotRenderer* plots) {
     OmegaOptions omegaOptions;
     CLI::App* omega = app.add_subcommand("omega", "explore SOR's relaxation factor on a data file");
     defineOmegaOptions(*omega, omegaOptions);
+    CompareOptions compareOptions;
+    CLI::App* compare = app.add_subcommand("compare", "run every applicable method on a data file, side by side");
+    defineCompareOptions(*compare, compareOptions);
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& error) {
@@ -274,6 +265,7 @@ int runCommandLine(int argc, char** argv, PlotRenderer* plots) {
         return status == 0 ? kSuccess : kUsage;
     }
     if (omega->parsed()) return runOmega(omegaOptions, plots);
+    if (compare->parsed()) return runCompare(compareOptions);
     StandardErrorMessages messages;
     StandardOutputSink console(reportOnStandardOutput(options) ? stderr : stdout);
     return runSolve(options, console, messages, plots);

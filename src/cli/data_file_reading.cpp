@@ -2,6 +2,7 @@
 
 #include <fstream>
 
+#include "app/known_exact_answer.h"
 #include "app/true_error.h"
 #include "problem/input_file.h"
 
@@ -53,6 +54,16 @@ std::optional<ExactAnswer> exactSolutions(const std::string& source, int n, int 
                       "Error", MessageIcon::Error);
     }
     return exact;
+}
+
+bool findExactAnswer(const std::string& exactOption, const ProblemState& state, std::optional<ExactAnswer>& exact,
+                     MessageService& messages) {
+    if (exactOption.empty()) {
+        exact = knownExactInverse(state);
+        return true;
+    }
+    exact = exactSolutions(exactOption, state.n, state.nb, messages);
+    return exact.has_value();
 }
 
 }  // namespace corvane

@@ -28,4 +28,10 @@ bool readDataFileOnly(const std::string& path, ProblemState& state, MessageServi
 // right-hand side. None after a message when the file cannot give them.
 std::optional<ExactAnswer> exactSolutions(const std::string& source, int n, int nb, MessageService& messages);
 
+// The exact answer of a run on the read problem: the one --exact names
+// (empty: none named), else the closed-form inverse of a generated Hilbert
+// matrix. False after a message when --exact names one that cannot be read.
+bool findExactAnswer(const std::string& exactOption, const ProblemState& state, std::optional<ExactAnswer>& exact,
+                     MessageService& messages);
+
 }  // namespace corvane

@@ -1,0 +1,206 @@
+#include "app/method_comparison.h"
+
+#include <algorithm>
+#include <chrono>
+
+#include "app/conditioning_warning.h"
+#include "app/dispatcher.h"
+#include "app/option_rules.h"
+#include "app/solution_error_note.h"
+#include "textio/record_sink.h"
+
+namespace corvane {
+namespace {
+
+bool symmetric(const ProblemState& s) {
+    for (int j = 1; j <= s.n; ++j)
+        for (int i = 1; i < j; ++i)
+            if (s.A(i, j) != s.A(j, i)) return false;
+    return true;
+}
+
+// The packed upper triangle Cholesky starts from, as a symmetric read gives it.
+RealVector upperTriangle(const ProblemState& s) {
+    RealVector packed(s.n * (s.n + 1) / 2);
+    for (int j = 1; j <= s.n; ++j)
+        for (int i = 1; i <= j; ++i) packed(LOCA(i, j)) = s.A(i, j);
+    return packed;
+}
+
+// Keeps the text of the last message (a refusal says why).
+class LastMessage : public MessageService {
+public:
+    void show(std::string_view text, std::string_view, MessageIcon) override { text_ = text; }
+    const std::string& text() const { return text_; }
+
+private:
+    std::string text_;
+};
+
+// How the sweeps of each right-hand side ended.
+class SweepEnds : public IterationListener {
+public:
+    void sweepDone(int, int, float) override {}
+    void rightHandSideDone(int rhs, IterationEnd end, int sweeps, float) override {
+        if (static_cast<int>(ends_.size()) < rhs) ends_.resize(static_cast<std::size_t>(rhs));
+        ends_[static_cast<std::size_t>(rhs - 1)] = {end, sweeps};
+    }
+    struct End {
+        IterationEnd end = IterationEnd::Limit;
+        int sweeps = 0;
+    };
+    const std::vector<End>& ends() const { return ends_; }
+
+private:
+    std::vector<End> ends_;
+};
+
+RunOutcome outcomeOf(IterationEnd end) {
+    switch (end) {
+        case IterationEnd::Tolerance: return RunOutcome::Tolerance;
+        case IterationEnd::Divergence: return RunOutcome::Divergence;
+        case IterationEnd::Stagnation: return RunOutcome::Stagnation;
+        case IterationEnd::Limit: return RunOutcome::Limit;
+    }
+    return RunOutcome::Limit;
+}
+
+// A direct method that gave no solution stopped on its factors.
+RunOutcome failureOf(Method method) {
+    return method == Method::Cholesky ? RunOutcome::NotPositiveDefinite : RunOutcome::SmallPivot;
+}
+
+struct MethodRun {
+    std::optional<RealMatrix> solutions;
+    std::vector<SweepEnds::End> ends;
+    std::optional<double> conditionOne;
+    double seconds = 0.0;
+    std::optional<std::string> refusal;
+};
+
+MethodRun runMethod(const ProblemState& read, Method method) {
+    ProblemState run = read;
+    SilentMessages quiet;
+    chooseMethod(run, method, quiet);
+    if (method == Method::Cholesky) run.AV_INPUT = upperTriangle(read);
+    DiscardingSink discard;
+    RecordWriter report(discard), console(discard);
+    LastMessage messages;
+    SweepEnds sweeps;
+    ConditionEstimate condition;
+    SolutionCopy solutions;
+    RunContext context{run, report, console, messages, &sweeps, &condition, &solutions};
+    const auto start = std::chrono::steady_clock::now();
+    const SolveOutcome outcome = CORVANEAPPLY(context);
+    MethodRun result;
+    result.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    if (outcome == SolveOutcome::Refused) result.refusal = messages.text();
+    result.solutions = solutions.solutions();
+    result.ends = sweeps.ends();
+    result.conditionOne = condition.value();
+    return result;
+}
+
+// The rows of one run: one per right-hand side, or one for an inverse.
+std::vector<ComparisonRow> rowsOf(const ProblemState& read, Method method, const MethodRun& run,
+                                  const std::optional<ExactAnswer>& exact) {
+    const int count = read.INVERSARE ? 1 : read.nb;
+    std::vector<ComparisonRow> rows;
+    std::vector<double> residuals;
+    std::vector<TrueError> errors;
+    if (run.solutions) {
+        residuals = largestResiduals(read, *run.solutions);
+        if (exact && read.INVERSARE) errors.push_back(wholeError(*run.solutions, *exact));
+        else if (exact) errors = trueErrors(*run.solutions, *exact);
+    }
+    for (int k = 1; k <= count; ++k) {
+        ComparisonRow row{method, read.INVERSARE ? 0 : k, RunOutcome::Solved, run.seconds, {}, {}, {}};
+        if (!run.solutions) row.outcome = failureOf(method);
+        if (!run.ends.empty()) {
+            // An inverse's row tells the first column that did not reach the tolerance.
+            const auto& ends = run.ends;
+            auto shown = read.INVERSARE ? std::find_if(ends.begin(), ends.end(),
+                                                       [](const SweepEnds::End& e) { return e.end != IterationEnd::Tolerance; })
+                                        : ends.begin() + std::min<std::size_t>(static_cast<std::size_t>(k - 1), ends.size() - 1);
+            if (shown == ends.end()) shown = ends.begin();
+            if (run.solutions) row.outcome = outcomeOf(shown->end);
+            row.sweeps = shown->sweeps;
+            if (read.INVERSARE) {
+                for (const auto& e : ends) row.sweeps = std::max(*row.sweeps, e.sweeps);
+            }
+        }
+        if (!residuals.empty()) {
+            row.residual = read.INVERSARE ? *std::max_element(residuals.begin(), residuals.end())
+                                          : residuals[static_cast<std::size_t>(k - 1)];
+        }
+        if (static_cast<int>(errors.size()) >= k) row.error = errors[static_cast<std::size_t>(k - 1)];
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+}  // namespace
+
+std::string_view outcomeName(RunOutcome outcome) {
+    switch (outcome) {
+        case RunOutcome::Solved: return "solved";
+        case RunOutcome::SmallPivot: return "small-pivot";
+        case RunOutcome::NotPositiveDefinite: return "not-positive-definite";
+        case RunOutcome::Tolerance: return "tolerance";
+        case RunOutcome::Divergence: return "divergence";
+        case RunOutcome::Stagnation: return "stagnation";
+        case RunOutcome::Limit: return "limit";
+    }
+    return "";
+}
+
+std::string_view methodName(Method method) {
+    switch (method) {
+        case Method::Gauss: return "gauss";
+        case Method::Lu: return "lu";
+        case Method::Cholesky: return "cholesky";
+        case Method::GaussSeidel: return "gauss-seidel";
+        case Method::Sor: return "sor";
+        default: return "";
+    }
+}
+
+std::vector<Method> applicableMethods(const ProblemState& read) {
+    std::vector<Method> methods{Method::Gauss, Method::Lu};
+    if (symmetric(read)) methods.push_back(Method::Cholesky);
+    ProblemState converted;  // the texts only, converted as SOR's SOLVE converts them
+    converted.EPS_TEXT = read.EPS_TEXT;
+    converted.NLIM_TEXT = read.NLIM_TEXT;
+    converted.OMEGA_TEXT = read.OMEGA_TEXT;
+    converted.IMETODA = Method::Sor;
+    READ_EPSNLIMOMEGA(converted);
+    const bool iterationParameters = converted.EPS > 0.0f && converted.NLIM > 0;
+    if (iterationParameters) methods.push_back(Method::GaussSeidel);
+    if (iterationParameters && converted.OMEGA != 0.0f) methods.push_back(Method::Sor);
+    return methods;
+}
+
+Comparison compareMethods(const ProblemState& read, const std::optional<ExactAnswer>& exact,
+                          const std::function<void(const std::vector<ComparisonRow>&)>& rowsReady,
+                          const std::function<bool()>& cancelled) {
+    Comparison comparison;
+    for (Method method : applicableMethods(read)) {
+        if (cancelled && cancelled()) {
+            comparison.cancelled = true;
+            break;
+        }
+        const MethodRun run = runMethod(read, method);
+        if (run.refusal) {
+            comparison.refused.push_back({method, *run.refusal});
+            continue;
+        }
+        if (!comparison.conditionOne) comparison.conditionOne = run.conditionOne;
+        if (run.solutions) comparison.solutions.push_back({method, *run.solutions});
+        const std::vector<ComparisonRow> rows = rowsOf(read, method, run, exact);
+        comparison.rows.insert(comparison.rows.end(), rows.begin(), rows.end());
+        if (rowsReady) rowsReady(rows);
+    }
+    return comparison;
+}
+
+}  // namespace corvane

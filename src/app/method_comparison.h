@@ -1,0 +1,69 @@
+#pragma once
+// Every applicable method on the same read problem, side by side: for each
+// method and right-hand side how the run ended, how long it took, the
+// residual and (when the exact answer is known) the error of x. Each method
+// runs exactly as its SOLVE does, on a fresh copy of the read data, with
+// its report discarded.
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "app/true_error.h"
+#include "problem/problem_state.h"
+
+namespace corvane {
+
+enum class RunOutcome { Solved, SmallPivot, NotPositiveDefinite, Tolerance, Divergence, Stagnation, Limit };
+
+// "solved", "small-pivot", "not-positive-definite", "tolerance", ...
+std::string_view outcomeName(RunOutcome outcome);
+// "gauss", "lu", "cholesky", "gauss-seidel", "sor"
+std::string_view methodName(Method method);
+
+struct ComparisonRow {
+    Method method;
+    int rhs;  // 1, 2, ...; 0 for an inverse (one row for the whole of X)
+    RunOutcome outcome;
+    double seconds;                   // the whole SOLVE of this method
+    std::optional<double> residual;   // max |A·x - b| (or |A·X - I|) in double, from the data as read
+    std::optional<TrueError> error;   // against the exact answer, when known
+    std::optional<int> sweeps;        // Gauss-Seidel and SOR
+};
+
+// A method the comparison could not run, and why (the SOLVE's own refusal).
+struct RefusedMethod {
+    Method method;
+    std::string reason;
+};
+
+// The solutions of one method, exactly as its SOLVE reports them.
+struct MethodSolutions {
+    Method method;
+    RealMatrix X;
+};
+
+struct Comparison {
+    std::vector<ComparisonRow> rows;
+    std::vector<MethodSolutions> solutions;  // of the methods that gave some
+    std::vector<RefusedMethod> refused;
+    std::optional<double> conditionOne;  // from the first direct method's factors
+    bool cancelled = false;
+};
+
+// The methods that apply to the read problem: Gauss and LU always; Cholesky
+// when A is symmetric; Gauss-Seidel when EPS and NLIM are given (not 0),
+// SOR when OMEGA is too.
+std::vector<Method> applicableMethods(const ProblemState& read);
+
+// Runs every applicable method on a copy of `read` (a system or an inverse
+// whose matrix was read in full, as for Gauss). `rowsReady` hears the rows
+// of each method as it ends; `cancelled`, asked between methods, stops the
+// comparison with the rows so far.
+Comparison compareMethods(const ProblemState& read, const std::optional<ExactAnswer>& exact,
+                          const std::function<void(const std::vector<ComparisonRow>&)>& rowsReady = {},
+                          const std::function<bool()>& cancelled = {});
+
+}  // namespace corvane

@@ -1,0 +1,205 @@
+// `corvane compare`: every applicable method's x is exactly the x of its own
+// solve, the residuals are those of a double-precision recomputation, the
+// CSV has its fixed shape, and the data file is left as it was.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "app/method_comparison.h"
+#include "cli/compare_command.h"
+#include "support/cli_runner.h"
+#include "textio/record_sink.h"
+#include "textio/record_writer.h"
+
+namespace corvane {
+namespace {
+
+std::string example(const std::string& name) { return std::string(CORVANE_SOURCE_DIR) + "/examples/" + name; }
+
+std::string withoutBlanks(std::string text) {
+    std::erase_if(text, [](char c) { return c == ' ' || c == '\r'; });
+    return text;
+}
+
+// The values of X as a report prints them (g15.7), one per line.
+std::string printedValues(const RealMatrix& X) {
+    StringSink sink;
+    RecordWriter out(sink);
+    for (int k = 1; k <= X.cols(); ++k)
+        for (int i = 1; i <= X.rows(); ++i) out.write("(g15.7)", {X(i, k)});
+    out.flush();
+    return withoutBlanks(sink.text());
+}
+
+// The values of the " x(i) = ..." records of a report, in order.
+std::string reportValues(const std::string& report) {
+    std::string values;
+    std::istringstream in(report);
+    for (std::string line; std::getline(in, line);) {
+        if (line.rfind(" x(", 0) == 0) values += withoutBlanks(line.substr(line.find('=') + 1)) + "\n";
+    }
+    return values;
+}
+
+std::vector<std::string> splitCsv(const std::string& line) {
+    std::vector<std::string> fields;
+    std::string field;
+    std::istringstream in(line);
+    while (std::getline(in, field, ',')) fields.push_back(field);
+    if (!line.empty() && line.back() == ',') fields.push_back("");
+    return fields;
+}
+
+struct Case {
+    std::string file;
+    std::string options;   // the problem as solve and compare both take it
+    std::string cholesky;  // how solve reads the problem for Cholesky (file and options)
+    std::vector<Method> methods;
+};
+
+TEST(CompareCommand, EachMethodsXIsTheXOfItsOwnSolve) {
+    const std::string directory = testing::scratchDirectory("compare-x");
+    // inverse3.txt's symmetric matrix in the upper-triangle layout, as solve reads it for Cholesky.
+    testing::writeFile(directory + "/inverse3-upper.txt", "upper\n3\n2 -1 0\n2 -1\n2\n");
+    const std::vector<Case> cases = {
+        {example("system3.txt"), "--eps 1e-6 --nlim 50 --omega 1.1", "",
+         {Method::Gauss, Method::Lu, Method::GaussSeidel, Method::Sor}},
+        {example("spd-system4.txt"), "--matrix symmetric --eps 1e-6 --nlim 50",
+         "'" + example("spd-system4.txt") + "' --matrix symmetric",
+         {Method::Gauss, Method::Lu, Method::Cholesky, Method::GaussSeidel}},
+        {example("hilbert5.txt"), "--generate Hilbert", "'" + example("hilbert5.txt") + "' --generate Hilbert --matrix symmetric",
+         {Method::Gauss, Method::Lu, Method::Cholesky}},
+        {example("inverse3.txt"), "--problem inverse",
+         "'" + directory + "/inverse3-upper.txt' --problem inverse --matrix symmetric",
+         {Method::Gauss, Method::Lu, Method::Cholesky}},
+    };
+    for (const Case& c : cases) {
+        SolveOptions options;
+        options.dataFile = c.file;
+        std::istringstream words(c.options);
+        for (std::string word, value; words >> word;) {
+            if (word == "--generate" || word == "--matrix" || word == "--eps" || word == "--nlim" || word == "--omega" ||
+                word == "--problem") {
+                words >> value;
+                if (word == "--generate") options.generate = value;
+                if (word == "--matrix") options.matrix = value;
+                if (word == "--eps") options.eps = value;
+                if (word == "--nlim") options.nlim = value;
+                if (word == "--omega") options.omega = value;
+                if (word == "--problem") options.problem = value;
+            }
+        }
+        ProblemState read;
+        ASSERT_EQ(readComparedProblem(options, read), 0) << c.file;
+        const Comparison comparison = compareMethods(read, std::nullopt);
+        ASSERT_EQ(comparison.solutions.size(), c.methods.size()) << c.file;
+        for (std::size_t m = 0; m < c.methods.size(); ++m) {
+            const MethodSolutions& solved = comparison.solutions[m];
+            ASSERT_EQ(solved.method, c.methods[m]) << c.file;
+            const std::string method(methodName(solved.method));
+            const std::string report = directory + "/" + method + ".txt";
+            const std::string problem = solved.method == Method::Cholesky ? c.cholesky : "'" + c.file + "' " + c.options;
+            const testing::CliResult run =
+                testing::runCorvane("solve " + problem + " --method " + method + " --quiet --report-to '" + report + "'");
+            ASSERT_EQ(run.status, 0) << run.err;
+            EXPECT_EQ(printedValues(solved.X), reportValues(testing::readFile(report))) << c.file << " " << method;
+        }
+    }
+}
+
+// The residual column against max |A·x - b| recomputed here in long double
+// from the matrix as read, for every row of every method.
+TEST(CompareCommand, ResidualsAreThoseOfTheDataAsRead) {
+    SolveOptions options;
+    options.dataFile = example("system3.txt");
+    options.eps = "1e-6";
+    options.nlim = "5";
+    ProblemState read;
+    ASSERT_EQ(readComparedProblem(options, read), 0);
+    const Comparison comparison = compareMethods(read, std::nullopt);
+    ASSERT_EQ(comparison.rows.size(), comparison.solutions.size());
+    for (std::size_t m = 0; m < comparison.rows.size(); ++m) {
+        const RealMatrix& X = comparison.solutions[m].X;
+        long double largest = 0.0L;
+        for (int i = 1; i <= read.n; ++i) {
+            long double sum = 0.0L;
+            for (int j = 1; j <= read.n; ++j) sum += static_cast<long double>(read.A(i, j)) * X(j, 1);
+            largest = std::max(largest, std::fabs(sum - read.B(i, 1)));
+        }
+        ASSERT_TRUE(comparison.rows[m].residual);
+        EXPECT_NEAR(*comparison.rows[m].residual, static_cast<double>(largest), 1e-12 * (1.0 + static_cast<double>(largest)));
+    }
+}
+
+TEST(CompareCommand, CsvShapeAndTheMethodsThatApply) {
+    const std::string directory = testing::scratchDirectory("compare-csv");
+    const std::string file = directory + "/system3.txt";
+    const std::string original = testing::readFile(example("system3.txt"));
+    testing::writeFile(file, original);
+    const struct {
+        std::string options;
+        std::vector<std::string> methods;
+    } cases[] = {
+        {"", {"gauss", "lu"}},
+        {"--eps 1e-6 --nlim 100", {"gauss", "lu", "gauss-seidel"}},
+        {"--eps 1e-6 --nlim 100 --omega 1.2", {"gauss", "lu", "gauss-seidel", "sor"}},
+        {"--omega 1.2", {"gauss", "lu"}},
+    };
+    for (const auto& c : cases) {
+        const testing::CliResult run = testing::runCorvane("compare '" + file + "' --csv " + c.options);
+        ASSERT_EQ(run.status, 0) << run.err;
+        std::istringstream lines(run.out);
+        std::string line;
+        std::getline(lines, line);
+        EXPECT_EQ(line, "method,rhs,outcome,seconds,residual,error,relative_error,sweeps");
+        for (const std::string& method : c.methods) {
+            std::getline(lines, line);
+            const std::vector<std::string> fields = splitCsv(line);
+            ASSERT_EQ(fields.size(), 8u) << line;
+            EXPECT_EQ(fields[0], method);
+            EXPECT_EQ(fields[1], "1");
+            EXPECT_EQ(fields[2], method.find("gauss-") == 0 || method == "sor" ? "tolerance" : "solved") << line;
+            EXPECT_GE(std::stod(fields[3]), 0.0);
+            EXPECT_LE(std::stod(fields[4]), 1e-5);
+            EXPECT_EQ(fields[5], "") << "no exact answer given";
+            EXPECT_EQ(fields[7].empty(), method == "gauss" || method == "lu") << line;
+        }
+        std::getline(lines, line);
+        EXPECT_EQ(line.rfind("cond1,", 0), 0u) << line;
+        EXPECT_GT(std::stod(line.substr(6)), 1.0);
+        EXPECT_FALSE(std::getline(lines, line)) << "nothing after the estimate: " << line;
+    }
+    EXPECT_EQ(testing::readFile(file), original) << "compare never writes the data file";
+}
+
+TEST(CompareCommand, FailuresAndTheExactAnswer) {
+    const std::string directory = testing::scratchDirectory("compare-outcomes");
+    // A symmetric matrix that is not positive definite, and a singular one.
+    testing::writeFile(directory + "/indefinite.txt", "indefinite\n2 1\n1 2\n2 1\n3 3\n");
+    testing::writeFile(directory + "/singular.txt", "singular\n2 1\n1 2\n2 4\n3 6\n");
+    const testing::CliResult indefinite = testing::runCorvane("compare '" + directory + "/indefinite.txt' --csv");
+    EXPECT_NE(indefinite.out.find("\ncholesky,1,not-positive-definite,"), std::string::npos) << indefinite.out;
+    EXPECT_NE(indefinite.out.find("\ngauss,1,solved,"), std::string::npos) << indefinite.out;
+    const testing::CliResult singular = testing::runCorvane("compare '" + directory + "/singular.txt' --csv");
+    EXPECT_NE(singular.out.find("\ngauss,1,small-pivot,"), std::string::npos) << singular.out;
+    EXPECT_NE(singular.out.find("\nlu,1,small-pivot,"), std::string::npos) << singular.out;
+
+    // Hilbert 5 with b the row sums: x should be ones; each direct method's
+    // error is the one solve --exact ones prints.
+    const testing::CliResult hilbert =
+        testing::runCorvane("compare '" + example("hilbert5.txt") + "' --generate Hilbert --exact ones --csv");
+    EXPECT_NE(hilbert.out.find("\ngauss,1,solved,"), std::string::npos) << hilbert.out;
+    EXPECT_NE(hilbert.out.find(",1.439595E-02,1.439595E-02,\n"), std::string::npos) << hilbert.out;
+    EXPECT_NE(hilbert.out.find("\ncond1,9.43"), std::string::npos) << hilbert.out;
+
+    const testing::CliResult usage = testing::runCorvane("compare '" + example("system3.txt") + "' --problem inverse --exact ones");
+    EXPECT_EQ(usage.status, 1);
+    EXPECT_NE(usage.err.find("--exact applies to --problem system"), std::string::npos) << usage.err;
+}
+
+}  // namespace
+}  // namespace corvane
