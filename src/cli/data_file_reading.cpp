@@ -5,37 +5,9 @@
 #include "app/known_exact_answer.h"
 #include "app/true_error.h"
 #include "problem/input_file.h"
+#include "textio/stream_text.h"
 
 namespace corvane {
-namespace {
-
-// A data file's text from an input stream, piece by piece.
-class StreamText : public TextSource {
-public:
-    explicit StreamText(std::istream& in) : in_(in) {}
-    void appendNext(std::string& text, std::size_t limit) override {
-        const std::size_t start = text.size();
-        text.resize(start + limit);
-        in_.read(text.data() + start, static_cast<std::streamsize>(limit));
-        text.resize(start + static_cast<std::size_t>(in_.gcount()));
-        if (in_.bad()) throw TextSourceError("the data file cannot be read");
-    }
-
-private:
-    std::istream& in_;
-};
-
-}  // namespace
-
-bool readDataFileOnly(const std::string& path, ProblemState& state, MessageService& messages) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        messages.show("cannot read the data file " + path, "Error", MessageIcon::Error);
-        return false;
-    }
-    StreamText text(in);
-    return readProblemFrom(state, text, messages).has_value();
-}
 
 std::optional<ExactAnswer> exactSolutions(const std::string& source, int n, int nb, MessageService& messages) {
     if (source == "ones") return allOnes(n, nb);

@@ -9,6 +9,7 @@
 
 #include "problem/messages.h"
 #include "problem/problem_state.h"
+#include "problem/read_only_data_file.h"
 #include "app/true_error.h"
 
 namespace corvane {
@@ -19,10 +20,6 @@ public:
         std::cerr << title << ": " << text << std::endl;
     }
 };
-
-// Reads the problem from the data file as the Read does, leaving the file
-// as it is. False after a message when it cannot be read.
-bool readDataFileOnly(const std::string& path, ProblemState& state, MessageService& messages);
 
 // The exact solutions --exact asks for: "ones", or a file of n values per
 // right-hand side. None after a message when the file cannot give them.

@@ -21,7 +21,36 @@ constexpr OmegaExplorerTexts kExplorerEnglish{
     "No omega reached the tolerance", "Stop", "Use this omega", "Close", "Outcome", "not run",
 };
 
+constexpr ComparisonTexts kComparisonRomanian{
+    "Compararea metodelor", "Metoda", "nr. b", "Rezultat", "secunde", "max |A*x - b|", "max |x - x_exact|", "relativa",
+    "iteratii", "Eroarea max |x - x_exact|", "Diferenta max |A*x - b|", "valorile 0 apar la baza axei",
+    "Ruleaza...", "Gata", "Oprita", "Opreste", "Inchide",
+};
+constexpr ComparisonTexts kComparisonEnglish{
+    "Comparison of the methods", "Method", "rhs", "Outcome", "seconds", "max |A*x - b|", "max |x - x_exact|",
+    "relative", "sweeps", "Error max |x - x_exact|", "Residual max |A*x - b|", "values of 0 are drawn at the foot of the axis",
+    "Running...", "Done", "Stopped", "Stop", "Close",
+};
+
 }  // namespace
+
+const ComparisonTexts& comparisonTexts(int language) {
+    return language == kEnglish ? kComparisonEnglish : kComparisonRomanian;
+}
+
+std::string_view outcomeText(RunOutcome outcome, int language) {
+    const bool english = language == kEnglish;
+    switch (outcome) {
+        case RunOutcome::Solved: return english ? "Solved" : "Rezolvat";
+        case RunOutcome::SmallPivot: return english ? "Small pivot" : "Pivot mic";
+        case RunOutcome::NotPositiveDefinite: return english ? "Not positive definite" : "Nu e pozitiv definita";
+        case RunOutcome::Tolerance: return outcomeText(IterationEnd::Tolerance, language);
+        case RunOutcome::Divergence: return outcomeText(IterationEnd::Divergence, language);
+        case RunOutcome::Stagnation: return outcomeText(IterationEnd::Stagnation, language);
+        case RunOutcome::Limit: return outcomeText(IterationEnd::Limit, language);
+    }
+    return {};
+}
 
 const ConvergenceChartTexts& convergenceChartTexts(int language) {
     return language == kEnglish ? kConvergenceEnglish : kConvergenceRomanian;

@@ -1,9 +1,11 @@
 #pragma once
-// The texts of the convergence chart and of the relaxation explorer in both
+// The texts of the convergence chart, the relaxation explorer and the
+// comparison of the methods in both
 // languages (Romanian without diacritics, like the rest of the dialog).
 
 #include <string_view>
 
+#include "app/method_comparison.h"
 #include "problem/iteration_listener.h"
 
 namespace corvane {
@@ -32,11 +34,35 @@ struct OmegaExplorerTexts {
     std::string_view notRun;  // SOR could not start
 };
 
+struct ComparisonTexts {
+    std::string_view windowTitle;
+    std::string_view methodColumn;
+    std::string_view rhsColumn;
+    std::string_view outcomeColumn;
+    std::string_view secondsColumn;
+    std::string_view residualColumn;
+    std::string_view errorColumn;
+    std::string_view relativeColumn;
+    std::string_view sweepsColumn;
+    std::string_view errorAxis;     // the chart's axis when the exact answer is known
+    std::string_view residualAxis;  // else
+    std::string_view zeroNote;      // values of 0 drawn at the foot of the axis
+    std::string_view running;
+    std::string_view done;
+    std::string_view cancelled;
+    std::string_view cancel;
+    std::string_view close;
+};
+
 // language: 1 Romanian, 2 English (ProblemState::LIMBA).
 const ConvergenceChartTexts& convergenceChartTexts(int language);
 const OmegaExplorerTexts& omegaExplorerTexts(int language);
+const ComparisonTexts& comparisonTexts(int language);
 
 // How the sweeps of a right-hand side ended, as the chart marks it.
 std::string_view outcomeText(IterationEnd end, int language);
+
+// How a method's run ended, as the comparison shows it.
+std::string_view outcomeText(RunOutcome outcome, int language);
 
 }  // namespace corvane

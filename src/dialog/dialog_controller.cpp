@@ -4,6 +4,7 @@
 #include "dialog/control_ids.h"
 #include "app/conditioning_warning.h"
 #include "app/true_error.h"
+#include "problem/read_only_data_file.h"
 #include "app/error_boundary.h"
 #include "app/omega_explorer.h"
 #include "app/option_rules.h"
@@ -71,6 +72,7 @@ void DialogController::dispatch(int id) {
         case kAbout: SUB_ABOUT(); break;
         case kConvergenceChart: showConvergenceChart(); break;
         case kOmegaExplorer: showOmegaExplorer(); break;
+        case kCompare: showComparison(); break;
         default: SUB_GENERAL(id); break;
     }
 }
@@ -98,6 +100,7 @@ void DialogController::INITIALIZECONTROLS() {
     view_.setEnabled(kRead, false);
     view_.setEnabled(kConvergenceChart, false);
     view_.setEnabled(kOmegaExplorer, false);
+    view_.setEnabled(kCompare, false);
 
     for (const std::string& name : state_.GENERATA) view_.appendListEntry(kGeneratorList, trimmed(name));
     view_.setEnabled(kGeneratorList, false);
@@ -143,9 +146,11 @@ void DialogController::updateActions() {
     updateExplorer();
 }
 
-// The explorer runs SOR on the read system.
+// The explorer runs SOR on the read system; the comparison every method on
+// a read system or inverse.
 void DialogController::updateExplorer() {
     view_.setEnabled(kOmegaExplorer, state_.SISTEM && state_.IMETODA == Method::Sor && state_.DATE_CITITE);
+    view_.setEnabled(kCompare, state_.DATE_CITITE && !state_.CONDITIE);
 }
 
 void DialogController::EN_DISABLE_CONDITIE() {
@@ -350,6 +355,20 @@ void DialogController::showOmegaExplorer() {
         return;
     }
     platform_.showOmegaExplorer({state_, omegaValues(OmegaRange{}), state_.LIMBA, [this](float omega) { useOmega(omega); }});
+}
+
+// The comparison reads the data file again into a problem of its own (the
+// file is only read), the matrix in full for every method: it sees the data
+// as read also after a SOLVE worked on them.
+void DialogController::showComparison() {
+    ProblemState read = state_;
+    SilentMessages quiet;  // Cholesky's layout is the comparison's affair
+    corvane::chooseMethod(read, Method::Gauss, quiet);
+    if (!readDataFileOnly(std::string(trimmed(state_.FNAME)), read, platform_.messages())) return;
+    std::optional<KnownAnswer> answer = knownAnswer(read);
+    std::optional<ExactAnswer> exact;
+    if (answer) exact = std::move(answer->exact);
+    platform_.showComparison({std::move(read), std::move(exact), state_.LIMBA});
 }
 
 void DialogController::useOmega(float omega) {

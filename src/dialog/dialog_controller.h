@@ -62,6 +62,7 @@ private:
     void keepSweeps(const IterationHistory& history);
     void showConvergenceChart();
     void showOmegaExplorer();
+    void showComparison();
 
     void chooseLanguage(int language);
     void chooseProblemKind(int id, bool on);

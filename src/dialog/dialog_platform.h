@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/iteration_history.h"
+#include "app/true_error.h"
 #include "dialog/help_texts.h"
 #include "problem/messages.h"
 #include "problem/problem_state.h"
@@ -32,6 +33,13 @@ struct OmegaExplorerRequest {
     std::vector<float> omegas;  // the factors to try, in order
     int language;               // 1 Romanian, 2 English
     std::function<void(float omega)> useOmega;  // fills the Omega field with this factor
+};
+
+// Every applicable method on the data as read, side by side.
+struct ComparisonRequest {
+    ProblemState read;                  // read again from the data file, the matrix in full
+    std::optional<ExactAnswer> exact;   // when the dialog knows the exact answer
+    int language;                       // 1 Romanian, 2 English
 };
 
 class DialogPlatform {
@@ -65,6 +73,9 @@ public:
     // done or stopped.
     virtual void showConvergenceChart(const IterationHistory& history, float eps, int language) = 0;
     virtual void showOmegaExplorer(const OmegaExplorerRequest& request) = 0;
+    // The comparison runs the methods off the dialog's thread, showing each
+    // method's rows as it ends, until it is done or cancelled.
+    virtual void showComparison(const ComparisonRequest& request) = 0;
     // A note beside the dialog (an information icon, one OK button); a new
     // note takes the place of the one shown.
     virtual void showNote(std::string_view title, std::string_view text) = 0;

@@ -45,6 +45,7 @@ void DialogController::SUB_SELECT() {
     view_.setText(kRhsCount, "");
     state_.DATE_CITITE = false;
     view_.setEnabled(kSolve, false);
+    view_.setEnabled(kCompare, false);
 
     std::optional<std::string> chosen = platform_.chooseFile(
         {std::string(kFileDialogTitle), FileKind::Data, std::string(trimmed(state_.FNAME)), currentDirectory()});

@@ -64,5 +64,29 @@ TEST_F(DialogTest, WellConditionedOrIterativeRunsGetNoNote) {
     EXPECT_TRUE(platform.notes.empty());
 }
 
+// Compara is there for a read system or inverse, and hands the comparison
+// the data as read, even after a SOLVE worked on them, with the exact answer
+// when the dialog knows it.
+TEST_F(DialogTest, CompareGetsTheDataAsReadAndTheKnownAnswer) {
+    EXPECT_FALSE(view.isEnabled(kCompare));
+    click(kGenerated);
+    choose(kGeneratorList, 1);
+    choose(kMethodList, 1);
+    selectAndRead("hilbert5.txt", kHilbert5);
+    EXPECT_TRUE(view.isEnabled(kCompare));
+    click(kSolve);
+    click(kCompare);
+    ASSERT_EQ(platform.comparisons.size(), 1u);
+    const ComparisonRequest& request = platform.comparisons[0];
+    EXPECT_EQ(request.read.A(2, 3), 1.0f / 4.0f) << "the Hilbert matrix, not Gauss's factors";
+    EXPECT_EQ(request.read.B(1, 1), 2.283333f);
+    ASSERT_TRUE(request.exact) << "the right-hand side is the row sums";
+    EXPECT_EQ((*request.exact)(5, 1), 1.0);
+    EXPECT_EQ(request.language, 1);
+
+    click(kCondition);
+    EXPECT_FALSE(view.isEnabled(kCompare)) << "a condition number has no x to compare";
+}
+
 }  // namespace
 }  // namespace corvane::testing

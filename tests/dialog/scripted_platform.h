@@ -37,6 +37,7 @@ public:
     };
     std::vector<ShownNote> notes;
     std::vector<OmegaExplorerRequest> explorers;
+    std::vector<ComparisonRequest> comparisons;
     // What the user does in the editor.
     std::function<void(const std::string& path)> whileEditing;
     // What the user does while the data-file help is open; it may press save.
@@ -72,6 +73,7 @@ public:
         charts.push_back({history, eps, language});
     }
     void showOmegaExplorer(const OmegaExplorerRequest& request) override { explorers.push_back(request); }
+    void showComparison(const ComparisonRequest& request) override { comparisons.push_back(request); }
     void showNote(std::string_view title, std::string_view text) override {
         notes.push_back({std::string(title), std::string(text)});
     }

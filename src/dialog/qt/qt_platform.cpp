@@ -72,6 +72,7 @@ void QtPlatform::showAbout(const AboutWindow& window) { runAbout(window, activeP
 QtPlatform::~QtPlatform() {
     delete convergence_;
     delete explorer_;
+    delete comparison_;
     delete note_;
 }
 
@@ -87,6 +88,13 @@ void QtPlatform::showOmegaExplorer(const OmegaExplorerRequest& request) {
     delete explorer_;
     explorer_ = new OmegaExplorerWindow(request, activeParent());
     explorer_->show();
+}
+
+// One comparison at a time: a new one ends the one before.
+void QtPlatform::showComparison(const ComparisonRequest& request) {
+    delete comparison_;
+    comparison_ = new ComparisonWindow(request, activeParent());
+    comparison_->show();
 }
 
 void QtPlatform::showNote(std::string_view title, std::string_view text) {

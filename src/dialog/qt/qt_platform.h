@@ -8,6 +8,7 @@
 #include <QPointer>
 
 #include "dialog/dialog_platform.h"
+#include "dialog/qt/comparison_window.h"
 #include "dialog/qt/convergence_window.h"
 #include "dialog/qt/omega_explorer_window.h"
 
@@ -40,17 +41,20 @@ public:
     void showAbout(const AboutWindow& window) override;
     void showConvergenceChart(const IterationHistory& history, float eps, int language) override;
     void showOmegaExplorer(const OmegaExplorerRequest& request) override;
+    void showComparison(const ComparisonRequest& request) override;
     void showNote(std::string_view title, std::string_view text) override;
     QMessageBox* note() const { return note_; }
     void setBusy(bool busy) override;
 
     ConvergenceWindow* convergenceWindow() const { return convergence_; }
     OmegaExplorerWindow* omegaExplorerWindow() const { return explorer_; }
+    ComparisonWindow* comparisonWindow() const { return comparison_; }
 
 private:
     QtMessageService messages_;
     QPointer<ConvergenceWindow> convergence_;
     QPointer<OmegaExplorerWindow> explorer_;
+    QPointer<ComparisonWindow> comparison_;
     QPointer<QMessageBox> note_;
 };
 

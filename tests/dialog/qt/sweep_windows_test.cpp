@@ -9,10 +9,13 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QBarSeries>
+#include <QBarSet>
 #include <QChart>
 #include <QXYSeries>
 
 #include "dialog/control_ids.h"
+#include "dialog/qt/comparison_chart.h"
 #include "dialog/qt/convergence_chart.h"
 #include "qt_test_support.h"
 
@@ -94,6 +97,43 @@ TEST_F(SweepWindowsQtTest, StopEndsTheExplorationBetweenTwoFactors) {
     EXPECT_FALSE(explorer->running());
     EXPECT_EQ(explorer->rows().size(), rows);
     EXPECT_LT(rows, omegaValues(OmegaRange{}).size());
+}
+
+// Compara runs every method off the dialog's thread: the dialog goes on, the
+// rows are those compareMethods gives for the data as read (also after a
+// SOLVE changed them), and the chart shows one bar per row.
+TEST_F(SweepWindowsQtTest, TheComparisonShowsEveryMethodsRowsBesideTheDialog) {
+    click(kSolve);  // SOR works on the read data; the comparison reads them again
+    click(kCompare);
+    ComparisonWindow* window = platform.comparisonWindow();
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(dialog.QWidget::isEnabled());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !window->running(); }, 20000));
+    const std::vector<Method> methods{Method::Gauss, Method::Lu, Method::GaussSeidel, Method::Sor};
+    ASSERT_EQ(window->rows().size(), methods.size());
+    for (std::size_t k = 0; k < methods.size(); ++k) {
+        EXPECT_EQ(window->rows()[k].method, methods[k]);
+        EXPECT_LT(*window->rows()[k].residual, 1e-4);
+    }
+    EXPECT_EQ(window->findChild<QTableWidget*>()->rowCount(), 4);
+    ASSERT_EQ(window->chart()->series().size(), 1);
+    auto* bars = qobject_cast<QBarSeries*>(window->chart()->series().front());
+    ASSERT_NE(bars, nullptr);
+    EXPECT_EQ(bars->objectName(), QString::fromLatin1(kComparisonBarsName));
+    EXPECT_EQ(bars->barSets().front()->count(), 4) << "one bar per row, residuals of 0 at the foot of the axis";
+    EXPECT_FALSE(window->findChild<QPushButton*>(QStringLiteral("stop"))->isEnabled());
+}
+
+TEST_F(SweepWindowsQtTest, StopEndsTheComparisonBeforeTheNextMethod) {
+    click(kCompare);
+    ComparisonWindow* window = platform.comparisonWindow();
+    QTest::mouseClick(window->findChild<QPushButton*>(QStringLiteral("stop")), Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !window->running(); }, 20000));
+    EXPECT_TRUE(window->rows().empty()) << "stopped before the first method";
+    window->close();  // closing ends it; a new comparison can start
+    click(kCompare);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return platform.comparisonWindow() && !platform.comparisonWindow()->running(); }, 20000));
+    EXPECT_EQ(platform.comparisonWindow()->rows().size(), 4u);
 }
 
 // The conditioning note stands beside the dialog, which goes on; a new note

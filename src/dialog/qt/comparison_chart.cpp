@@ -1,0 +1,78 @@
+#include "dialog/qt/comparison_chart.h"
+
+#include <QBarCategoryAxis>
+#include <QBarSeries>
+#include <QBarSet>
+#include <QLogValueAxis>
+#include <algorithm>
+#include <cmath>
+
+#include "dialog/chart_texts.h"
+
+namespace corvane {
+namespace {
+
+QString toQt(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+QString categoryOf(const ComparisonRow& row) {
+    QString name = toQt(methodName(row.method));
+    if (row.rhs > 0) name += QStringLiteral(" #") + QString::number(row.rhs);
+    return name;
+}
+
+// The foot of the axis: a decade below the smallest value above 0.
+double axisFoot(const std::vector<double>& values) {
+    double smallest = 0.0;
+    for (double v : values)
+        if (v > 0.0 && (smallest == 0.0 || v < smallest)) smallest = v;
+    return smallest > 0.0 ? std::pow(10.0, std::floor(std::log10(smallest)) - 1.0) : 1.0e-8;
+}
+
+}  // namespace
+
+std::optional<double> chartedValue(const ComparisonRow& row, bool errors) {
+    if (errors) return row.error ? std::optional<double>(row.error->largest) : std::nullopt;
+    return row.residual;
+}
+
+QChart* comparisonChart(const std::vector<ComparisonRow>& rows, bool errors, int language) {
+    const ComparisonTexts& texts = comparisonTexts(language);
+    auto* chart = new QChart;
+    chart->setTitle(toQt(errors ? texts.errorAxis : texts.residualAxis));
+    chart->legend()->hide();
+
+    std::vector<double> values;
+    QStringList categories;
+    for (const ComparisonRow& row : rows) {
+        const std::optional<double> value = chartedValue(row, errors);
+        if (!value || !std::isfinite(*value)) continue;
+        values.push_back(*value);
+        categories << categoryOf(row);
+    }
+    const double foot = axisFoot(values);
+    auto* bars = new QBarSet(toQt(errors ? texts.errorAxis : texts.residualAxis));
+    double top = foot * 10.0;
+    for (double v : values) {
+        bars->append(std::max(v, foot));
+        top = std::max(top, v);
+    }
+    auto* series = new QBarSeries;
+    series->setObjectName(QString::fromLatin1(kComparisonBarsName));
+    series->append(bars);
+    chart->addSeries(series);
+
+    auto* x = new QBarCategoryAxis;
+    x->append(categories);
+    auto* y = new QLogValueAxis;
+    y->setBase(10.0);
+    y->setLabelFormat(QStringLiteral("%.0e"));
+    y->setRange(foot, std::pow(10.0, std::ceil(std::log10(top)) + 0.5));
+    y->setTitleText(toQt(texts.zeroNote));
+    chart->addAxis(x, Qt::AlignBottom);
+    chart->addAxis(y, Qt::AlignLeft);
+    series->attachAxis(x);
+    series->attachAxis(y);
+    return chart;
+}
+
+}  // namespace corvane

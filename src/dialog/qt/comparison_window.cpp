@@ -1,0 +1,143 @@
+#include "dialog/qt/comparison_window.h"
+
+#include <QChartView>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <cstdio>
+
+#include "dialog/chart_texts.h"
+#include "dialog/qt/comparison_chart.h"
+#include "dialog/qt/program_icon.h"
+
+namespace corvane {
+namespace {
+
+QString toQt(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+QString brief(const std::optional<double>& value) {
+    if (!value) return {};
+    char text[32];
+    std::snprintf(text, sizeof text, "%.1E", *value);
+    return QString::fromLatin1(text);
+}
+
+QPushButton* button(std::string_view caption, const char* objectName) {
+    auto* pushButton = new QPushButton(toQt(caption));
+    pushButton->setObjectName(QString::fromLatin1(objectName));
+    return pushButton;
+}
+
+}  // namespace
+
+ComparisonWindow::ComparisonWindow(ComparisonRequest request, QWidget* parent)
+    : QWidget(parent, Qt::Window),
+      request_(std::move(request)),
+      table_(new QTableWidget(0, 8)),
+      view_(new QChartView),
+      status_(new QLabel),
+      stop_(button(comparisonTexts(request_.language).cancel, "stop")) {
+    const ComparisonTexts& texts = comparisonTexts(request_.language);
+    setObjectName(QStringLiteral("comparisonWindow"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(toQt(texts.windowTitle));
+    setWindowIcon(programIcon());
+    table_->setHorizontalHeaderLabels({toQt(texts.methodColumn), toQt(texts.rhsColumn), toQt(texts.outcomeColumn),
+                                       toQt(texts.secondsColumn), toQt(texts.residualColumn), toQt(texts.errorColumn),
+                                       toQt(texts.relativeColumn), toQt(texts.sweepsColumn)});
+    table_->verticalHeader()->hide();
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    view_->setRenderHint(QPainter::Antialiasing);
+    view_->setMinimumSize(420, 300);
+    status_->setText(toQt(texts.running));
+    QPushButton* close = button(texts.close, "close");
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(status_, 1);
+    buttons->addWidget(stop_);
+    buttons->addWidget(close);
+    auto* panes = new QHBoxLayout;
+    panes->addWidget(table_, 1);
+    panes->addWidget(view_, 1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(panes, 1);
+    layout->addLayout(buttons);
+    resize(1100, 420);
+
+    connect(stop_, &QPushButton::clicked, this, &ComparisonWindow::stop);
+    connect(close, &QPushButton::clicked, this, &QWidget::close);
+    redraw();
+
+    QTimer::singleShot(0, this, &ComparisonWindow::start);
+}
+
+// The methods run on a thread of their own, from the first turn of the event
+// loop (a Stop before it runs none); their rows and the end come back to
+// this window through its event queue.
+void ComparisonWindow::start() {
+    worker_ = std::thread([this] {
+        const Comparison comparison = compareMethods(
+            request_.read, request_.exact,
+            [this](const std::vector<ComparisonRow>& rows) {
+                QMetaObject::invokeMethod(this, [this, rows] { addRows(rows); }, Qt::QueuedConnection);
+            },
+            [this] { return stopRequested_.load(); });
+        const bool cancelled = comparison.cancelled;
+        QMetaObject::invokeMethod(this, [this, cancelled] { finish(cancelled); }, Qt::QueuedConnection);
+    });
+}
+
+// A window closed while a method runs waits for that method to end.
+ComparisonWindow::~ComparisonWindow() {
+    stopRequested_ = true;
+    if (worker_.joinable()) worker_.join();
+}
+
+QChart* ComparisonWindow::chart() const { return view_->chart(); }
+
+void ComparisonWindow::stop() {
+    stopRequested_ = true;
+    stop_->setEnabled(false);
+}
+
+void ComparisonWindow::addRows(const std::vector<ComparisonRow>& rows) {
+    for (const ComparisonRow& row : rows) {
+        rows_.push_back(row);
+        const int at = table_->rowCount();
+        table_->insertRow(at);
+        const QString cells[] = {
+            toQt(methodName(row.method)),
+            row.rhs > 0 ? QString::number(row.rhs) : QString(),
+            toQt(outcomeText(row.outcome, request_.language)),
+            QString::number(row.seconds, 'f', 6),
+            brief(row.residual),
+            brief(row.error ? std::optional<double>(row.error->largest) : std::nullopt),
+            brief(row.error ? std::optional<double>(row.error->relative) : std::nullopt),
+            row.sweeps ? QString::number(*row.sweeps) : QString(),
+        };
+        for (int column = 0; column < 8; ++column) table_->setItem(at, column, new QTableWidgetItem(cells[column]));
+    }
+    redraw();
+}
+
+void ComparisonWindow::finish(bool cancelled) {
+    running_ = false;
+    if (worker_.joinable()) worker_.join();
+    stop_->setEnabled(false);
+    const ComparisonTexts& texts = comparisonTexts(request_.language);
+    status_->setText(toQt(cancelled ? texts.cancelled : texts.done));
+}
+
+void ComparisonWindow::redraw() {
+    QChart* previous = view_->chart();
+    view_->setChart(comparisonChart(rows_, request_.exact.has_value(), request_.language));
+    delete previous;  // the view gives up a chart it no longer shows
+}
+
+}  // namespace corvane
