@@ -8,11 +8,10 @@
 #include <cmath>
 
 #include "dialog/chart_texts.h"
+#include "dialog/qt/qt_text.h"
 
 namespace corvane {
 namespace {
-
-QString toQt(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 QString categoryOf(const ComparisonRow& row) {
     QString name = toQt(methodName(row.method));

@@ -13,23 +13,16 @@
 #include "dialog/chart_texts.h"
 #include "dialog/qt/comparison_chart.h"
 #include "dialog/qt/program_icon.h"
+#include "dialog/qt/qt_text.h"
 
 namespace corvane {
 namespace {
-
-QString toQt(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 QString brief(const std::optional<double>& value) {
     if (!value) return {};
     char text[32];
     std::snprintf(text, sizeof text, "%.1E", *value);
     return QString::fromLatin1(text);
-}
-
-QPushButton* button(std::string_view caption, const char* objectName) {
-    auto* pushButton = new QPushButton(toQt(caption));
-    pushButton->setObjectName(QString::fromLatin1(objectName));
-    return pushButton;
 }
 
 }  // namespace
@@ -40,7 +33,7 @@ ComparisonWindow::ComparisonWindow(ComparisonRequest request, QWidget* parent)
       table_(new QTableWidget(0, 8)),
       view_(new QChartView),
       status_(new QLabel),
-      stop_(button(comparisonTexts(request_.language).cancel, "stop")) {
+      stop_(namedButton(comparisonTexts(request_.language).cancel, "stop")) {
     const ComparisonTexts& texts = comparisonTexts(request_.language);
     setObjectName(QStringLiteral("comparisonWindow"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -56,7 +49,7 @@ ComparisonWindow::ComparisonWindow(ComparisonRequest request, QWidget* parent)
     view_->setRenderHint(QPainter::Antialiasing);
     view_->setMinimumSize(420, 300);
     status_->setText(toQt(texts.running));
-    QPushButton* close = button(texts.close, "close");
+    QPushButton* close = namedButton(texts.close, "close");
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(status_, 1);

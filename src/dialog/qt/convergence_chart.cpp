@@ -11,11 +11,10 @@
 #include <limits>
 
 #include "dialog/chart_texts.h"
+#include "dialog/qt/qt_text.h"
 
 namespace corvane {
 namespace {
-
-QString toQt(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 bool onLogarithmicAxis(double value) { return std::isfinite(value) && value > 0; }
 

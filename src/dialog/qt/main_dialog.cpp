@@ -10,11 +10,10 @@
 #include "dialog/control_ids.h"
 #include "dialog/dialog_contents.h"
 #include "dialog/qt/program_icon.h"
+#include "dialog/qt/qt_text.h"
 
 namespace corvane {
 namespace {
-
-QString toQt(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 constexpr int kDialogLeft = 40;  // dialog units from the top left of the screen
 constexpr int kDialogTop = 40;

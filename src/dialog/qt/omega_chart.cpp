@@ -8,11 +8,10 @@
 
 #include "app/iteration_history.h"
 #include "dialog/chart_texts.h"
+#include "dialog/qt/qt_text.h"
 
 namespace corvane {
 namespace {
-
-QString toQt(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 template <typename Series>
 Series* named(const char* objectName, std::string_view legend) {

@@ -13,20 +13,13 @@
 #include "dialog/chart_texts.h"
 #include "dialog/qt/omega_chart.h"
 #include "dialog/qt/program_icon.h"
+#include "dialog/qt/qt_text.h"
 
 namespace corvane {
 namespace {
 
-QString toQt(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
-
 QString endText(const std::optional<IterationEnd>& end, int language) {
     return toQt(end ? outcomeText(*end, language) : omegaExplorerTexts(language).notRun);
-}
-
-QPushButton* button(std::string_view caption, const char* objectName) {
-    auto* pushButton = new QPushButton(toQt(caption));
-    pushButton->setObjectName(QString::fromLatin1(objectName));
-    return pushButton;
 }
 
 }  // namespace
@@ -37,8 +30,8 @@ OmegaExplorerWindow::OmegaExplorerWindow(OmegaExplorerRequest request, QWidget* 
       table_(new QTableWidget(0, 4)),
       view_(new QChartView),
       status_(new QLabel),
-      stop_(button(omegaExplorerTexts(request_.language).stop, "stop")),
-      use_(button(omegaExplorerTexts(request_.language).useOmega, "useOmega")) {
+      stop_(namedButton(omegaExplorerTexts(request_.language).stop, "stop")),
+      use_(namedButton(omegaExplorerTexts(request_.language).useOmega, "useOmega")) {
     const OmegaExplorerTexts& texts = omegaExplorerTexts(request_.language);
     setObjectName(QStringLiteral("omegaExplorerWindow"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -54,7 +47,7 @@ OmegaExplorerWindow::OmegaExplorerWindow(OmegaExplorerRequest request, QWidget* 
     view_->setRenderHint(QPainter::Antialiasing);
     view_->setMinimumSize(480, 320);
     use_->setEnabled(false);
-    QPushButton* close = button(texts.close, "close");
+    QPushButton* close = namedButton(texts.close, "close");
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(status_, 1);

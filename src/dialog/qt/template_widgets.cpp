@@ -15,13 +15,12 @@
 
 #include "dialog/qt/program_icon.h"
 #include "dialog/qt/text_room.h"
+#include "dialog/qt/qt_text.h"
 
 namespace corvane {
 namespace {
 
 const char* const kCaptionProperty = "caption";
-
-QString toQt(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 bool wrapsCaption(const ControlTemplate& control) { return captionLines(control) > 1; }
 
