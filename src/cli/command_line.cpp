@@ -13,6 +13,7 @@
 
 #include "cli/compare_command.h"
 #include "cli/data_file_reading.h"
+#include "cli/import_command.h"
 #include "cli/omega_command.h"
 #include "cli/report_destination.h"
 #include "cli/version.h"
@@ -258,6 +259,9 @@ int runCommandLine(int argc, char** argv, PlotRenderer* plots) {
     CompareOptions compareOptions;
     CLI::App* compare = app.add_subcommand("compare", "run every applicable method on a data file, side by side");
     defineCompareOptions(*compare, compareOptions);
+    ImportOptions importOptions;
+    CLI::App* import = app.add_subcommand("import", "make a data file from a Matrix Market matrix");
+    defineImportOptions(*import, importOptions);
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& error) {
@@ -266,6 +270,7 @@ int runCommandLine(int argc, char** argv, PlotRenderer* plots) {
     }
     if (omega->parsed()) return runOmega(omegaOptions, plots);
     if (compare->parsed()) return runCompare(compareOptions);
+    if (import->parsed()) return runImport(importOptions);
     StandardErrorMessages messages;
     StandardOutputSink console(reportOnStandardOutput(options) ? stderr : stdout);
     return runSolve(options, console, messages, plots);
