@@ -1,48 +1,18 @@
 #include "cli/import_command.h"
 
 #include <filesystem>
-#include <fstream>
 #include <iostream>
 #include <optional>
-#include <sstream>
 
 #include "import/data_file_import.h"
+#include "import/whole_file.h"
 
 namespace corvane {
 namespace {
 
 constexpr int kSuccess = 0;
-constexpr int kUsage = 1;
 constexpr int kReadFailed = 2;
 constexpr int kWriteFailed = 4;
-
-std::optional<std::string> wholeFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
-    std::ostringstream text;
-    text << in.rdbuf();
-    if (in.bad()) return std::nullopt;
-    return text.str();
-}
-
-// Written beside the target, then renamed over it: a failed write leaves
-// no file, or the file that was there, as it was.
-bool writeWhole(const std::string& path, const std::string& text) {
-    const std::string temporary = path + ".part";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        out << text;
-        out.close();
-        if (!out) {
-            std::filesystem::remove(temporary);
-            return false;
-        }
-    }
-    std::error_code error;
-    std::filesystem::rename(temporary, path, error);
-    if (error) std::filesystem::remove(temporary);
-    return !error;
-}
 
 std::string defaultTitle(const std::string& matrixFile) {
     return std::filesystem::path(matrixFile).filename().string() + " (Matrix Market)";
@@ -73,7 +43,7 @@ void defineImportOptions(CLI::App& import, ImportOptions& o) {
 }
 
 int runImport(const ImportOptions& o) {
-    const std::optional<std::string> matrix = wholeFile(o.matrixFile);
+    const std::optional<std::string> matrix = readWholeFile(o.matrixFile);
     if (!matrix) {
         std::cerr << "corvane: cannot read " << o.matrixFile << "\n";
         return kReadFailed;
@@ -87,7 +57,7 @@ int runImport(const ImportOptions& o) {
     if (o.rhs == "ones") {
         request.rhs = RightHandSides::Ones;
     } else if (!o.rhs.empty()) {
-        rhsText = wholeFile(o.rhs);
+        rhsText = readWholeFile(o.rhs);
         if (!rhsText) {
             std::cerr << "corvane: cannot read " << o.rhs << "\n";
             return kReadFailed;
@@ -103,7 +73,7 @@ int runImport(const ImportOptions& o) {
                   << error.what() << "\n";
         return kReadFailed;
     }
-    if (!writeWhole(o.output, dataFile)) {
+    if (!replaceWholeFile(o.output, dataFile)) {
         std::cerr << "corvane: cannot write " << o.output << "\n";
         return kWriteFailed;
     }

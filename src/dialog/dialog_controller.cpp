@@ -73,6 +73,7 @@ void DialogController::dispatch(int id) {
         case kConvergenceChart: showConvergenceChart(); break;
         case kOmegaExplorer: showOmegaExplorer(); break;
         case kCompare: showComparison(); break;
+        case kImport: importMatrix(); break;
         default: SUB_GENERAL(id); break;
     }
 }

@@ -17,7 +17,7 @@
 
 namespace corvane {
 
-enum class FileKind { Data, Text };
+enum class FileKind { Data, Text, MatrixMarket };  // a Matrix Market file must exist
 
 struct FileRequest {
     std::string title;
@@ -79,6 +79,9 @@ public:
     // A note beside the dialog (an information icon, one OK button); a new
     // note takes the place of the one shown.
     virtual void showNote(std::string_view title, std::string_view text) = 0;
+
+    // A question with Yes and No; true for Yes.
+    virtual bool confirm(std::string_view title, std::string_view question) = 0;
 
     // The wait cursor, shown while a Read or a SOLVE runs.
     virtual void setBusy(bool busy) = 0;

@@ -38,6 +38,8 @@ public:
     std::vector<ShownNote> notes;
     std::vector<OmegaExplorerRequest> explorers;
     std::vector<ComparisonRequest> comparisons;
+    std::vector<std::string> questions;
+    bool confirmAnswer = true;
     // What the user does in the editor.
     std::function<void(const std::string& path)> whileEditing;
     // What the user does while the data-file help is open; it may press save.
@@ -76,6 +78,10 @@ public:
     void showComparison(const ComparisonRequest& request) override { comparisons.push_back(request); }
     void showNote(std::string_view title, std::string_view text) override {
         notes.push_back({std::string(title), std::string(text)});
+    }
+    bool confirm(std::string_view, std::string_view question) override {
+        questions.emplace_back(question);
+        return confirmAnswer;
     }
     void setBusy(bool busy) override { busyChanges.push_back(busy); }
 };

@@ -1,5 +1,7 @@
 #include "dialog/qt/qt_platform.h"
 
+#include "dialog/qt/qt_text.h"
+
 #include <QApplication>
 #include <QMessageBox>
 
@@ -105,6 +107,11 @@ void QtPlatform::showNote(std::string_view title, std::string_view text) {
     note_->setWindowModality(Qt::NonModal);
     note_->setAttribute(Qt::WA_DeleteOnClose);
     note_->show();
+}
+
+bool QtPlatform::confirm(std::string_view title, std::string_view question) {
+    return QMessageBox::question(activeParent(), toQt(title), toQt(question), QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::No) == QMessageBox::Yes;
 }
 
 void QtPlatform::setBusy(bool busy) {

@@ -44,6 +44,7 @@ public:
     void showComparison(const ComparisonRequest& request) override;
     void showNote(std::string_view title, std::string_view text) override;
     QMessageBox* note() const { return note_; }
+    bool confirm(std::string_view title, std::string_view question) override;
     void setBusy(bool busy) override;
 
     ConvergenceWindow* convergenceWindow() const { return convergence_; }
