@@ -63,7 +63,7 @@ TEST_F(ModalWindowTest, IterationHelpAndAboutInEnglish) {
                    [](QWidget& window) {
                        EXPECT_EQ(window.windowTitle(), QStringLiteral("About Program"));
                        EXPECT_EQ(labelText(window, help_control::kAboutText),
-                                 QStringLiteral(" Corvane Solver\n\n Version 4.0"));
+                                 QStringLiteral(" Corvane Solver\n\n Version ") + QStringLiteral(CORVANE_VERSION));
                        auto* icon = controlOf<QLabel>(window, help_control::kIcon);
                        ASSERT_NE(icon, nullptr);
                        EXPECT_FALSE(icon->pixmap().isNull());
