@@ -60,6 +60,10 @@ SingleMatrix onesRightHandSide(const SingleMatrix& a) {
         double sum = 0.0;
         for (int j = 0; j < a.cols; ++j) sum += a.at(i, j);
         b.values[static_cast<std::size_t>(i)] = static_cast<float>(sum);
+        if (!std::isfinite(b.values[static_cast<std::size_t>(i)])) {
+            throw ImportError(ImportSource::Matrix, "b(" + std::to_string(i + 1) + ") = A·(1, ..., 1) of row " +
+                                                        std::to_string(i + 1) + " is beyond single precision");
+        }
     }
     return b;
 }

@@ -4,7 +4,6 @@
 #include <cctype>
 #include <charconv>
 #include <cmath>
-#include <cstdlib>
 
 namespace corvane {
 namespace {
@@ -98,12 +97,40 @@ long long integerFrom(std::string_view word, int line, const char* what) {
     return value;
 }
 
-double valueFrom(std::string_view word, int line) {
-    const std::string text(word);
-    char* end = nullptr;
-    const double value = std::strtod(text.c_str(), &end);
-    if (text.empty() || end != text.c_str() + text.size() || !std::isfinite(value)) {
-        throw MarketError(line, "\"" + text + "\" is not a number");
+bool allDigits(std::string_view word) {
+    return !word.empty() && std::all_of(word.begin(), word.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// A decimal number in C form, read the same whatever the C locale (the Qt
+// front end takes the user's, whose decimal point may be a comma). A value
+// of an integer file must be an integer. The double is nudged by one unit
+// in its last place when rounding it to single precision would give
+// another value than rounding the text at once (a text just beside a
+// halfway point between two floats), so that an entry is rounded once.
+double valueFrom(std::string_view word, int line, bool integer) {
+    std::string_view number = word;
+    if (number.size() > 1 && number.front() == '+' && number[1] != '-' && number[1] != '+') number.remove_prefix(1);
+    const char* begin = number.data();
+    const char* end = begin + number.size();
+    const std::string_view magnitude = number.empty() || number.front() != '-' ? number : number.substr(1);
+    if (integer && !allDigits(magnitude)) throw MarketError(line, "\"" + std::string(word) + "\" is not an integer");
+    double value = 0;
+    std::from_chars_result read = std::from_chars(begin, end, value);
+    if (read.ec == std::errc::result_out_of_range) {  // beyond double: 0 or too large, as the wider type says
+        long double wide = 0;
+        read = std::from_chars(begin, end, wide);
+        value = static_cast<double>(wide);
+        if (read.ec == std::errc() && std::isinf(value)) {
+            throw MarketError(line, "\"" + std::string(word) + "\" is too large for single precision");
+        }
+    }
+    if (read.ec != std::errc() || read.ptr != end || !std::isfinite(value)) {
+        throw MarketError(line, "\"" + std::string(word) + "\" is not a number");
+    }
+    float single = 0;
+    const std::from_chars_result direct = std::from_chars(begin, end, single);
+    if (direct.ec == std::errc() && static_cast<float>(value) != single) {
+        value = std::nextafter(value, static_cast<double>(single));
     }
     return value;
 }
@@ -113,6 +140,14 @@ struct Sizes {
     int cols = 0;
     std::optional<long long> entries;  // none: a headerless file giving only the order, read to its end
 };
+
+// The largest n with n·n at most `elements`.
+long long largestOrder(long long elements) {
+    long long n = static_cast<long long>(std::sqrt(static_cast<double>(elements)));
+    while (n * n > elements) --n;
+    while ((n + 1) * (n + 1) <= elements) ++n;
+    return n;
+}
 
 Sizes sizesFrom(std::string_view line, int number, bool coordinate, bool headerless, const MarketReadOptions& options) {
     const std::vector<std::string_view> words = wordsOf(line);
@@ -133,12 +168,14 @@ Sizes sizesFrom(std::string_view line, int number, bool coordinate, bool headerl
         throw MarketError(number, "the matrix is " + std::to_string(rows) + " x " + std::to_string(cols) + ", not square");
     }
     if (rows > options.maxElements / cols) {
-        throw MarketError(number, std::to_string(rows) + " x " + std::to_string(cols) + " is above the program's limit of " +
-                                      std::to_string(options.maxElements) + " elements");
+        throw MarketError(number, rows == cols ? "the order " + std::to_string(rows) + " is above the program's limit of " +
+                                                     std::to_string(largestOrder(options.maxElements))
+                                               : std::to_string(rows) + " x " + std::to_string(cols) +
+                                                     " is above the program's limit of " +
+                                                     std::to_string(options.maxElements) + " elements");
     }
-    if (sizes.entries && (*sizes.entries < 0 || *sizes.entries > rows * cols)) {
-        throw MarketError(number, "the entry count " + std::to_string(*sizes.entries) + " does not fit the matrix");
-    }
+    // Duplicates add up, so the count may exceed rows × cols.
+    if (sizes.entries && *sizes.entries < 0) throw MarketError(number, "the entry count cannot be negative");
     sizes.rows = static_cast<int>(rows);
     sizes.cols = static_cast<int>(cols);
     return sizes;
@@ -176,7 +213,7 @@ void readCoordinates(Lines& lines, MarketMatrix& m, const Header& header, const 
             throw MarketError(number, "index (" + std::to_string(i) + ", " + std::to_string(j) + ") is outside the " +
                                           std::to_string(m.rows) + " x " + std::to_string(m.cols) + " matrix");
         }
-        const double value = header.field == Field::Pattern ? 1.0 : valueFrom(words[2], number);
+        const double value = header.field == Field::Pattern ? 1.0 : valueFrom(words[2], number, header.field == Field::Integer);
         store(m, header.storage, i - 1, j - 1, value, number);
         ++count;
     }
@@ -200,7 +237,7 @@ void readArray(Lines& lines, MarketMatrix& m, const Header& header) {
             }
             const std::vector<std::string_view> words = wordsOf(*line);
             if (words.size() != 1) throw MarketError(lines.number(), "expected one value per line");
-            store(m, header.storage, i, j, valueFrom(words[0], lines.number()), lines.number());
+            store(m, header.storage, i, j, valueFrom(words[0], lines.number(), header.field == Field::Integer), lines.number());
         }
     }
     if (lines.nextData()) throw MarketError(lines.number(), "more values than the array holds");

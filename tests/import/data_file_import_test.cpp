@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <string>
 
 namespace corvane {
@@ -46,6 +47,13 @@ TEST(MatrixMarketImport, EachFormFieldAndStorage) {
          "%%MATRIXMARKET Matrix Array Real Skew-Symmetric\n3 3\n1\n2\n3\n", "t\n3\n0 -1 -2\n1 0 -3\n2 3 0\n"},
         {"a value that single precision rounds is written as it rounds",
          "%%MatrixMarket matrix coordinate real general\n1 1 1\n1 1 0.1000000000001\n", "t\n1\n0.1\n"},
+        // Through double this text lands on the halfway point 1 + 2^-24 and
+        // then rounds to even, 1; rounded once it is the float above.
+        {"a text just above a halfway point between two floats is rounded once",
+         "%%MatrixMarket matrix coordinate real general\n1 1 1\n1 1 1.00000005960464477539062500001\n",
+         "t\n1\n1.0000001\n"},
+        {"a leading plus, a value below double's range and more duplicates than the matrix has entries",
+         "%%MatrixMarket matrix coordinate real general\n1 1 3\n1 1 +2.5\n1 1 1e-400\n1 1 0.5\n", "t\n1\n3\n"},
     };
     for (const auto& c : cases) EXPECT_EQ(imported(c.matrix), c.expected) << c.name;
 }
@@ -78,6 +86,25 @@ TEST(MatrixMarketImport, FilesWithoutHeader) {
     }
 }
 
+// The dialog runs under the user's C locale; a comma as its decimal point
+// changes neither what is read nor what is written.
+TEST(MatrixMarketImport, TheLocaleChangesNothing) {
+    struct LocaleRestored {
+        std::string name = std::setlocale(LC_ALL, nullptr);
+        ~LocaleRestored() { std::setlocale(LC_ALL, name.c_str()); }
+    } restored;
+    const char* commaLocale = nullptr;
+    for (const char* name : {"de_DE.UTF-8", "fr_FR.UTF-8", "ro_RO.UTF-8", "ru_RU.UTF-8"}) {
+        if (std::setlocale(LC_ALL, name)) {
+            commaLocale = name;
+            break;
+        }
+    }
+    if (!commaLocale) GTEST_SKIP() << "no locale with a decimal comma installed";
+    EXPECT_EQ(imported("%%MatrixMarket matrix coordinate real general\n1 1 1\n1 1 1.5e-3\n"), "t\n1\n0.0015\n")
+        << commaLocale;
+}
+
 TEST(MatrixMarketImport, FaultsNameTheirLine) {
     const std::string header = "%%MatrixMarket matrix coordinate real general\n";
     const struct {
@@ -97,12 +124,20 @@ TEST(MatrixMarketImport, FaultsNameTheirLine) {
         {header + "2 2 1\n1 1 1\n2 2 1\n", DataLayout::General, "line 4: more entries than the 1"},
         {header + "2 2 1\n1 1 x1\n", DataLayout::General, "line 3: \"x1\" is not a number"},
         {header + "2 2 1\n1 1\n", DataLayout::General, "line 3: expected an entry \"row column value\""},
-        {header + "20000 20000 1\n1 1 1\n", DataLayout::General, "line 2: 20000 x 20000 is above the program's limit"},
+        {header + "20000 20000 1\n1 1 1\n", DataLayout::General, "line 2: the order 20000 is above the program's limit of 11585"},
+        {header + "11586 11586 1\n1 1 1\n", DataLayout::General, "line 2: the order 11586 is above"},
         {"%%MatrixMarket matrix array real general\n2 2\n1\n2\n3\n", DataLayout::General, "line 6: too few values"},
+        {"%%MatrixMarket matrix array real general\n1 1\n1\n% a comment\n2\n", DataLayout::General,
+         "line 5: more values than the array holds"},
+        {"%%MatrixMarket matrix array real general\n1 1\n1,5\n", DataLayout::General, "line 3: \"1,5\" is not a number"},
+        {"%%MatrixMarket matrix coordinate integer general\n1 1 1\n1 1 1.5\n", DataLayout::General,
+         "line 3: \"1.5\" is not an integer"},
+        {header + "1 1 1\n1 1 1e400\n", DataLayout::General, "line 3: \"1e400\" is too large for single precision"},
         {"%%MatrixMarket matrix coordinate real skew-symmetric\n2 2 1\n1 1 1\n", DataLayout::General,
          "line 3: a skew-symmetric matrix has no diagonal entries"},
         {header + "2 2 1\n2 1 1\n", DataLayout::Symmetric, "not symmetric"},
         {header + "1 1 1\n1 1 1e39\n", DataLayout::General, "entry (1, 1) is beyond single precision"},
+        {header + "1 1 2\n1 1 3e38\n1 1 3e38\n", DataLayout::General, "entry (1, 1) is beyond single precision"},
     };
     for (const auto& c : cases) {
         try {
@@ -112,6 +147,12 @@ TEST(MatrixMarketImport, FaultsNameTheirLine) {
             EXPECT_EQ(error.source(), ImportSource::Matrix);
             EXPECT_NE(std::string(error.what()).find(c.message), std::string::npos) << error.what() << " / " << c.message;
         }
+    }
+    try {
+        imported(header + "2 2 2\n1 1 3e38\n1 2 3e38\n", DataLayout::General, RightHandSides::Ones);
+        ADD_FAILURE() << "a right-hand side beyond single precision accepted";
+    } catch (const ImportError& error) {
+        EXPECT_NE(std::string(error.what()).find("b(1)"), std::string::npos) << error.what();
     }
     try {
         imported(header + "2 2 1\n1 1 1\n", DataLayout::General, RightHandSides::FromFile,
