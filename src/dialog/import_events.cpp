@@ -1,8 +1,10 @@
 // Importa: a Matrix Market matrix becomes a data file beside it, which is
 // then chosen and read as Select and Read would. The dialog's options say
 // what the file holds: a system gets b = A·(1, ..., 1), an inverse or a
-// condition number only n; the symmetric type writes the upper triangle and
-// is the storage of a matrix file without a header.
+// condition number only n; the symmetric type writes the upper triangle.
+// A matrix file without a header is taken as symmetric under the symmetric
+// type; under the general type the user is asked whether it lists only the
+// lower triangle of a symmetric matrix, as such files often do.
 
 #include <filesystem>
 
@@ -25,6 +27,21 @@ std::string replaceQuestion(const std::string& path, int language) {
     return language == kEnglish ? name + " already exists.\nReplace it?" : name + " exista deja.\nIl inlocuiti?";
 }
 
+std::string symmetricQuestion(const std::string& path, int language) {
+    const std::string name = std::filesystem::path(path).filename().string();
+    return language == kEnglish ? name + " has no Matrix Market header.\nDoes it list only the lower triangle of a "
+                                         "symmetric matrix?"
+                                : name + " nu are antet Matrix Market.\nContine doar triunghiul inferior al unei "
+                                         "matrice simetrice?";
+}
+
+// The storage of a matrix file without a header.
+MarketStorage headerlessStorage(const ProblemState& state, DialogPlatform& platform, std::string_view title,
+                                const std::string& path) {
+    const bool symmetric = state.SIMETRICA || platform.confirm(title, symmetricQuestion(path, state.LIMBA));
+    return symmetric ? MarketStorage::Symmetric : MarketStorage::General;
+}
+
 }  // namespace
 
 void DialogController::importMatrix() {
@@ -41,7 +58,7 @@ void DialogController::importMatrix() {
     request.matrixText = *matrix;
     request.rhs = state_.SISTEM ? RightHandSides::Ones : RightHandSides::None;
     request.layout = state_.SIMETRICA ? DataLayout::Symmetric : DataLayout::General;
-    request.headerless = state_.SIMETRICA ? MarketStorage::Symmetric : MarketStorage::General;
+    if (!hasMarketHeader(*matrix)) request.headerless = headerlessStorage(state_, platform_, title, *chosen);
     request.title = std::filesystem::path(*chosen).filename().string() + " (Matrix Market)";
     std::string dataFile;
     try {

@@ -253,11 +253,13 @@ std::optional<MarketStorage> marketStorageNamed(std::string_view name) {
     return std::nullopt;
 }
 
+bool hasMarketHeader(std::string_view text) { return lowered(text.substr(0, 14)) == "%%matrixmarket"; }
+
 MarketMatrix readMarketMatrix(std::string_view text, const MarketReadOptions& options) {
     Lines lines(text);
     const std::optional<std::string_view> first = lines.next();
     Header header;
-    const bool hasHeader = first && lowered(first->substr(0, 14)) == "%%matrixmarket";
+    const bool hasHeader = hasMarketHeader(text);
     if (hasHeader) {
         header = headerFrom(*first, 1);
     } else if (options.headerless) {

@@ -46,6 +46,9 @@ struct MarketReadOptions {
 // Reads the whole text; throws MarketError.
 MarketMatrix readMarketMatrix(std::string_view text, const MarketReadOptions& options);
 
+// Whether the text starts with a "%%MatrixMarket" header line.
+bool hasMarketHeader(std::string_view text);
+
 // "general", "symmetric", "skew-symmetric"; none for another word.
 std::optional<MarketStorage> marketStorageNamed(std::string_view name);
 

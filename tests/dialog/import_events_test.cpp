@@ -40,6 +40,35 @@ TEST_F(DialogTest, ImportWritesTheDataFileBesideTheMatrixAndReadsIt) {
     EXPECT_EQ(readFile(directory + "/spd.dat").substr(0, 40), "spd.mtx (Matrix Market)\n2\n4 1\n3\n");
 }
 
+// A file without a header that lists a lower triangle: symmetric under the
+// symmetric type, else as the user answers.
+TEST_F(DialogTest, ImportAsksWhetherAFileWithoutHeaderIsSymmetric) {
+    const std::string directory = scratchDirectory("dialog-import-headerless");
+    writeFile(directory + "/lower.mtx", "2 2 3\n1 1 4\n2 1 1\n2 2 3\n");
+    const struct {
+        bool symmetricType;
+        bool answer;
+        std::size_t questions;
+        std::string matrix;  // the data file's matrix rows
+    } cases[] = {
+        {false, true, 1, "4 1\n1 3\n"},
+        {false, false, 1, "4 0\n1 3\n"},
+        {true, false, 0, "4 1\n3\n"},
+    };
+    for (const auto& c : cases) {
+        platform.questions.clear();
+        platform.confirmAnswer = c.answer;
+        std::filesystem::remove(directory + "/lower.dat");
+        click(c.symmetricType ? kSymmetric : kGeneral);
+        click(kInversion);
+        platform.fileAnswers.push_back(directory + "/lower.mtx");
+        click(kImport);
+        EXPECT_EQ(platform.questions.size(), c.questions) << c.symmetricType << c.answer;
+        EXPECT_EQ(readFile(directory + "/lower.dat"), "lower.mtx (Matrix Market)\n2\n" + c.matrix)
+            << c.symmetricType << c.answer;
+    }
+}
+
 TEST_F(DialogTest, AFailedOrRefusedImportLeavesEverythingAsItWas) {
     const std::string directory = scratchDirectory("dialog-import-fault");
     writeFile(directory + "/bad.mtx", "%%MatrixMarket matrix coordinate complex general\n1 1 1\n1 1 1 1\n");
