@@ -120,6 +120,19 @@ TEST(FileChooserTest, OffersTheFiltersAndCreatesANewFileOnlyAfterAsking) {
     EXPECT_TRUE(question.contains(QStringLiteral("Create the file?")));
 }
 
+TEST(FileChooserTest, AMatrixMarketFileMustExist) {
+    QTemporaryDir directory;
+    FileRequest request{"Importa", FileKind::MatrixMarket, "", directory.path().toStdString()};
+    whileModalOpen([&] { chooseFileWithDialog(request, nullptr); },
+                   [](QWidget& window) {
+                       auto* dialog = qobject_cast<QFileDialog*>(&window);
+                       ASSERT_NE(dialog, nullptr);
+                       EXPECT_EQ(dialog->nameFilters(),
+                                 (QStringList{QStringLiteral("Matrix Market (*.mtx)"), QStringLiteral("All files (*)")}));
+                       EXPECT_EQ(dialog->fileMode(), QFileDialog::ExistingFile);
+                   });
+}
+
 TEST(FileChooserTest, CancelGivesNothing) {
     FileRequest request{"Selecteaza Fisierul", FileKind::Text, "Input File Structure.txt", ""};
     std::optional<std::string> chosen = std::string("untouched");
