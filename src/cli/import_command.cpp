@@ -4,6 +4,8 @@
 #include <iostream>
 #include <optional>
 
+#include "app/error_boundary.h"
+#include "cli/data_file_reading.h"
 #include "import/data_file_import.h"
 #include "import/whole_file.h"
 
@@ -13,6 +15,8 @@ namespace {
 constexpr int kSuccess = 0;
 constexpr int kReadFailed = 2;
 constexpr int kWriteFailed = 4;
+constexpr int kInternalError = 5;
+constexpr int kOutOfMemory = 6;
 
 std::string defaultTitle(const std::string& matrixFile) {
     return std::filesystem::path(matrixFile).filename().string() + " (Matrix Market)";
@@ -39,10 +43,13 @@ void defineImportOptions(CLI::App& import, ImportOptions& o) {
         "symmetric or skew-symmetric storage (the missing triangle filled in; duplicate coordinates add up), and\n"
         "writes a data file that solve reads, each number the shortest that reads back as the same single-precision\n"
         "value. Nothing is written when the import fails. Exit status: 0 done; 1 usage error; 2 a file cannot be\n"
-        "read or is not a matrix the program takes (the message gives the line); 4 the data file cannot be written.");
+        "read or is not a matrix the program takes (the message gives the line); 4 the data file cannot be written;\n"
+        "5 internal error; 6 not enough memory for the matrix.");
 }
 
-int runImport(const ImportOptions& o) {
+namespace {
+
+int importFile(const ImportOptions& o) {
     const std::optional<std::string> matrix = readWholeFile(o.matrixFile);
     if (!matrix) {
         std::cerr << "corvane: cannot read " << o.matrixFile << "\n";
@@ -78,6 +85,16 @@ int runImport(const ImportOptions& o) {
         return kWriteFailed;
     }
     return kSuccess;
+}
+
+}  // namespace
+
+int runImport(const ImportOptions& o) {
+    StandardErrorMessages messages;
+    int status = kSuccess;
+    const ActionOutcome outcome = runGuarded([&] { status = importFile(o); }, messages);
+    if (outcome == ActionOutcome::Completed) return status;
+    return outcome == ActionOutcome::OutOfMemory ? kOutOfMemory : kInternalError;
 }
 
 }  // namespace corvane
