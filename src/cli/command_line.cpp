@@ -204,8 +204,8 @@ int readAndSolve(const SolveOptions& o, ProblemState& state, RecordSink& console
         context.iterations = &history;
         ConditionEstimate condition;
         context.factors = &condition;
-        SolutionCopy solutions;
-        context.solutions = &solutions;
+        SolutionCopy solutions;  // an n x nb copy: kept only when there is an exact answer to compare with
+        context.solutions = exact ? &solutions : nullptr;
         SolveOutcome outcome = CORVANEAPPLY(context);
         if (outcome == SolveOutcome::Refused) return kRefused;
         if (outcome == SolveOutcome::WriteFailed) return kWriteFailed;
