@@ -21,10 +21,53 @@ std::atomic<int>& threadSetting() {
 // its own tasks one after another.
 thread_local bool insideTask = false;
 
-// The helper threads, numbered 1.., and the job they share: tasks are taken
-// in turn from one counter by the calling thread (worker 0) and the helpers
-// the job asks for. Helpers are created when a job first needs them and wait
-// for the next job afterwards.
+// One call's tasks: taken in turn from one counter.
+struct Job {
+    Job(detail::TaskFunction function, const void* context, int count)
+        : function(function), context(context), count(count) {}
+
+    detail::TaskFunction function;
+    const void* context;
+    int count;
+    std::atomic<int> next{0};
+    std::mutex errorMutex;
+    std::exception_ptr error;
+
+    // Runs tasks until none is left; the first exception stops the others
+    // from starting and is kept for the caller.
+    void run(int worker) {
+        const bool outer = !insideTask;
+        insideTask = true;
+        try {
+            for (int i = next.fetch_add(1); i < count; i = next.fetch_add(1)) function(context, i, worker);
+        } catch (...) {
+            std::lock_guard<std::mutex> lock(errorMutex);
+            if (!error) error = std::current_exception();
+            next.store(count);
+        }
+        if (outer) insideTask = false;
+    }
+};
+
+// Pauses a waiting thread for a moment before it checks again.
+inline void pause() {
+#if defined(__x86_64__)
+    __builtin_ia32_pause();
+#else
+    std::this_thread::yield();
+#endif
+}
+
+// How often a waiting thread checks before it sleeps: the next job of a
+// kernel usually follows within microseconds, sooner than a sleeping thread
+// would wake.
+constexpr int kSpins = 1000;
+
+// The helper threads, numbered 1... The caller (worker 0) posts a job, runs
+// its tasks with the helpers that join in time, and returns once the helpers
+// that joined have finished: a helper that wakes late finds no job and waits
+// for the next, so a busy machine slows a job down to the caller's own pace
+// and no further. Helpers are created when a job first needs them.
 class Pool {
 public:
     // False when the pool is running another job: the caller then runs the
@@ -33,22 +76,22 @@ public:
         std::unique_lock<std::mutex> busy(busy_, std::try_to_lock);
         if (!busy.owns_lock()) return false;
         const int helpers = ensureHelpers(std::min(workers, count) - 1);
+        Job job(function, context, count);
         {
             std::lock_guard<std::mutex> lock(mutex_);
-            function_ = function;
-            context_ = context;
-            count_ = count;
-            next_.store(0, std::memory_order_relaxed);
+            job_ = &job;
             helpers_ = helpers;
-            pending_ = helpers;
-            error_ = nullptr;
-            ++generation_;
+            generation_.fetch_add(1, std::memory_order_release);
         }
         if (helpers > 0) wake_.notify_all();
-        work(0);
-        std::unique_lock<std::mutex> lock(mutex_);
-        done_.wait(lock, [this] { return pending_ == 0; });
-        if (error_) std::rethrow_exception(error_);
+        job.run(0);
+        for (int spin = 0; spin < kSpins && joined_.load(std::memory_order_acquire) > 0; ++spin) pause();
+        {
+            std::unique_lock<std::mutex> lock(mutex_);
+            done_.wait(lock, [this] { return joined_.load(std::memory_order_relaxed) == 0; });
+            job_ = nullptr;
+        }
+        if (job.error) std::rethrow_exception(job.error);
         return true;
     }
 
@@ -70,31 +113,18 @@ private:
     void helperLoop(int id) {
         long seen = 0;
         for (;;) {
-            {
-                std::unique_lock<std::mutex> lock(mutex_);
-                wake_.wait(lock, [&] { return generation_ != seen; });
-                seen = generation_;
-                if (id > helpers_) continue;
-            }
-            work(id);
-            std::lock_guard<std::mutex> lock(mutex_);
-            if (--pending_ == 0) done_.notify_one();
+            for (int spin = 0; spin < kSpins && generation_.load(std::memory_order_acquire) == seen; ++spin) pause();
+            std::unique_lock<std::mutex> lock(mutex_);
+            wake_.wait(lock, [&] { return generation_.load(std::memory_order_relaxed) != seen; });
+            seen = generation_.load(std::memory_order_relaxed);
+            if (job_ == nullptr || id > helpers_) continue;
+            Job& job = *job_;
+            joined_.fetch_add(1, std::memory_order_relaxed);
+            lock.unlock();
+            job.run(id);
+            lock.lock();
+            if (joined_.fetch_sub(1, std::memory_order_release) == 1) done_.notify_one();
         }
-    }
-
-    void work(int worker) {
-        insideTask = true;
-        try {
-            for (int i = next_.fetch_add(1, std::memory_order_relaxed); i < count_;
-                 i = next_.fetch_add(1, std::memory_order_relaxed)) {
-                function_(context_, i, worker);
-            }
-        } catch (...) {
-            std::lock_guard<std::mutex> lock(mutex_);
-            if (!error_) error_ = std::current_exception();
-            next_.store(count_, std::memory_order_relaxed);  // no further task starts
-        }
-        insideTask = false;
     }
 
     std::mutex busy_;  // held by the thread whose job runs
@@ -102,14 +132,10 @@ private:
     std::condition_variable wake_;
     std::condition_variable done_;
     std::vector<std::thread> threads_;
-    long generation_ = 0;
-    detail::TaskFunction function_ = nullptr;
-    const void* context_ = nullptr;
-    int count_ = 0;
-    std::atomic<int> next_{0};
-    int helpers_ = 0;
-    int pending_ = 0;
-    std::exception_ptr error_;
+    std::atomic<long> generation_{0};  // counts the jobs posted
+    Job* job_ = nullptr;               // the running job; null once its caller stops waiting for helpers
+    int helpers_ = 0;                  // helpers 1..helpers_ may join it
+    std::atomic<int> joined_{0};       // helpers running its tasks
 };
 
 Pool& pool() {
@@ -130,15 +156,9 @@ namespace detail {
 
 void runParallel(int count, int workers, TaskFunction function, const void* context) {
     if (count > 1 && workers > 1 && !insideTask && pool().tryRun(count, workers, function, context)) return;
-    const bool outer = !insideTask;
-    insideTask = true;
-    try {
-        for (int i = 0; i < count; ++i) function(context, i, 0);
-    } catch (...) {
-        if (outer) insideTask = false;
-        throw;
-    }
-    if (outer) insideTask = false;
+    Job job(function, context, count);
+    job.run(0);
+    if (job.error) std::rethrow_exception(job.error);
 }
 
 }  // namespace detail
