@@ -16,6 +16,8 @@
 #include <string>
 #include <vector>
 
+#include "kernels/kernel_threads.h"
+
 namespace {
 
 struct Measurement {
@@ -104,6 +106,9 @@ private:
 }  // namespace
 
 int main(int argc, char** argv) {
+    // One thread for the kernels, as for OpenBLAS; the benchmarks of the
+    // threads set their own counts.
+    corvane::setKernelThreads(1);
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
     SummaryReporter reporter;
