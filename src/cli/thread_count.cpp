@@ -37,9 +37,9 @@ std::string applyThreadCount(int option, const char* environment) {
 }
 
 std::string threadsOptionHelp() {
-    return "threads for the direct methods, the solution check and the condition numbers' products, 1 to " +
-           std::to_string(kMaxKernelThreads) + " (default: " + kThreadsVariable + ", else all " +
-           std::to_string(hardwareThreads()) + " hardware threads); the report is the same for any count";
+    return std::string("threads for the direct methods, the solution check and the condition numbers' products "
+                       "(default: ") +
+           kThreadsVariable + ", else every hardware thread); the report is the same for any count";
 }
 
 }  // namespace corvane
