@@ -297,8 +297,8 @@ void DialogController::solve() {
     const std::optional<KnownAnswer> answer = knownAnswer(state_);
     std::optional<ProblemState> read;
     if (answer) read = state_;  // the SOLVE works on the matrix; the residual needs it as read
-    SolutionCopy solutions;
-    context.solutions = &solutions;
+    SolutionCopy solutions;  // kept only to be measured against a known answer
+    if (answer) context.solutions = &solutions;
     try {
         CORVANEAPPLY(context);
     } catch (...) {
