@@ -14,6 +14,7 @@
 
 #include "cli/compare_command.h"
 #include "cli/data_file_reading.h"
+#include "cli/exit_status.h"
 #include "cli/import_command.h"
 #include "cli/omega_command.h"
 #include "cli/report_destination.h"
@@ -32,16 +33,6 @@
 
 namespace corvane {
 namespace {
-
-enum ExitStatus {
-    kSuccess = 0,
-    kUsage = 1,
-    kReadFailed = 2,
-    kRefused = 3,
-    kWriteFailed = 4,
-    kInternalError = 5,
-    kOutOfMemory = 6,
-};
 
 constexpr const char* kSolveHelp =
     "Reads the problem from the data FILE and solves it, as the dialog does after Read and SOLVE.\n"
@@ -213,16 +204,6 @@ int readAndSolve(const SolveOptions& o, ProblemState& state, RecordSink& console
         if (exact && solutions.solutions()) tellTrueErrors(state, *solutions.solutions(), *exact);
     }
     return writeSweepFiles(o, history, state.EPS, plots, messages);
-}
-
-int exitStatus(ActionOutcome outcome) {
-    switch (outcome) {
-        case ActionOutcome::Completed: return kSuccess;
-        case ActionOutcome::WriteFailed: return kWriteFailed;
-        case ActionOutcome::OutOfMemory: return kOutOfMemory;
-        case ActionOutcome::Failed: return kInternalError;
-    }
-    return kInternalError;
 }
 
 bool reportOnStandardOutput(const SolveOptions& o) {

@@ -7,15 +7,10 @@
 #include "app/error_boundary.h"
 #include "app/method_comparison.h"
 #include "cli/data_file_reading.h"
+#include "cli/exit_status.h"
 
 namespace corvane {
 namespace {
-
-constexpr int kSuccess = 0;
-constexpr int kUsage = 1;
-constexpr int kReadFailed = 2;
-constexpr int kInternalError = 5;
-constexpr int kOutOfMemory = 6;
 
 std::string scientific(const std::optional<double>& value, const char* format = "%.6E") {
     if (!value) return "";
@@ -76,14 +71,6 @@ int compareRead(const CompareOptions& o, const ProblemState& state, MessageServi
     }
     printConditionOne(comparison.conditionOne, o.csv);
     return kSuccess;
-}
-
-int exitStatus(ActionOutcome outcome) {
-    switch (outcome) {
-        case ActionOutcome::Completed: return kSuccess;
-        case ActionOutcome::OutOfMemory: return kOutOfMemory;
-        default: return kInternalError;
-    }
 }
 
 }  // namespace

@@ -6,17 +6,12 @@
 
 #include "app/error_boundary.h"
 #include "cli/data_file_reading.h"
+#include "cli/exit_status.h"
 #include "import/data_file_import.h"
 #include "import/whole_file.h"
 
 namespace corvane {
 namespace {
-
-constexpr int kSuccess = 0;
-constexpr int kReadFailed = 2;
-constexpr int kWriteFailed = 4;
-constexpr int kInternalError = 5;
-constexpr int kOutOfMemory = 6;
 
 std::string defaultTitle(const std::string& matrixFile) {
     return std::filesystem::path(matrixFile).filename().string() + " (Matrix Market)";
@@ -93,8 +88,7 @@ int runImport(const ImportOptions& o) {
     StandardErrorMessages messages;
     int status = kSuccess;
     const ActionOutcome outcome = runGuarded([&] { status = importFile(o); }, messages);
-    if (outcome == ActionOutcome::Completed) return status;
-    return outcome == ActionOutcome::OutOfMemory ? kOutOfMemory : kInternalError;
+    return outcome == ActionOutcome::Completed ? status : exitStatus(outcome);
 }
 
 }  // namespace corvane

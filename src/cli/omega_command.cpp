@@ -11,15 +11,12 @@
 #include "app/omega_explorer.h"
 #include "app/option_rules.h"
 #include "cli/data_file_reading.h"
+#include "cli/exit_status.h"
 #include "cli/solve_options.h"
 
 namespace corvane {
 namespace {
 
-constexpr int kUsage = 1;
-constexpr int kReadFailed = 2;
-constexpr int kRefused = 3;
-constexpr int kWriteFailed = 4;
 
 std::string_view endText(const std::optional<IterationEnd>& end) { return end ? endName(*end) : "not-run"; }
 
@@ -38,7 +35,6 @@ std::string setUp(const OmegaOptions& o, ProblemState& s, MessageService& messag
     return "";
 }
 
-constexpr int kInterrupted = 130;  // as a shell reports a program ended by Ctrl-C
 
 // Ctrl-C asks the exploration to stop between two factors while it lives;
 // a second Ctrl-C ends the program at once, as usual.
