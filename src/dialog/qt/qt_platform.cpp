@@ -6,6 +6,7 @@
 #include "dialog/program_search_path.h"
 #include "dialog/qt/file_chooser.h"
 #include "dialog/qt/help_dialogs.h"
+#include "dialog/qt/qt_text.h"
 #include "dialog/qt/text_editor.h"
 
 namespace corvane {
@@ -105,6 +106,18 @@ void QtPlatform::showNote(std::string_view title, std::string_view text) {
     note_->setWindowModality(Qt::NonModal);
     note_->setAttribute(Qt::WA_DeleteOnClose);
     note_->show();
+}
+
+void QtPlatform::runInBackground(BackgroundRun run) { runner_.start(std::move(run), activeParent()); }
+
+void QtPlatform::stopRunAndWait() { runner_.stopAndWait(); }
+
+bool QtPlatform::askYesNo(std::string_view text, std::string_view title) {
+    ArrowWhileOpen arrow;
+    QMessageBox box(QMessageBox::Question, toQt(title), toQt(text), QMessageBox::Yes | QMessageBox::No, activeParent());
+    box.setTextFormat(Qt::PlainText);
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
 }
 
 void QtPlatform::setBusy(bool busy) {
