@@ -104,5 +104,33 @@ BENCHMARK(choleskyOpenBlas)->Name("cholesky/openblas-spptrf+spptrs")->Arg(250)->
 
 BENCHMARK(gaussOpenBlas)->Name("gauss/openblas-sgesv")->Arg(250)->Arg(1000)->Arg(2000)->Unit(benchmark::kMillisecond);
 
+// sgesv on two threads, against corvane's Gauss on two (threads_bench.cpp),
+// timed by the wall clock; OpenBLAS goes back to one thread afterwards.
+void gaussOpenBlasTwoThreads(benchmark::State& state) {
+    openblas_set_num_threads(2);
+    const int n = static_cast<int>(state.range(0));
+    const int nb = 1;
+    const std::vector<float> a0 = randomMatrix(n, n, 1);
+    const std::vector<float> b0 = randomMatrix(n, 1, 2);
+    std::vector<float> a(a0.size()), b(b0.size());
+    std::vector<int> pivots(static_cast<std::size_t>(n));
+    for (auto _ : state) {
+        state.PauseTiming();
+        std::copy(a0.begin(), a0.end(), a.begin());
+        std::copy(b0.begin(), b0.end(), b.begin());
+        state.ResumeTiming();
+        int info = 0;
+        sgesv_(&n, &nb, a.data(), &n, pivots.data(), b.data(), &n, &info);
+        benchmark::DoNotOptimize(info);
+        benchmark::DoNotOptimize(b.data());
+    }
+    openblas_set_num_threads(1);
+    reportFlops(state, luSolveFlops(n, nb));
+    state.counters["threads"] = 2;
+    state.SetLabel(openblas_get_corename());
+}
+
+BENCHMARK(gaussOpenBlasTwoThreads)->Name("threads-gauss/openblas-sgesv-2-threads")->Arg(4000)->UseRealTime()->Unit(benchmark::kMillisecond);
+
 }  // namespace
 }  // namespace corvane::bench

@@ -6,6 +6,7 @@
 #include <CLI/CLI.hpp>
 
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -13,16 +14,19 @@
 
 #include "cli/compare_command.h"
 #include "cli/data_file_reading.h"
+#include "cli/import_command.h"
 #include "cli/interrupt_watch.h"
 #include "cli/omega_command.h"
 #include "cli/report_destination.h"
 #include "cli/terminal_progress.h"
-#include "cli/version.h"
+#include "cli/thread_count.h"
 #include "app/dispatcher.h"
 #include "app/conditioning_warning.h"
 #include "app/error_boundary.h"
 #include "app/true_error.h"
 #include "app/iteration_history.h"
+#include "app/version.h"
+#include "kernels/kernel_threads.h"
 #include "problem/input_file.h"
 #include "textio/results_file.h"
 #include "textio/standard_output_sink.h"
@@ -221,8 +225,8 @@ int readAndSolve(const SolveOptions& o, ProblemState& state, RecordSink& console
         context.iterations = &history;
         ConditionEstimate condition;
         context.factors = &condition;
-        SolutionCopy solutions;
-        context.solutions = &solutions;
+        SolutionCopy solutions;  // an n x nb copy: kept only when there is an exact answer to compare with
+        context.solutions = exact ? &solutions : nullptr;
         SolveOutcome outcome = CORVANEAPPLY(context);
         progress.finish();
         if (outcome == SolveOutcome::Interrupted) {
@@ -284,14 +288,26 @@ int runCommandLine(int argc, char** argv, PlotRenderer* plots) {
     CompareOptions compareOptions;
     CLI::App* compare = app.add_subcommand("compare", "run every applicable method on a data file, side by side");
     defineCompareOptions(*compare, compareOptions);
+    ImportOptions importOptions;
+    CLI::App* import = app.add_subcommand("import", "make a data file from a Matrix Market matrix");
+    defineImportOptions(*import, importOptions);
+    int threads = 0;  // not given
+    for (CLI::App* command : {solve, omega, compare}) {
+        command->add_option("--threads", threads, threadsOptionHelp())->check(CLI::Range(1, kMaxKernelThreads));
+    }
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& error) {
         int status = app.exit(error);
         return status == 0 ? kSuccess : kUsage;
     }
+    if (const std::string error = applyThreadCount(threads, std::getenv(kThreadsVariable)); !error.empty()) {
+        std::cerr << "corvane: " << error << "\n";
+        return kUsage;
+    }
     if (omega->parsed()) return runOmega(omegaOptions, plots);
     if (compare->parsed()) return runCompare(compareOptions);
+    if (import->parsed()) return runImport(importOptions);
     StandardErrorMessages messages;
     StandardOutputSink console(reportOnStandardOutput(options) ? stderr : stdout);
     return runSolve(options, console, messages, plots);

@@ -40,6 +40,7 @@ constexpr Caption kTitles[] = {
     {kOpen, "Deschide", "Open"},
     {kRead, "Citeste", "Read"},
     {kSolve, "REZOLVA !", "SOLVE !"},
+    {kImport, "Importa", "Import"},
     {kCompare, "Compara", "Compare"},
     {kAbout, "Despre", "About"},
     {kConvergenceChart, "Convergenta", "Convergence"},

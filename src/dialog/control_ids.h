@@ -71,6 +71,7 @@ inline constexpr int kExit = 30001;
 inline constexpr int kRunLines = 1059;  // what the last run wrote to standard output
 inline constexpr int kConvergenceChart = 1060;  // the chart of the last Gauss-Seidel or SOR run
 inline constexpr int kCompare = 1062;           // every method on the read data, side by side
+inline constexpr int kImport = 1063;            // a Matrix Market matrix into a data file, then Read
 
 inline constexpr int kUnaddressed = -1;  // frames, labels and markers never addressed
 

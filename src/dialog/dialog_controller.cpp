@@ -31,7 +31,7 @@ constexpr int kDisabledWhileRunning[] = {
     kSymmetric,     kInvertEntries,   kDataFile,         kGenerated,        kGeneratorList, kNormList,
     kPrintMatrix,   kPrintDeterminant, kPrintIterations, kCheckMaximum,     kCheckEquations, kMethodList,
     kEps,           kNlim,            kOmega,            kOmegaExplorer,    kSelect,        kOpen,
-    kRead,          kSolve,           kCompare,          kConvergenceChart,
+    kRead,          kSolve,           kCompare,          kConvergenceChart, kImport,
 };
 
 
@@ -78,6 +78,7 @@ void DialogController::dispatch(int id) {
         case kConvergenceChart: showConvergenceChart(); break;
         case kOmegaExplorer: showOmegaExplorer(); break;
         case kCompare: showComparison(); break;
+        case kImport: importMatrix(); break;
         default: SUB_GENERAL(id); break;
     }
 }
@@ -313,7 +314,7 @@ void DialogController::runOffThread(std::function<void(RunProgress&)> work, std:
 bool DialogController::mayClose() {
     if (!running_) return true;
     const RunTexts& texts = runTexts(state_.LIMBA);
-    if (!platform_.askYesNo(texts.stopQuestion, texts.stopTitle)) return false;
+    if (!platform_.confirm(texts.stopTitle, texts.stopQuestion)) return false;
     platform_.stopRunAndWait();
     return true;
 }
@@ -370,6 +371,7 @@ void DialogController::solve() {
     auto run = std::make_shared<SolveRun>(state_, file_, console_);
     run->answer = knownAnswer(state_);
     if (run->answer) run->read = state_;
+    if (!run->answer) run->context.solutions = nullptr;  // an n x nb copy, kept only to be measured
     runOffThread(
         [run](RunProgress& progress) {
             run->context.progress = &progress;

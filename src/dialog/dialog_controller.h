@@ -61,6 +61,9 @@ private:
     void SET_GS_CONTROLS();
     void SET_TITLES();
     void SUB_SELECT();
+    void forgetDataFile();
+    bool useDataFile(const std::optional<std::string>& chosen);
+    void importMatrix();
     void SUB_OPEN();
     void SUB_HELP();
     void SUB_SAVE();

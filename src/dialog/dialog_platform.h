@@ -19,7 +19,7 @@
 
 namespace corvane {
 
-enum class FileKind { Data, Text };
+enum class FileKind { Data, Text, MatrixMarket };  // a Matrix Market file must exist
 
 struct FileRequest {
     std::string title;
@@ -90,6 +90,9 @@ public:
     // note takes the place of the one shown.
     virtual void showNote(std::string_view title, std::string_view text) = 0;
 
+    // A question with Yes and No; true for Yes.
+    virtual bool confirm(std::string_view title, std::string_view question) = 0;
+
     // The wait cursor, shown while a Read or a SOLVE runs.
     virtual void setBusy(bool busy) = 0;
 
@@ -102,8 +105,7 @@ public:
     // Asks the run in progress to stop and returns once it has ended and its
     // `done` has run; returns at once when no run is in progress.
     virtual void stopRunAndWait() = 0;
-    // A question with Yes and No buttons; true for Yes.
-    virtual bool askYesNo(std::string_view text, std::string_view title) = 0;
+
 };
 
 }  // namespace corvane

@@ -62,6 +62,7 @@ constexpr ControlTemplate kMainControls[] = {
     {kRhsCount, K::ReadOnlyEdit, 173, 302, 18, 12, ""},
     {kUnaddressed, K::Label, 235, 294, 14, 10, ">>>"},
     {kSolve, K::DefaultPushButton, 251, 286, 54, 24, "REZOLVA !"},
+    {kImport, K::PushButton, 30, 336, 50, 14, "Importa"},
     {kCompare, K::PushButton, 85, 336, 50, 14, "Compara"},
     {kAbout, K::FlatPushButton, 146, 337, 33, 13, "Despre"},
     {kConvergenceChart, K::PushButton, 196, 336, 60, 14, "Convergenta"},

@@ -39,6 +39,14 @@ std::string DialogController::currentDirectory() const {
 }
 
 void DialogController::SUB_SELECT() {
+    forgetDataFile();
+    std::optional<std::string> chosen = platform_.chooseFile(
+        {std::string(kFileDialogTitle), FileKind::Data, std::string(trimmed(state_.FNAME)), currentDirectory()});
+    useDataFile(chosen);
+}
+
+// No data file is chosen while another is being chosen.
+void DialogController::forgetDataFile() {
     file_.close();
     view_.setText(kPath, "");
     view_.setText(kOrder, "");
@@ -46,9 +54,11 @@ void DialogController::SUB_SELECT() {
     state_.DATE_CITITE = false;
     view_.setEnabled(kSolve, false);
     view_.setEnabled(kCompare, false);
+}
 
-    std::optional<std::string> chosen = platform_.chooseFile(
-        {std::string(kFileDialogTitle), FileKind::Data, std::string(trimmed(state_.FNAME)), currentDirectory()});
+// The chosen file becomes the data and results file. Returns false, after
+// telling the user, when there is none or it cannot be opened.
+bool DialogController::useDataFile(const std::optional<std::string>& chosen) {
     if (chosen) {
         state_.FNAME = *chosen;
         view_.setText(kPath, trimmed(state_.FNAME));
@@ -60,11 +70,12 @@ void DialogController::SUB_SELECT() {
         view_.setText(kPath, "");
         view_.setEnabled(kOpen, false);
         view_.setEnabled(kRead, false);
-        return;
+        return false;
     }
     view_.setEnabled(kOpen, true);
     view_.setEnabled(kRead, true);
     updateActions();
+    return true;
 }
 
 void DialogController::SUB_OPEN() {

@@ -1,5 +1,6 @@
 #include "dialog/help_texts.h"
 
+#include "app/version.h"
 #include "problem/problem_state.h"
 
 namespace corvane {
@@ -155,8 +156,8 @@ IterationHelpWindow iterationHelpWindow(int language) {
 }
 
 AboutWindow aboutWindow(int language) {
-    if (language == 2) return {"About Program", joinLines({" Corvane Solver", "", " Version 4.0"})};
-    return {"Despre program", joinLines({" Rezolvitor Corvane", "", " Versiune 4.0"})};
+    if (language == 2) return {"About Program", joinLines({" Corvane Solver", "", std::string(" Version ") + kVersion})};
+    return {"Despre program", joinLines({" Rezolvitor Corvane", "", std::string(" Versiune ") + kVersion})};
 }
 
 }  // namespace corvane

@@ -16,6 +16,7 @@
 #endif
 
 #include "kernels/kernel_table.h"
+#include "kernels/kernel_threads.h"
 
 namespace corvane {
 

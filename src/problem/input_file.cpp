@@ -13,7 +13,6 @@ namespace {
 constexpr std::size_t kTitleLength = 100;
 // Largest number of reals one array may hold (512 MiB); larger orders are
 // refused before anything is allocated.
-constexpr long long kMaxArrayElements = 1LL << 27;
 
 bool allocatable(long long rows, long long cols) { return rows >= 0 && cols >= 0 && rows * cols <= kMaxArrayElements; }
 

@@ -14,6 +14,10 @@
 
 namespace corvane {
 
+// The most elements an array of the problem may have (a Read refuses an
+// order n with n·n or n·nb above it).
+inline constexpr long long kMaxArrayElements = 1LL << 27;
+
 // Where the data ended in the text: the first report starts at `offset`,
 // after a CR LF when the last data line had no line end.
 struct DataEnd {

@@ -34,7 +34,7 @@ TEST_F(BackgroundRunTest, ASolveDisablesTheProblemsControlsUntilItEnds) {
     click(kCheckEquations);
     const int stay[] = {kDataFileHelp, kGeneratorHelp, kIterationHelp, kAbout, kExit};
     const int off[] = {kSystem,    kInversion, kRomanianButton, kEnglishButton, kMethodList, kEps,  kNlim,
-                       kSelect,    kOpen,      kRead,           kSolve,         kCompare,    kCheckMaximum,
+                       kSelect,    kOpen,      kRead,           kSolve,         kCompare,    kCheckMaximum, kImport,
                        kPrintMatrix, kPrintIterations};
     const bool omegaBefore = enabled(kOmega), normBefore = enabled(kNormList);
 
@@ -99,9 +99,10 @@ TEST_F(BackgroundRunTest, ExitDuringARunAsksWhetherToStopIt) {
     EXPECT_TRUE(platform.questions.empty());
 
     click(kSolve);
-    platform.yesNoAnswers = {false, true};
+    platform.confirmAnswer = false;
     EXPECT_FALSE(controller.mayClose());
     EXPECT_TRUE(controller.running()) << "No: the run goes on";
+    platform.confirmAnswer = true;
     EXPECT_TRUE(controller.mayClose());
     EXPECT_FALSE(controller.running());
     EXPECT_EQ(platform.stopRequests, 1);

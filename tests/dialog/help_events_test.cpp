@@ -147,9 +147,9 @@ TEST_F(HelpTest, IterationHelpAndAboutFollowTheLanguage) {
 
     ASSERT_EQ(platform.abouts.size(), 3u);
     EXPECT_EQ(platform.abouts[0].title, "Despre program");
-    EXPECT_EQ(platform.abouts[0].text, " Rezolvitor Corvane\r\n\r\n Versiune 4.0");
+    EXPECT_EQ(platform.abouts[0].text, std::string(" Rezolvitor Corvane\r\n\r\n Versiune ") + CORVANE_VERSION);
     EXPECT_EQ(platform.abouts[1].title, "About Program");
-    EXPECT_EQ(platform.abouts[1].text, " Corvane Solver\r\n\r\n Version 4.0");
+    EXPECT_EQ(platform.abouts[1].text, std::string(" Corvane Solver\r\n\r\n Version ") + CORVANE_VERSION);
     EXPECT_EQ(platform.abouts[2].title, "Despre program");
 }
 

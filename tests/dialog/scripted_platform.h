@@ -39,6 +39,8 @@ public:
     std::vector<ShownNote> notes;
     std::vector<OmegaExplorerRequest> explorers;
     std::vector<ComparisonRequest> comparisons;
+    std::vector<std::string> questions;
+    bool confirmAnswer = true;
     // What the user does in the editor.
     std::function<void(const std::string& path)> whileEditing;
     // What the user does while the data-file help is open; it may press save.
@@ -50,9 +52,6 @@ public:
     bool holdRuns = false;
     std::optional<BackgroundRun> heldRun;
     int stopRequests = 0;
-    // The answers to Yes/No questions, in order (none left: No), and the questions asked.
-    std::deque<bool> yesNoAnswers;
-    std::vector<std::string> questions;
 
     MessageService& messages() override { return recorded; }
 
@@ -80,13 +79,6 @@ public:
     void stopRunAndWait() override {
         ++stopRequests;
         endHeldRun(true);
-    }
-    bool askYesNo(std::string_view text, std::string_view) override {
-        questions.emplace_back(text);
-        if (yesNoAnswers.empty()) return false;
-        const bool answer = yesNoAnswers.front();
-        yesNoAnswers.pop_front();
-        return answer;
     }
 
     std::optional<std::string> chooseFile(const FileRequest& request) override {
@@ -120,6 +112,10 @@ public:
     void showComparison(const ComparisonRequest& request) override { comparisons.push_back(request); }
     void showNote(std::string_view title, std::string_view text) override {
         notes.push_back({std::string(title), std::string(text)});
+    }
+    bool confirm(std::string_view, std::string_view question) override {
+        questions.emplace_back(question);
+        return confirmAnswer;
     }
     void setBusy(bool busy) override { busyChanges.push_back(busy); }
 };

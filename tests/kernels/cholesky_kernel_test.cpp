@@ -1,6 +1,6 @@
 // The packed square-root kernels against the plain loops, bit for bit: the
 // factor, the failing row with its radicand, and both solves, for every
-// instruction-set variant this processor runs.
+// instruction-set variant this processor runs, with 1, 2, 3 and 5 threads.
 
 #include "kernels/cholesky_kernel.h"
 
@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "kernels/block_orders.h"
+#include "kernels/kernel_setups.h"
 #include "problem/problem_state.h"
 #include "support/reference_cholesky.h"
 #include "support/test_matrix_kinds.h"
@@ -89,9 +90,9 @@ void expectSameAsReference(Kind kind, int n, int nb, unsigned seed) {
         }
     }
     const long size = expected.size();
-    for (KernelLevel level : supportedKernelLevels()) {
-        const KernelLevelOverride selected(level);
-        const std::string where = std::string(kindName(kind)) + " n=" + std::to_string(n) + " " + kernelLevelName(level);
+    for (const testing::KernelSetup& setup : testing::kernelSetups()) {
+        const testing::KernelSetupOverride selected(setup);
+        const std::string where = std::string(kindName(kind)) + " n=" + std::to_string(n) + " " + testing::kernelSetupName(setup);
         RealVector S = input;
         const CholeskyOutcome outcome = factorPackedCholesky(n, S.data());
         EXPECT_EQ(outcome.failedRow, reference.failedRow) << where;

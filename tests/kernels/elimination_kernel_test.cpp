@@ -1,6 +1,7 @@
 // The blocked elimination kernel against the textbook loops, bit for bit:
 // matrices, right-hand sides (solutions), interchange counts and the failing
-// row with its pivot, for every instruction-set variant this processor runs.
+// row with its pivot, for every instruction-set variant this processor runs,
+// with 1, 2, 3 and 5 threads.
 
 #include "kernels/elimination_kernel.h"
 
@@ -11,6 +12,7 @@
 #include <string>
 
 #include "kernels/block_orders.h"
+#include "kernels/kernel_setups.h"
 #include "support/reference_elimination.h"
 #include "support/test_matrix_kinds.h"
 
@@ -29,14 +31,14 @@ void expectSameAsReference(MatrixKind kind, int n, int nb, unsigned seed) {
     const EliminationOutcome reference =
         testing::referenceEliminateAndSolve(n, nb, expectedA, expectedB, kGaussThreshold, expectedInterchanges);
 
-    for (KernelLevel level : supportedKernelLevels()) {
-        const KernelLevelOverride selected(level);
+    for (const testing::KernelSetup& setup : testing::kernelSetups()) {
+        const testing::KernelSetupOverride selected(setup);
         RealMatrix A = A0, B = B0;
         int interchanges = 0;
         const EliminationOutcome outcome = eliminateAndSolve(n, nb, A.data(), B.data(), kGaussThreshold, interchanges);
         const std::string where = std::string(testing::matrixKindName(kind)) + " n=" + std::to_string(n) +
                                   " nb=" + std::to_string(nb) + " seed=" + std::to_string(seed) + " " +
-                                  kernelLevelName(level);
+                                  testing::kernelSetupName(setup);
         EXPECT_EQ(outcome.failedRow, reference.failedRow) << where;
         EXPECT_EQ(std::bit_cast<std::uint32_t>(outcome.pivot), std::bit_cast<std::uint32_t>(reference.pivot)) << where;
         EXPECT_EQ(interchanges, expectedInterchanges) << where;
@@ -45,9 +47,10 @@ void expectSameAsReference(MatrixKind kind, int n, int nb, unsigned seed) {
     }
 }
 
-// Around every block size of the elimination kernels, and orders well past the
-// step chunk.
-const std::vector<int> kOrders = testing::ordersAroundBlockSizes(&KernelBlockSizes::elimination, {200, 258, 300});
+// Around every block size of the elimination kernels, orders well past the
+// step chunk, and one whose rows below the first half of the steps fill
+// several chunks (the chunks the threads share).
+const std::vector<int> kOrders = testing::ordersAroundBlockSizes(&KernelBlockSizes::elimination, {200, 258, 300, 520});
 
 class EliminationKernel : public ::testing::TestWithParam<MatrixKind> {};
 

@@ -1,6 +1,6 @@
 // The Gauss-Seidel sweep and the complex matrix-vector product of the power
 // method against their plain loops, bit for bit, for every instruction-set
-// variant this processor runs.
+// variant this processor runs (the product with 1, 2, 3 and 5 threads too).
 
 #include "kernels/iteration_kernel.h"
 
@@ -14,6 +14,7 @@
 
 #include "condition/single_complex.h"
 #include "kernels/block_orders.h"
+#include "kernels/kernel_setups.h"
 #include "support/test_matrix_kinds.h"
 
 namespace corvane {
@@ -118,13 +119,13 @@ TEST_P(IterationKernels, ComplexProductsMatchThePlainLoop) {
                 }
                 ComplexVector expected(n);
                 referenceProduct(n, A, z0, expected);
-                for (KernelLevel level : supportedKernelLevels()) {
-                    const KernelLevelOverride selected(level);
+                for (const testing::KernelSetup& setup : testing::kernelSetups()) {
+                    const testing::KernelSetupOverride selected(setup);
                     ComplexVector z(n);
                     complexMatrixVector(n, re.data(), diagonalIm.data(), &z0.data()->re, &z.data()->re);
                     EXPECT_TRUE(sameValues(&z.data()->re, &expected.data()->re, 2L * n))
                         << testing::matrixKindName(GetParam()) << " n=" << n << " round " << round
-                        << " diagonal " << diagonal << " " << kernelLevelName(level);
+                        << " diagonal " << diagonal << " " << testing::kernelSetupName(setup);
                 }
             }
         }

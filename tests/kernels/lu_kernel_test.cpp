@@ -1,6 +1,7 @@
 // The LU kernels against the plain loops, bit for bit: factors, row order,
 // count of exchanges, the failing step with its u(j,j), and the solutions,
-// for every instruction-set variant this processor runs.
+// for every instruction-set variant this processor runs, with 1, 2, 3 and 5
+// threads.
 
 #include "kernels/lu_kernel.h"
 
@@ -13,6 +14,7 @@
 
 #include "direct/lu_factorisation.h"
 #include "kernels/block_orders.h"
+#include "kernels/kernel_setups.h"
 #include "support/reference_lu.h"
 #include "support/test_matrix_kinds.h"
 
@@ -36,10 +38,10 @@ void expectSameAsReference(MatrixKind kind, int n, int nb, unsigned seed) {
         for (int k = 1; k <= nb; ++k) testing::referenceSolveLu(n, expectedA, expectedOrder, B.column(k), expectedX.column(k));
     }
 
-    for (KernelLevel level : supportedKernelLevels()) {
-        const KernelLevelOverride selected(level);
+    for (const testing::KernelSetup& setup : testing::kernelSetups()) {
+        const testing::KernelSetupOverride selected(setup);
         const std::string where = std::string(testing::matrixKindName(kind)) + " n=" + std::to_string(n) +
-                                  " seed=" + std::to_string(seed) + " " + kernelLevelName(level);
+                                  " seed=" + std::to_string(seed) + " " + testing::kernelSetupName(setup);
         RealMatrix A = A0;
         Vector<int> order(n);
         int exchanges = 0;

@@ -1,6 +1,7 @@
 // The products of the solution check and of the 2-norm against the plain
 // loop, bit for bit, for every instruction-set variant this processor runs,
-// at orders around the tile sizes and the chunk of steps.
+// with 1, 2, 3 and 5 threads, at orders around the tile sizes and the chunk
+// of steps.
 
 #include "kernels/product_kernel.h"
 
@@ -9,6 +10,7 @@
 #include <string>
 
 #include "kernels/block_orders.h"
+#include "kernels/kernel_setups.h"
 #include "support/test_matrix_kinds.h"
 
 namespace corvane {
@@ -48,13 +50,13 @@ TEST_P(ProductKernel, MultiplyAddMatchesThePlainLoop) {
             const RealMatrix D0 = testing::uniformMatrix(n, columns, seed++);
             RealMatrix expected = D0;
             referenceMultiplyAdd(n, columns, F, X, expected);
-            for (KernelLevel level : supportedKernelLevels()) {
-                const KernelLevelOverride selected(level);
+            for (const testing::KernelSetup& setup : testing::kernelSetups()) {
+                const testing::KernelSetupOverride selected(setup);
                 RealMatrix D = D0;
                 multiplyAdd(n, columns, FullFactor(F), X.data(), n, D.data());
                 EXPECT_EQ(testing::firstBitDifference(D, expected), -1)
                     << testing::matrixKindName(GetParam()) << " n=" << n << " columns=" << columns << " "
-                    << kernelLevelName(level);
+                    << testing::kernelSetupName(setup);
             }
         }
     }

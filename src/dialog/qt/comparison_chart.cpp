@@ -37,7 +37,6 @@ std::optional<double> chartedValue(const ComparisonRow& row, bool errors) {
 QChart* comparisonChart(const std::vector<ComparisonRow>& rows, bool errors, int language) {
     const ComparisonTexts& texts = comparisonTexts(language);
     auto* chart = new QChart;
-    chart->setTitle(toQt(errors ? texts.errorAxis : texts.residualAxis));
     chart->legend()->hide();
 
     std::vector<double> values;
@@ -66,7 +65,9 @@ QChart* comparisonChart(const std::vector<ComparisonRow>& rows, bool errors, int
     y->setBase(10.0);
     y->setLabelFormat(QStringLiteral("%.0e"));
     y->setRange(foot, std::pow(10.0, std::ceil(std::log10(top)) + 0.5));
-    y->setTitleText(toQt(texts.zeroNote));
+    QString title = toQt(errors ? texts.errorAxis : texts.residualAxis);
+    if (std::find(values.begin(), values.end(), 0.0) != values.end()) title += QStringLiteral(" (") + toQt(texts.zeroNote) + QStringLiteral(")");
+    chart->setTitle(title);
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);
     series->attachAxis(x);

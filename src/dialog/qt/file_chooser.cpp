@@ -11,6 +11,7 @@ namespace {
 const QString kData = QStringLiteral("Data Files (*.dat)");
 const QString kText = QStringLiteral("Text Files (*.txt)");
 const QString kAll = QStringLiteral("All files (*)");
+const QString kMatrixMarket = QStringLiteral("Matrix Market (*.mtx)");
 
 bool agrees(QWidget* parent, const QString& title, const QString& question) {
     return QMessageBox::question(parent, title, question, QMessageBox::Yes | QMessageBox::No, QMessageBox::No) ==
@@ -26,8 +27,13 @@ std::optional<std::string> chooseFileWithDialog(const FileRequest& request, QWid
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::AnyFile);
     bool data = request.kind == FileKind::Data;
-    dialog.setNameFilters(data ? QStringList{kData, kText, kAll} : QStringList{kText, kData, kAll});
-    dialog.setDefaultSuffix(data ? QStringLiteral("dat") : QStringLiteral("txt"));
+    if (request.kind == FileKind::MatrixMarket) {
+        dialog.setFileMode(QFileDialog::ExistingFile);
+        dialog.setNameFilters({kMatrixMarket, kAll});
+    } else {
+        dialog.setNameFilters(data ? QStringList{kData, kText, kAll} : QStringList{kText, kData, kAll});
+        dialog.setDefaultSuffix(data ? QStringLiteral("dat") : QStringLiteral("txt"));
+    }
     if (!request.initialDirectory.empty()) dialog.setDirectory(QString::fromStdString(request.initialDirectory));
     if (!request.proposedName.empty()) dialog.selectFile(QString::fromStdString(request.proposedName));
 

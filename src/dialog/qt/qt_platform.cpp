@@ -1,5 +1,7 @@
 #include "dialog/qt/qt_platform.h"
 
+#include "dialog/qt/qt_text.h"
+
 #include <QApplication>
 #include <QMessageBox>
 
@@ -112,12 +114,9 @@ void QtPlatform::runInBackground(BackgroundRun run) { runner_.start(std::move(ru
 
 void QtPlatform::stopRunAndWait() { runner_.stopAndWait(); }
 
-bool QtPlatform::askYesNo(std::string_view text, std::string_view title) {
-    ArrowWhileOpen arrow;
-    QMessageBox box(QMessageBox::Question, toQt(title), toQt(text), QMessageBox::Yes | QMessageBox::No, activeParent());
-    box.setTextFormat(Qt::PlainText);
-    box.setDefaultButton(QMessageBox::No);
-    return box.exec() == QMessageBox::Yes;
+bool QtPlatform::confirm(std::string_view title, std::string_view question) {
+    return QMessageBox::question(activeParent(), toQt(title), toQt(question), QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::No) == QMessageBox::Yes;
 }
 
 void QtPlatform::setBusy(bool busy) {

@@ -45,10 +45,10 @@ public:
     void showComparison(const ComparisonRequest& request) override;
     void showNote(std::string_view title, std::string_view text) override;
     QMessageBox* note() const { return note_; }
+    bool confirm(std::string_view title, std::string_view question) override;
     void setBusy(bool busy) override;
     void runInBackground(BackgroundRun run) override;
     void stopRunAndWait() override;
-    bool askYesNo(std::string_view text, std::string_view title) override;
 
     BackgroundRunner& runner() { return runner_; }
 

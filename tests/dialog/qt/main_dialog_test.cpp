@@ -96,6 +96,18 @@ TEST_F(MainDialogTest, SelectReadGaussSolveWritesTheReport) {
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);  // the wait cursor is gone again
 }
 
+TEST_F(MainDialogTest, ImportWritesTheDataFileAndReadsIt) {
+    const QString matrix = directory.filePath(QStringLiteral("spd.mtx"));
+    writeText(matrix, "%%MatrixMarket matrix coordinate real symmetric\n2 2 3\n1 1 4\n2 1 1\n2 2 3\n");
+    platform.fileAnswers.push_back(matrix.toStdString());
+    click(kImport);
+    const QString data = directory.filePath(QStringLiteral("spd.dat"));
+    EXPECT_EQ(widget<QLineEdit>(kPath)->text(), data);
+    EXPECT_EQ(widget<QLineEdit>(kOrder)->text(), QStringLiteral("2"));
+    EXPECT_EQ(fileText(data), "spd.mtx (Matrix Market)\n2 1\n4 1\n1 3\n5 4\n");
+    EXPECT_TRUE(platform.recorded.shown.empty());
+}
+
 TEST_F(MainDialogTest, GaussSeidelLinesShowInThePanelUnderSolve) {
     readAndPickGauss();
     clickEntry(*widget<QListWidget>(kMethodList), 3);

@@ -63,7 +63,7 @@ TEST_F(ModalWindowTest, IterationHelpAndAboutInEnglish) {
                    [](QWidget& window) {
                        EXPECT_EQ(window.windowTitle(), QStringLiteral("About Program"));
                        EXPECT_EQ(labelText(window, help_control::kAboutText),
-                                 QStringLiteral(" Corvane Solver\n\n Version 4.0"));
+                                 QStringLiteral(" Corvane Solver\n\n Version ") + QStringLiteral(CORVANE_VERSION));
                        auto* icon = controlOf<QLabel>(window, help_control::kIcon);
                        ASSERT_NE(icon, nullptr);
                        EXPECT_FALSE(icon->pixmap().isNull());
@@ -118,6 +118,19 @@ TEST(FileChooserTest, OffersTheFiltersAndCreatesANewFileOnlyAfterAsking) {
     ASSERT_TRUE(chosen);
     EXPECT_EQ(QString::fromStdString(*chosen), directory.filePath(QStringLiteral("new.dat")));
     EXPECT_TRUE(question.contains(QStringLiteral("Create the file?")));
+}
+
+TEST(FileChooserTest, AMatrixMarketFileMustExist) {
+    QTemporaryDir directory;
+    FileRequest request{"Importa", FileKind::MatrixMarket, "", directory.path().toStdString()};
+    whileModalOpen([&] { chooseFileWithDialog(request, nullptr); },
+                   [](QWidget& window) {
+                       auto* dialog = qobject_cast<QFileDialog*>(&window);
+                       ASSERT_NE(dialog, nullptr);
+                       EXPECT_EQ(dialog->nameFilters(),
+                                 (QStringList{QStringLiteral("Matrix Market (*.mtx)"), QStringLiteral("All files (*)")}));
+                       EXPECT_EQ(dialog->fileMode(), QFileDialog::ExistingFile);
+                   });
 }
 
 TEST(FileChooserTest, CancelGivesNothing) {

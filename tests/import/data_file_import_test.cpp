@@ -1,0 +1,168 @@
+// Matrix Market files into data files: each form, field and storage on a
+// tiny file against its expected data file, and every fault a file can have
+// with its line.
+
+#include "import/data_file_import.h"
+
+#include <gtest/gtest.h>
+
+#include <clocale>
+#include <string>
+
+namespace corvane {
+namespace {
+
+std::string imported(const std::string& matrix, DataLayout layout = DataLayout::General,
+                     RightHandSides rhs = RightHandSides::None, const std::string& rhsText = "",
+                     std::optional<MarketStorage> headerless = std::nullopt) {
+    ImportRequest request;
+    request.matrixText = matrix;
+    request.layout = layout;
+    request.rhs = rhs;
+    request.rhsText = rhsText;
+    request.title = "t";
+    request.headerless = headerless;
+    return importedDataFile(request);
+}
+
+TEST(MatrixMarketImport, EachFormFieldAndStorage) {
+    const struct {
+        const char* name;
+        std::string matrix;
+        std::string expected;
+    } cases[] = {
+        {"coordinate real general, a duplicate adds up",
+         "%%MatrixMarket matrix coordinate real general\n% a comment\n2 2 4\n1 1 1.5\n2 1 -2\n1 2 3e-3\n1 1 0.5\n",
+         "t\n2\n2 0.003\n-2 0\n"},
+        {"coordinate integer symmetric: the upper triangle mirrored",
+         "%%MatrixMarket matrix coordinate integer symmetric\n3 3 4\n1 1 4\n2 1 1\n3 2 -1\n3 3 2\n",
+         "t\n3\n4 1 0\n1 0 -1\n0 -1 2\n"},
+        {"coordinate pattern skew-symmetric: entries are 1, the mirror negated",
+         "%%MatrixMarket matrix coordinate pattern skew-symmetric\n2 2 1\n2 1\n", "t\n2\n0 -1\n1 0\n"},
+        {"array real general, column by column",
+         "%%MatrixMarket matrix array real general\n2 2\n1\n2\n3\n4\n", "t\n2\n1 3\n2 4\n"},
+        {"array integer symmetric: the lower triangle",
+         "%%MatrixMarket matrix array integer symmetric\n2 2\n5\n6\n7\n", "t\n2\n5 6\n6 7\n"},
+        {"array real skew-symmetric: the strict lower triangle",
+         "%%MATRIXMARKET Matrix Array Real Skew-Symmetric\n3 3\n1\n2\n3\n", "t\n3\n0 -1 -2\n1 0 -3\n2 3 0\n"},
+        {"a value that single precision rounds is written as it rounds",
+         "%%MatrixMarket matrix coordinate real general\n1 1 1\n1 1 0.1000000000001\n", "t\n1\n0.1\n"},
+        // Through double this text lands on the halfway point 1 + 2^-24 and
+        // then rounds to even, 1; rounded once it is the float above.
+        {"a text just above a halfway point between two floats is rounded once",
+         "%%MatrixMarket matrix coordinate real general\n1 1 1\n1 1 1.00000005960464477539062500001\n",
+         "t\n1\n1.0000001\n"},
+        {"a leading plus, a value below double's range and more duplicates than the matrix has entries",
+         "%%MatrixMarket matrix coordinate real general\n1 1 3\n1 1 +2.5\n1 1 1e-400\n1 1 0.5\n", "t\n1\n3\n"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(imported(c.matrix), c.expected) << c.name;
+}
+
+TEST(MatrixMarketImport, LayoutsAndRightHandSides) {
+    const std::string spd = "%%MatrixMarket matrix coordinate real symmetric\n2 2 3\n1 1 4\n2 1 1\n2 2 0.1\n";
+    EXPECT_EQ(imported(spd, DataLayout::Symmetric), "t\n2\n4 1\n0.1\n");
+    // b = A·(1, 1) from the single-precision entries, summed in double and rounded once.
+    EXPECT_EQ(imported(spd, DataLayout::General, RightHandSides::Ones), "t\n2 1\n4 1\n1 0.1\n5 1.1\n");
+    const std::string twoColumns = "%%MatrixMarket matrix array real general\n2 2\n1\n2\n3\n4\n";
+    EXPECT_EQ(imported(spd, DataLayout::General, RightHandSides::FromFile, twoColumns), "t\n2 2\n4 1\n1 0.1\n1 2\n3 4\n");
+    // Nine values of a row: eight to a line, each row starting on its own line.
+    std::string wide = "%%MatrixMarket matrix coordinate real general\n9 9 9\n";
+    for (int j = 1; j <= 9; ++j) wide += "1 " + std::to_string(j) + " " + std::to_string(j) + "\n";
+    const std::string data = imported(wide);
+    EXPECT_EQ(data.substr(0, data.find("\n0 0")), "t\n9\n1 2 3 4 5 6 7 8\n9");
+}
+
+TEST(MatrixMarketImport, FilesWithoutHeader) {
+    const std::string orderAlone = "3\n1 1 2\n3 1 1\n3 3 5\n";
+    const std::string sizes = "3 3 3\n1 1 2\n3 1 1\n3 3 5\n";
+    const std::string expected = "t\n3\n2 0 1\n0 0 0\n1 0 5\n";
+    EXPECT_EQ(imported(orderAlone, DataLayout::General, RightHandSides::None, "", MarketStorage::Symmetric), expected);
+    EXPECT_EQ(imported(sizes, DataLayout::General, RightHandSides::None, "", MarketStorage::Symmetric), expected);
+    try {
+        imported(sizes);
+        FAIL() << "a file without a header is refused unless its storage is named";
+    } catch (const ImportError& error) {
+        EXPECT_NE(std::string(error.what()).find("--headerless"), std::string::npos) << error.what();
+    }
+}
+
+// The dialog runs under the user's C locale; a comma as its decimal point
+// changes neither what is read nor what is written.
+TEST(MatrixMarketImport, TheLocaleChangesNothing) {
+    struct LocaleRestored {
+        std::string name = std::setlocale(LC_ALL, nullptr);
+        ~LocaleRestored() { std::setlocale(LC_ALL, name.c_str()); }
+    } restored;
+    const char* commaLocale = nullptr;
+    for (const char* name : {"de_DE.UTF-8", "fr_FR.UTF-8", "ro_RO.UTF-8", "ru_RU.UTF-8"}) {
+        if (std::setlocale(LC_ALL, name)) {
+            commaLocale = name;
+            break;
+        }
+    }
+    if (!commaLocale) GTEST_SKIP() << "no locale with a decimal comma installed";
+    EXPECT_EQ(imported("%%MatrixMarket matrix coordinate real general\n1 1 1\n1 1 1.5e-3\n"), "t\n1\n0.0015\n")
+        << commaLocale;
+}
+
+TEST(MatrixMarketImport, FaultsNameTheirLine) {
+    const std::string header = "%%MatrixMarket matrix coordinate real general\n";
+    const struct {
+        std::string matrix;
+        DataLayout layout;
+        std::string message;
+    } cases[] = {
+        {"%%MatrixMarket vector coordinate real general\n1 1 1\n1 1 1\n", DataLayout::General, "line 1: unknown header"},
+        {"%%MatrixMarket matrix coordinate complex general\n1 1 1\n1 1 1 0\n", DataLayout::General,
+         "line 1: complex entries are not supported"},
+        {"%%MatrixMarket matrix coordinate real hermitian\n1 1 1\n1 1 1\n", DataLayout::General,
+         "line 1: hermitian storage is not supported"},
+        {header + "2 3 1\n1 1 1\n", DataLayout::General, "line 2: the matrix is 2 x 3, not square"},
+        {header + "2 2 1\n3 1 1\n", DataLayout::General, "line 3: index (3, 1) is outside the 2 x 2 matrix"},
+        {header + "2 2 1\n1 0 1\n", DataLayout::General, "line 3: index (1, 0) is outside"},
+        {header + "2 2 3\n1 1 1\n2 2 1\n", DataLayout::General, "line 5: only 2 of the 3 entries"},
+        {header + "2 2 1\n1 1 1\n2 2 1\n", DataLayout::General, "line 4: more entries than the 1"},
+        {header + "2 2 1\n1 1 x1\n", DataLayout::General, "line 3: \"x1\" is not a number"},
+        {header + "2 2 1\n1 1\n", DataLayout::General, "line 3: expected an entry \"row column value\""},
+        {header + "20000 20000 1\n1 1 1\n", DataLayout::General, "line 2: the order 20000 is above the program's limit of 11585"},
+        {header + "11586 11586 1\n1 1 1\n", DataLayout::General, "line 2: the order 11586 is above"},
+        {"%%MatrixMarket matrix array real general\n2 2\n1\n2\n3\n", DataLayout::General, "line 6: too few values"},
+        {"%%MatrixMarket matrix array real general\n1 1\n1\n% a comment\n2\n", DataLayout::General,
+         "line 5: more values than the array holds"},
+        {"%%MatrixMarket matrix array real general\n1 1\n1,5\n", DataLayout::General, "line 3: \"1,5\" is not a number"},
+        {"%%MatrixMarket matrix coordinate integer general\n1 1 1\n1 1 1.5\n", DataLayout::General,
+         "line 3: \"1.5\" is not an integer"},
+        {header + "1 1 1\n1 1 1e400\n", DataLayout::General, "line 3: \"1e400\" is too large for single precision"},
+        {"%%MatrixMarket matrix coordinate real skew-symmetric\n2 2 1\n1 1 1\n", DataLayout::General,
+         "line 3: a skew-symmetric matrix has no diagonal entries"},
+        {header + "2 2 1\n2 1 1\n", DataLayout::Symmetric, "not symmetric"},
+        {header + "1 1 1\n1 1 1e39\n", DataLayout::General, "entry (1, 1) is beyond single precision"},
+        {header + "1 1 2\n1 1 3e38\n1 1 3e38\n", DataLayout::General, "entry (1, 1) is beyond single precision"},
+    };
+    for (const auto& c : cases) {
+        try {
+            imported(c.matrix, c.layout);
+            ADD_FAILURE() << "accepted: " << c.matrix;
+        } catch (const ImportError& error) {
+            EXPECT_EQ(error.source(), ImportSource::Matrix);
+            EXPECT_NE(std::string(error.what()).find(c.message), std::string::npos) << error.what() << " / " << c.message;
+        }
+    }
+    try {
+        imported(header + "2 2 2\n1 1 3e38\n1 2 3e38\n", DataLayout::General, RightHandSides::Ones);
+        ADD_FAILURE() << "a right-hand side beyond single precision accepted";
+    } catch (const ImportError& error) {
+        EXPECT_NE(std::string(error.what()).find("b(1)"), std::string::npos) << error.what();
+    }
+    try {
+        imported(header + "2 2 1\n1 1 1\n", DataLayout::General, RightHandSides::FromFile,
+                 "%%MatrixMarket matrix array real general\n3 1\n1\n2\n3\n");
+        ADD_FAILURE() << "right-hand sides of another order accepted";
+    } catch (const ImportError& error) {
+        EXPECT_EQ(error.source(), ImportSource::RightHandSides);
+        EXPECT_NE(std::string(error.what()).find("3 rows for a matrix of order 2"), std::string::npos) << error.what();
+    }
+}
+
+}  // namespace
+}  // namespace corvane
