@@ -43,6 +43,17 @@ SolveOutcome dispatch(RunContext& context) {
     return SolveOutcome::Ran;
 }
 
+// A run stopped at a step boundary: the records written so far stay, the
+// interruption line closes them.
+SolveOutcome runUntilStopped(RunContext& context) {
+    try {
+        return dispatch(context);
+    } catch (const RunInterrupted&) {
+        context.report.writeList({kRunInterruptedText});
+        return SolveOutcome::Interrupted;
+    }
+}
+
 }  // namespace
 
 const MethodEntry* chosenMethod(const ProblemState& state) {
@@ -65,7 +76,7 @@ void READ_EPSNLIMOMEGA(ProblemState& state) {
 
 SolveOutcome CORVANEAPPLY(RunContext& context) {
     try {
-        const SolveOutcome outcome = dispatch(context);
+        const SolveOutcome outcome = runUntilStopped(context);
         context.report.flush();  // every way out: the run's records are on disk, or the failure is told
         return outcome;
     } catch (const WriteError& error) {

@@ -41,7 +41,12 @@ enum class SolveOutcome {
     Ran,          // a report was written
     Refused,      // a message told the user why; nothing was written
     WriteFailed,  // the results file refused a write; the user was told
+    Interrupted,  // stopped on the user's request; the report ends with the interruption line
 };
+
+// The report's last record after a run stopped on the user's request,
+// written list-directed like the methods' other "* ..." message records.
+inline constexpr std::string_view kRunInterruptedText = "* Rulare intrerupta.";
 
 SolveOutcome CORVANEAPPLY(RunContext& context);
 

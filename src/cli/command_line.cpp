@@ -16,8 +16,10 @@
 #include "cli/data_file_reading.h"
 #include "cli/exit_status.h"
 #include "cli/import_command.h"
+#include "cli/interrupt_watch.h"
 #include "cli/omega_command.h"
 #include "cli/report_destination.h"
+#include "cli/terminal_progress.h"
 #include "cli/thread_count.h"
 #include "app/dispatcher.h"
 #include "app/conditioning_warning.h"
@@ -42,7 +44,9 @@ constexpr const char* kSolveHelp =
     "go there (to standard error when the report goes to standard output).\n"
     "Exit status: 0 read and every SOLVE ran (numerical failures are in the report); 1 usage error;\n"
     "2 the data file cannot be opened or read; 3 a SOLVE was refused; 4 the report could not be written;\n"
-    "5 internal error (the program failed unexpectedly); 6 not enough memory for the problem.";
+    "5 internal error (the program failed unexpectedly); 6 not enough memory for the problem;\n"
+    "130 stopped by Ctrl-C (the report ends with the line \" * Rulare intrerupta.\").\n"
+    "On a terminal, a SOLVE that lasts more than half a second shows its progress on standard error.";
 
 
 void defineSolveOptions(CLI::App& solve, SolveOptions& o) {
@@ -78,6 +82,9 @@ void defineSolveOptions(CLI::App& solve, SolveOptions& o) {
                    "no warning when the matrix is ill-conditioned (Gauss, LU, Cholesky: cond1(A) estimated "
                    "from the factors)");
     definePlotOptions(solve, o.plot, "Gauss-Seidel and SOR: draw the last SOLVE's dx per sweep");
+    CLI::Option* progress =
+        solve.add_flag("--progress", o.progress, "show the progress of each SOLVE on standard error, also when it is no terminal");
+    solve.add_flag("--no-progress", o.noProgress, "never show the progress")->excludes(progress);
     solve.add_option("--solves", o.solves, "press SOLVE this many times after the one Read")->check(CLI::NonNegativeNumber);
     solve.footer(kSolveHelp);
 }
@@ -178,9 +185,20 @@ int writeSweepFiles(const SolveOptions& o, const IterationHistory& history, floa
     return kSuccess;
 }
 
+// Shown when standard error is a terminal, unless told otherwise; once the
+// run has lasted half a second, or at once when asked for.
+TerminalProgress progressDisplay(const SolveOptions& o, const InterruptWatch& interrupt) {
+    const bool terminal = ::isatty(STDERR_FILENO) != 0;
+    const bool show = o.progress || (terminal && !o.noProgress);
+    const auto delay = o.progress ? std::chrono::milliseconds(0) : std::chrono::milliseconds(500);
+    return TerminalProgress(stderr, show, terminal, delay, interrupt);
+}
+
 // The Read, then SOLVE as many times as asked. Returns an exit status.
 int readAndSolve(const SolveOptions& o, ProblemState& state, RecordSink& console, MessageService& messages,
                  PlotRenderer* plots) {
+    const InterruptWatch interrupt;
+    TerminalProgress progress = progressDisplay(o, interrupt);
     Report report;
     const int status = readProblem(o, state, report, messages);
     if (status != kSuccess) return status;
@@ -190,7 +208,10 @@ int readAndSolve(const SolveOptions& o, ProblemState& state, RecordSink& console
     std::optional<ExactAnswer> exact;
     if (!findExactAnswer(o.exact, state, exact, messages)) return kReadFailed;
     IterationHistory history;
+    context.progress = &progress;
     for (int k = 0; k < o.solves; ++k) {
+        if (interrupt.requested()) return kInterruptedStatus;  // Ctrl-C before this SOLVE began: nothing written
+        progress.start();
         history = IterationHistory();  // the file shows the last SOLVE
         context.iterations = &history;
         ConditionEstimate condition;
@@ -198,6 +219,11 @@ int readAndSolve(const SolveOptions& o, ProblemState& state, RecordSink& console
         SolutionCopy solutions;  // an n x nb copy: kept only when there is an exact answer to compare with
         context.solutions = exact ? &solutions : nullptr;
         SolveOutcome outcome = CORVANEAPPLY(context);
+        progress.finish();
+        if (outcome == SolveOutcome::Interrupted) {
+            std::cerr << "corvane: interrupted\n";
+            return kInterruptedStatus;
+        }
         if (outcome == SolveOutcome::Refused) return kRefused;
         if (outcome == SolveOutcome::WriteFailed) return kWriteFailed;
         if (condition.value() && !o.quiet) warnOfConditioning(*condition.value());

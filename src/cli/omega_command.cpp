@@ -2,7 +2,6 @@
 
 #include <unistd.h>
 
-#include <csignal>
 #include <cstdio>
 #include <iostream>
 
@@ -12,6 +11,7 @@
 #include "app/option_rules.h"
 #include "cli/data_file_reading.h"
 #include "cli/exit_status.h"
+#include "cli/interrupt_watch.h"
 #include "cli/solve_options.h"
 
 namespace corvane {
@@ -34,31 +34,6 @@ std::string setUp(const OmegaOptions& o, ProblemState& s, MessageService& messag
     if (o.to < o.from) return "--to must not be below --from";
     return "";
 }
-
-
-// Ctrl-C asks the exploration to stop between two factors while it lives;
-// a second Ctrl-C ends the program at once, as usual.
-class InterruptWatch {
-public:
-    InterruptWatch() {
-        flag() = 0;
-        previous_ = std::signal(SIGINT, [](int) {
-            flag() = 1;
-            std::signal(SIGINT, SIG_DFL);
-        });
-    }
-    ~InterruptWatch() { std::signal(SIGINT, previous_); }
-    InterruptWatch(const InterruptWatch&) = delete;
-    InterruptWatch& operator=(const InterruptWatch&) = delete;
-    bool requested() const { return flag() != 0; }
-
-private:
-    static volatile std::sig_atomic_t& flag() {
-        static volatile std::sig_atomic_t requested = 0;
-        return requested;
-    }
-    void (*previous_)(int) = SIG_DFL;
-};
 
 // One line per finished factor on standard error (a terminal), for a user
 // whose standard output goes to a file.
@@ -139,7 +114,7 @@ int runOmega(const OmegaOptions& o, PlotRenderer* plots) {
     if (interrupt.requested()) {
         // The rows so far stand, with the best among them; no plot is drawn.
         std::cerr << "corvane: stopped after " << rows.size() << " of " << omegas.size() << " factors\n";
-        return kInterrupted;
+        return kInterruptedStatus;
     }
     if (!o.plot.path.empty() && !plots->writeOmegaPlot(o.plot.path, rows, best, *plotSize(o.plot.size))) {
         messages.show("cannot write the plot file " + o.plot.path, "Error", MessageIcon::Error);

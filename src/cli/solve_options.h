@@ -31,6 +31,8 @@ struct SolveOptions {
     bool quiet = false;   // no conditioning warning
     std::string exact;    // "ones" or a file of the exact solutions: the true error of x
     PlotOptions plot;     // Gauss-Seidel and SOR: the last SOLVE's convergence chart
+    bool progress = false;    // show the progress on standard error, terminal or not
+    bool noProgress = false;  // never show it
 };
 
 // Sets the state as the dialog's controls would, in the order a user sets

@@ -1,5 +1,6 @@
 #include "condition/condition_number.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string_view>
 #include <vector>
@@ -54,8 +55,9 @@ struct SpectralRadius {
 
 // The modulus of the power method's estimate, also when it did not settle;
 // in that case the failure message, the test value and the advice follow.
-SpectralRadius spectralRadius(RecordWriter& out, int n, const RealMatrix& M, const PowerSubject& subject) {
-    const EigenEstimate estimate = EIGEN_POWER(n, M);
+SpectralRadius spectralRadius(RecordWriter& out, int n, const RealMatrix& M, const PowerSubject& subject,
+                              RunProgress* progress) {
+    const EigenEstimate estimate = EIGEN_POWER(n, M, progress);
     const bool converged = estimate.status == kConverged;
     if (!converged) {
         out.write("(/, a)", {subject.failure});
@@ -80,11 +82,20 @@ private:
     const RealMatrix& X_;
 };
 
+// Columns of XᵀX made between two step boundaries: at n = 4000 a group
+// takes a few hundredths of a second.
+constexpr int kProductColumnsPerStep = 32;
+
 // M(j,i) = sum over k of X(k,j)·X(k,i), that is XᵀX (the kernel of
-// product_kernel.h, with the plain loop's roundings).
-RealMatrix transposeTimesSelf(int n, const RealMatrix& X) {
+// product_kernel.h, with the plain loop's roundings); each column of M is
+// made on its own, a few at a time.
+RealMatrix transposeTimesSelf(int n, const RealMatrix& X, RunProgress* progress) {
     RealMatrix M(n, n);
-    if (n > 0) multiplyAdd(n, n, TransposeOf(X), X.data(), n, M.data());
+    for (int first = 1; first <= n; first += kProductColumnsPerStep) {
+        stepBoundary(progress, RunPhase::Product, first - 1, n);
+        multiplyAdd(n, std::min(kProductColumnsPerStep, n - first + 1), TransposeOf(X), X.column(first), n,
+                    M.column(first));
+    }
     return M;
 }
 
@@ -98,11 +109,12 @@ void ensureSquareRightHandSides(ProblemState& s) {
     s.nb = s.n;
 }
 
-void printInverse(RecordWriter& out, int n, const RealMatrix& inverse) {
+void printInverse(RecordWriter& out, int n, const RealMatrix& inverse, RunProgress* progress) {
     out.write("(/, a)", {" Matricea inversa A^(-1):"});
     const RuntimeFormat rowFormat = formatList("(<>g15.7)", n);
     std::vector<Item> row(static_cast<std::size_t>(n));
     for (int i = 1; i <= n; ++i) {
+        stepBoundary(progress, RunPhase::Printing, i - 1, n);
         for (int j = 1; j <= n; ++j) row[static_cast<std::size_t>(j - 1)] = inverse(i, j);
         out.write(rowFormat, row);
     }
@@ -117,22 +129,22 @@ struct ConditionRun {
     SpectralRadius inverseRadius;  // of (A⁻¹)ᵀA⁻¹ or A⁻¹
 };
 
-void measureMatrix(RecordWriter& out, int n, const RealMatrix& A, ConditionRun& run) {
+void measureMatrix(RecordWriter& out, int n, const RealMatrix& A, ConditionRun& run, RunProgress* progress) {
     switch (run.norm) {
         case Norm::Infinity: run.normA = NORM_INF(n, A); break;
         case Norm::One: run.normA = NORM1(n, A); break;
         case Norm::Two:
-            run.matrixRadius = spectralRadius(out, n, transposeTimesSelf(n, A), kOfAtA);
+            run.matrixRadius = spectralRadius(out, n, transposeTimesSelf(n, A, progress), kOfAtA, progress);
             run.normA = std::sqrt(run.matrixRadius.value);
             break;
         case Norm::Spectral:
-            run.matrixRadius = spectralRadius(out, n, A, kOfA);
+            run.matrixRadius = spectralRadius(out, n, A, kOfA, progress);
             run.normA = run.matrixRadius.value;
             break;
     }
 }
 
-void measureInverse(RecordWriter& out, int n, const RealMatrix& inverse, ConditionRun& run) {
+void measureInverse(RecordWriter& out, int n, const RealMatrix& inverse, ConditionRun& run, RunProgress* progress) {
     switch (run.norm) {
         case Norm::Infinity:
             out.write("(/, a)", {" Norma-infinit (norma liniilor):"});
@@ -144,11 +156,12 @@ void measureInverse(RecordWriter& out, int n, const RealMatrix& inverse, Conditi
             break;
         case Norm::Two:
             out.write("(/, a)", {" Norma-2 (norma euclidiana):"});
-            run.inverseRadius = spectralRadius(out, n, transposeTimesSelf(n, inverse), kOfInverseProduct);
+            run.inverseRadius =
+                spectralRadius(out, n, transposeTimesSelf(n, inverse, progress), kOfInverseProduct, progress);
             run.normInverse = std::sqrt(run.inverseRadius.value);
             break;
         case Norm::Spectral:
-            run.inverseRadius = spectralRadius(out, n, inverse, kOfInverse);
+            run.inverseRadius = spectralRadius(out, n, inverse, kOfInverse, progress);
             run.normInverse = run.inverseRadius.value;
             out.write("(/, a)", {" Cond(A)*:"});
             break;
@@ -202,22 +215,26 @@ void NUMAR_CONDITIE(RunContext& context) {
     ProblemState& s = context.state;
     RecordWriter& out = context.report;
     ensureSquareRightHandSides(s);
-    if (s.TIPAR_MATRICE && (s.SIMETRICA || s.GENERARE || s.INVERS_ELEMENTE)) PRINTA(out, s.n, s.nb, s.A, s.B, s.SISTEM);
+    if (s.TIPAR_MATRICE && (s.SIMETRICA || s.GENERARE || s.INVERS_ELEMENTE)) {
+        PRINTA(out, s.n, s.nb, s.A, s.B, s.SISTEM, context.progress);
+    }
 
     ConditionRun run;
     run.norm = chosenNorm(s.KNORMA);
-    measureMatrix(out, s.n, s.A, run);
+    measureMatrix(out, s.n, s.A, run, context.progress);
 
     bool singular = false;
+    stepBoundary(context.progress, RunPhase::Elimination, 0, s.n);
     ELIM2(out, s.n, s.n, s.A, s.B, kInversionThreshold, singular);
     if (singular) {
         out.write("(/, a)", {"* Matrice aproape singulara."});
         return;
     }
-    if (s.TIPAR_MATRICE) printInverse(out, s.n, s.B);
+    stepBoundary(context.progress, RunPhase::Elimination, s.n, s.n);
+    if (s.TIPAR_MATRICE) printInverse(out, s.n, s.B, context.progress);
     out.writeList();
 
-    measureInverse(out, s.n, s.B, run);
+    measureInverse(out, s.n, s.B, run, context.progress);
     writeResults(out, run);
     out.write("(a)");
     writeConditionNumber(out, run);

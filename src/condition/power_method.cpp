@@ -100,7 +100,7 @@ int MAXINDEX(int n, const ComplexVector& V) {
     return 1;
 }
 
-PowerRun POWER_COMPLEX(int n, const RealMatrix& A, int limit, float tolerance) {
+PowerRun POWER_COMPLEX(int n, const RealMatrix& A, int limit, float tolerance, RunProgress* progress) {
     PowerRun run;
     if (n < 1) {
         run.estimate.testValue = std::numeric_limits<float>::quiet_NaN();
@@ -114,6 +114,7 @@ PowerRun POWER_COMPLEX(int n, const RealMatrix& A, int limit, float tolerance) {
     for (;;) {
         run.iterations = 0;
         for (;;) {
+            stepBoundary(progress, RunPhase::PowerIteration, run.iterations, limit);
             ++run.iterations;
             multiply(n, A, D, Z0, Z);
             const int k = MAXINDEX(n, Z);
@@ -141,8 +142,8 @@ PowerRun POWER_COMPLEX(int n, const RealMatrix& A, int limit, float tolerance) {
     }
 }
 
-EigenEstimate EIGEN_POWER(int n, const RealMatrix& A) {
-    return POWER_COMPLEX(n, A, kIterationLimit, kTolerance).estimate;
+EigenEstimate EIGEN_POWER(int n, const RealMatrix& A, RunProgress* progress) {
+    return POWER_COMPLEX(n, A, kIterationLimit, kTolerance, progress).estimate;
 }
 
 }  // namespace corvane

@@ -7,6 +7,7 @@
 
 #include "condition/single_complex.h"
 #include "problem/matrix.h"
+#include "problem/run_progress.h"
 
 namespace corvane {
 
@@ -26,7 +27,7 @@ struct PowerRun {
 
 // The power method on a real matrix, with at most 1000 iterations per run and
 // the tolerance 1.0E-7. A is not changed.
-EigenEstimate EIGEN_POWER(int n, const RealMatrix& A);
+EigenEstimate EIGEN_POWER(int n, const RealMatrix& A, RunProgress* progress = nullptr);
 
 // The power method in complex arithmetic on A, a real matrix taken as a
 // complex one (imaginary parts +0). The change of the estimate is measured
@@ -38,7 +39,8 @@ EigenEstimate EIGEN_POWER(int n, const RealMatrix& A);
 // estimate is the last one for the shifted matrix.
 // A matrix of order n < 1 has no eigenvalue: the status is then "not
 // converged", the estimate 0 and the test value not a number.
-PowerRun POWER_COMPLEX(int n, const RealMatrix& A, int limit, float tolerance);
+// Each iteration starts at a step boundary of `progress`.
+PowerRun POWER_COMPLEX(int n, const RealMatrix& A, int limit, float tolerance, RunProgress* progress = nullptr);
 
 // Euclidean norm of V(1..n), the sum of squares accumulated in single precision.
 // Where that sum overflows, or underflows to 0 for a vector that is not 0, the

@@ -1,6 +1,8 @@
 #include "dialog/dialog_controller.h"
 
 #include "dialog/console_lines.h"
+#include "dialog/held_messages.h"
+#include "dialog/run_texts.h"
 #include "dialog/control_ids.h"
 #include "app/conditioning_warning.h"
 #include "app/true_error.h"
@@ -10,6 +12,9 @@
 #include "app/option_rules.h"
 #include "problem/input_file.h"
 #include "problem/run_context.h"
+
+#include <exception>
+#include <memory>
 #include "textio/record_writer.h"
 
 namespace corvane {
@@ -18,16 +23,15 @@ using namespace control;
 
 namespace {
 
-// The wait cursor for the lifetime of a Read or a SOLVE.
-class BusyCursor {
-public:
-    explicit BusyCursor(DialogPlatform& platform) : platform_(platform) { platform_.setBusy(true); }
-    ~BusyCursor() { platform_.setBusy(false); }
-    BusyCursor(const BusyCursor&) = delete;
-    BusyCursor& operator=(const BusyCursor&) = delete;
-
-private:
-    DialogPlatform& platform_;
+// The controls a Read or a SOLVE disables while it runs: every one that
+// could change the problem, the results file or the interface language the
+// run reads. The help windows, About and IESIRE stay.
+constexpr int kDisabledWhileRunning[] = {
+    kSystem,        kInversion,       kCondition,        kRomanianButton,   kEnglishButton, kGeneral,
+    kSymmetric,     kInvertEntries,   kDataFile,         kGenerated,        kGeneratorList, kNormList,
+    kPrintMatrix,   kPrintDeterminant, kPrintIterations, kCheckMaximum,     kCheckEquations, kMethodList,
+    kEps,           kNlim,            kOmega,            kOmegaExplorer,    kSelect,        kOpen,
+    kRead,          kSolve,           kCompare,          kConvergenceChart, kImport,
 };
 
 
@@ -55,6 +59,7 @@ void DialogController::start() {
 }
 
 void DialogController::onControl(int id) {
+    if (running_) return;  // the run owns the problem until it ends
     // The dialog goes on after any failure; the message has told the user.
     runGuarded([&] {
         if (view_.isEnabled(id)) dispatch(id);  // a disabled control cannot act
@@ -263,21 +268,95 @@ void DialogController::chooseMethod() {
     updateActions();
 }
 
+// The wait cursor, and the controls that could change the problem disabled
+// (their states kept to be given back).
+void DialogController::beginRun() {
+    running_ = true;
+    platform_.setBusy(true);
+    enabledBeforeRun_.clear();
+    for (int id : kDisabledWhileRunning) {
+        enabledBeforeRun_.emplace_back(id, view_.isEnabled(id));
+        view_.setEnabled(id, false);
+    }
+}
+
+void DialogController::endRun() {
+    for (auto [id, enabled] : enabledBeforeRun_) view_.setEnabled(id, enabled);
+    enabledBeforeRun_.clear();
+    platform_.setBusy(false);
+    running_ = false;
+}
+
+// `work` runs off the dialog's thread; what it throws is told, as any
+// failure of an action, once `finish` has shown what the run left.
+void DialogController::runOffThread(std::function<void(RunProgress&)> work, std::function<void(bool failed)> finish,
+                                    bool cancellable) {
+    auto failure = std::make_shared<std::exception_ptr>();
+    beginRun();
+    platform_.runInBackground({
+        [work = std::move(work), failure](RunProgress& progress) {
+            try {
+                work(progress);
+            } catch (...) {
+                *failure = std::current_exception();
+            }
+        },
+        [this, finish = std::move(finish), failure] {
+            endRun();
+            runGuarded([&] {
+                finish(*failure != nullptr);
+                if (*failure) std::rethrow_exception(*failure);
+            }, platform_.messages());
+        },
+        cancellable, state_.LIMBA});
+}
+
+bool DialogController::mayClose() {
+    if (!running_) return true;
+    const RunTexts& texts = runTexts(state_.LIMBA);
+    if (!platform_.confirm(texts.stopTitle, texts.stopQuestion)) return false;
+    platform_.stopRunAndWait();
+    return true;
+}
+
 void DialogController::readDataFile() {
     // The sizes shown are those of this file: a Read that fails before its
     // sizes line leaves none, not the sizes of the file read before.
     state_.n = 0;
     state_.nb = 0;
-    {
-        BusyCursor busy(platform_);
-        READINPUTFILE(state_, file_, platform_.messages());
-    }
-    state_.N_TEXT = sizeText(state_.n);
-    state_.NB_TEXT = sizeText(state_.nb);
-    view_.setText(kOrder, trimmed(state_.N_TEXT));
-    view_.setText(kRhsCount, trimmed(state_.NB_TEXT));
-    updateActions();
+    auto messages = std::make_shared<HeldMessages>();
+    runOffThread([this, messages](RunProgress&) { READINPUTFILE(state_, file_, *messages); },
+                 [this, messages](bool failed) {
+                     messages->showOn(platform_.messages());
+                     if (failed) return;
+                     state_.N_TEXT = sizeText(state_.n);
+                     state_.NB_TEXT = sizeText(state_.nb);
+                     view_.setText(kOrder, trimmed(state_.N_TEXT));
+                     view_.setText(kRhsCount, trimmed(state_.NB_TEXT));
+                     updateActions();
+                 },
+                 false);
 }
+
+// Everything one SOLVE works with off the dialog's thread; the dialog reads
+// it once the run has ended.
+struct SolveRun {
+    SolveRun(ProblemState& state, ResultsFile& file, RecordSink& consoleSink)
+        : consoleLines(consoleSink), report(file), console(consoleLines),
+          context{state, report, console, messages, &sweeps, &condition, &solutions} {}
+
+    HeldMessages messages;
+    ConsoleLines consoleLines;
+    RecordWriter report;
+    RecordWriter console;
+    IterationHistory sweeps;
+    ConditionEstimate condition;
+    SolutionCopy solutions;
+    RunContext context;
+    std::optional<KnownAnswer> answer;
+    std::optional<ProblemState> read;  // the SOLVE works on the matrix; the residual needs it as read
+    SolveOutcome outcome = SolveOutcome::Ran;
+};
 
 // The lines the run copies to standard output are shown under SOLVE as well,
 // replacing those of the run before, also when the run stops on an error.
@@ -285,29 +364,28 @@ void DialogController::readDataFile() {
 // leaves few correct digits in x; when the exact answer is known (the
 // inverse of a generated Hilbert matrix, or right-hand sides made as
 // A·(1, ..., 1)) the note gives the error of x beside its residual.
+// The SOLVE runs off the dialog's thread and may be cancelled; a cancelled
+// one leaves its report ended by the interruption line and shows no chart
+// and no note.
 void DialogController::solve() {
-    BusyCursor busy(platform_);
-    ConsoleLines consoleLines(console_);
-    RecordWriter report(file_);
-    RecordWriter console(consoleLines);
-    IterationHistory sweeps;
-    RunContext context{state_, report, console, platform_.messages(), &sweeps};
-    ConditionEstimate condition;
-    context.factors = &condition;
-    const std::optional<KnownAnswer> answer = knownAnswer(state_);
-    std::optional<ProblemState> read;
-    if (answer) read = state_;  // the SOLVE works on the matrix; the residual needs it as read
-    SolutionCopy solutions;  // kept only to be measured against a known answer
-    if (answer) context.solutions = &solutions;
-    try {
-        CORVANEAPPLY(context);
-    } catch (...) {
-        view_.setText(kRunLines, consoleLines.text());
-        throw;
-    }
-    view_.setText(kRunLines, consoleLines.text());
-    keepSweeps(sweeps);
-    showSolutionNote(condition.value(), read, answer, solutions.solutions());
+    auto run = std::make_shared<SolveRun>(state_, file_, console_);
+    run->answer = knownAnswer(state_);
+    if (run->answer) run->read = state_;
+    if (!run->answer) run->context.solutions = nullptr;  // an n x nb copy, kept only to be measured
+    runOffThread(
+        [run](RunProgress& progress) {
+            run->context.progress = &progress;
+            run->outcome = CORVANEAPPLY(run->context);
+        },
+        [this, run](bool failed) { finishSolve(*run, failed); }, true);
+}
+
+void DialogController::finishSolve(SolveRun& run, bool failed) {
+    run.messages.showOn(platform_.messages());
+    view_.setText(kRunLines, run.consoleLines.text());
+    if (failed || run.outcome == SolveOutcome::Interrupted) return;
+    keepSweeps(run.sweeps);
+    showSolutionNote(run.condition.value(), run.read, run.answer, run.solutions.solutions());
 }
 
 // One note for what the SOLVE leaves to be said: the conditioning warning,
@@ -373,6 +451,7 @@ void DialogController::showComparison() {
 }
 
 void DialogController::useOmega(float omega) {
+    if (running_) return;  // the run reads Omega's text
     runGuarded([&] {
         const std::string text = shortestFloatText(omega).substr(0, kParameterTextLength);
         view_.setText(kOmega, text);

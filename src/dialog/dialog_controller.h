@@ -5,8 +5,10 @@
 // results file and talks to the window only through DialogView and to the
 // desktop only through DialogPlatform.
 
+#include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "dialog/captions.h"
 #include "dialog/dialog_platform.h"
@@ -20,6 +22,8 @@
 #include "textio/results_file.h"
 
 namespace corvane {
+
+struct SolveRun;
 
 class DialogController {
 public:
@@ -37,6 +41,13 @@ public:
 
     // May SOLVE be pressed now.
     bool ENABLE_REZOLVA() const;
+
+    // Whether a Read or a SOLVE runs off the dialog's thread now.
+    bool running() const { return running_; }
+
+    // IESIRE or the close box: true when the dialog may close now. During a
+    // run the user is asked whether to stop it; yes stops it first.
+    bool mayClose();
 
     // The explorer's "use this omega": the Omega field and its text in the
     // problem state take this factor, as if the user had typed it.
@@ -60,6 +71,10 @@ private:
     void SUB_GENHELP();
     void SUB_ABOUT();
     void solve();
+    void finishSolve(SolveRun& run, bool failed);
+    void runOffThread(std::function<void(RunProgress&)> work, std::function<void(bool failed)> finish, bool cancellable);
+    void beginRun();
+    void endRun();
     void showSolutionNote(const std::optional<double>& conditionOne, const std::optional<ProblemState>& read,
                           const std::optional<KnownAnswer>& answer, const std::optional<RealMatrix>& solutions);
     void keepSweeps(const IterationHistory& history);
@@ -83,6 +98,8 @@ private:
     RecordSink& console_;
     CaptionTable TITLU;
     HelpTexts helpTexts_;
+    bool running_ = false;
+    std::vector<std::pair<int, bool>> enabledBeforeRun_;  // the controls a run disabled, as they were
     std::optional<IterationHistory> lastSweeps_;  // of the last SOLVE, when it was Gauss-Seidel or SOR
     float lastEps_ = 0;
 };

@@ -2,7 +2,8 @@
 // What the dialog needs from the desktop besides its own window: message
 // boxes, the file-open dialog, the editor, the file search along the program
 // search path, the modal help windows and About box, the convergence chart
-// and the relaxation explorer beside the dialog, and the wait cursor.
+// and the relaxation explorer beside the dialog, the wait cursor, and the
+// runs off the dialog's thread with their progress window.
 
 #include <functional>
 #include <optional>
@@ -14,6 +15,7 @@
 #include "dialog/help_texts.h"
 #include "problem/messages.h"
 #include "problem/problem_state.h"
+#include "problem/run_progress.h"
 
 namespace corvane {
 
@@ -40,6 +42,14 @@ struct ComparisonRequest {
     ProblemState read;                  // read again from the data file, the matrix in full
     std::optional<ExactAnswer> exact;   // when the dialog knows the exact answer
     int language;                       // 1 Romanian, 2 English
+};
+
+// Work that may last: a Read or a SOLVE.
+struct BackgroundRun {
+    std::function<void(RunProgress& progress)> work;  // runs off the dialog's thread
+    std::function<void()> done;                       // runs on the dialog's thread once work has returned
+    bool cancellable;                                 // a SOLVE may be stopped; a Read runs to its end
+    int language;                                     // 1 Romanian, 2 English
 };
 
 class DialogPlatform {
@@ -85,6 +95,17 @@ public:
 
     // The wait cursor, shown while a Read or a SOLVE runs.
     virtual void setBusy(bool busy) = 0;
+
+    // Runs `run.work` off the dialog's thread, which goes on repainting and
+    // taking the user's actions; once the run has lasted about half a second
+    // a window shows where it stands and, for a run that may be stopped, a
+    // Cancel that asks it to stop at its next step boundary. `run.done`
+    // follows on the dialog's thread. One run at a time.
+    virtual void runInBackground(BackgroundRun run) = 0;
+    // Asks the run in progress to stop and returns once it has ended and its
+    // `done` has run; returns at once when no run is in progress.
+    virtual void stopRunAndWait() = 0;
+
 };
 
 }  // namespace corvane

@@ -1,10 +1,16 @@
 #include "direct/cholesky_factorisation.h"
 
+#include <algorithm>
+
 #include "kernels/cholesky_kernel.h"
 #include "report/matrix_printing.h"
 
 namespace corvane {
 namespace {
+
+// Right-hand sides solved between two step boundaries: at n = 4000 a group
+// takes a few hundredths of a second.
+constexpr int kColumnsPerStep = 32;
 
 void writeNotPositiveDefinite(RecordWriter& out, int n, int j, float radicand) {
     const int w = WIDTH(n + 1);
@@ -24,8 +30,12 @@ int SUB_CHOLESKY_S(int n, RealVector& A, RecordWriter& report, RecordWriter& con
     return -1;
 }
 
-void solveColumnsWithFactor(int n, const RealVector& S, RealMatrix& B, int nb) {
-    solvePackedCholesky(n, S.data(), B.data(), nb, true, true);
+void solveColumnsWithFactor(int n, const RealVector& S, RealMatrix& B, int nb, RunProgress* progress) {
+    // Each column is solved on its own, so the groups give the columns of one call.
+    for (int first = 1; first <= nb; first += kColumnsPerStep) {
+        stepBoundary(progress, RunPhase::Substitution, first - 1, nb);
+        solvePackedCholesky(n, S.data(), B.column(first), std::min(kColumnsPerStep, nb - first + 1), true, true);
+    }
 }
 
 }  // namespace corvane

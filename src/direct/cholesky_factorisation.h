@@ -5,6 +5,7 @@
 // work is done by the kernels of cholesky_kernel.h).
 
 #include "problem/matrix.h"
+#include "problem/run_progress.h"
 #include "textio/record_writer.h"
 
 namespace corvane {
@@ -16,7 +17,8 @@ namespace corvane {
 int SUB_CHOLESKY_S(int n, RealVector& A, RecordWriter& report, RecordWriter& console);
 
 // Solves S^T * y = b and then S * x = y for every column of B (n x nb), each
-// x replacing its column (the forward and back substitutions).
-void solveColumnsWithFactor(int n, const RealVector& S, RealMatrix& B, int nb);
+// x replacing its column (the forward and back substitutions); a few columns
+// at a time, with a step boundary before each group.
+void solveColumnsWithFactor(int n, const RealVector& S, RealMatrix& B, int nb, RunProgress* progress = nullptr);
 
 }  // namespace corvane

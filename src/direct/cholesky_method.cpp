@@ -25,10 +25,11 @@ private:
 };
 
 // Row i of S, s(i,i..n), one list-directed record each; then the determinant.
-void writeFactorAndDeterminant(RecordWriter& out, int n, const RealVector& S) {
+void writeFactorAndDeterminant(RecordWriter& out, int n, const RealVector& S, RunProgress* progress) {
     out.write("(a)", {" Matricea S"});
     RealVector row(n);
     for (int i = 1; i <= n; ++i) {
+        stepBoundary(progress, RunPhase::Printing, i - 1, n);
         for (int j = i; j <= n; ++j) row(j - i + 1) = S(LOCA(i, j));
         out.writeListReals(row.data(), n - i + 1);
     }
@@ -56,20 +57,23 @@ void CHOLESKY_S(RunContext& context) {
     // right-hand sides are kept as given.
     const RealVector& A0 = *s.AV_INPUT;
     const RightHandSidesAsGiven B0(s.B);
-    if (s.TIPAR_MATRICE) PRINTA(out, s.n, s.nb, MatrixColumns(s.n, A0), s.B, s.SISTEM);
+    if (s.TIPAR_MATRICE) PRINTA(out, s.n, s.nb, MatrixColumns(s.n, A0), s.B, s.SISTEM, context.progress);
 
+    stepBoundary(context.progress, RunPhase::Factorisation, 0, s.n);
     if (SUB_CHOLESKY_S(s.n, AV, out, context.console) < 0) return;
+    stepBoundary(context.progress, RunPhase::Factorisation, s.n, s.n);
     if (context.factors != nullptr) context.factors->choleskyFactorReady(s.n, A0, AV);
 
     out.writeList();
-    if (s.TIPAR_DETERMINANT) writeFactorAndDeterminant(out, s.n, AV);
-    solveColumnsWithFactor(s.n, AV, s.B, s.nb);
+    if (s.TIPAR_DETERMINANT) writeFactorAndDeterminant(out, s.n, AV, context.progress);
+    solveColumnsWithFactor(s.n, AV, s.B, s.nb, context.progress);
 
     if (s.INVERSARE) out.write("(/, a)", {"Matricea Inversa"});
     else out.write("(a)");
-    writeSolutionBlocks(out, s);
+    writeSolutionBlocks(out, s, context.progress);
     if (context.solutions != nullptr) context.solutions->solutionsReady(s.B);
-    if (s.VERIF_MAXIM || s.VERIF_ECUATII) PROBA(out, s.n, s.nb, MatrixColumns(s.n, A0), B0, s.B, s.SISTEM, s.VERIF_ECUATII);
+    if (s.VERIF_MAXIM || s.VERIF_ECUATII) PROBA(out, s.n, s.nb, MatrixColumns(s.n, A0), B0, s.B, s.SISTEM, s.VERIF_ECUATII,
+                                               context.progress);
 }
 
 }  // namespace corvane

@@ -1,10 +1,16 @@
 #include "direct/lu_factorisation.h"
 
+#include <algorithm>
+
 #include "kernels/lu_kernel.h"
 #include "report/matrix_printing.h"
 
 namespace corvane {
 namespace {
+
+// Right-hand sides solved between two step boundaries: at n = 4000 a group
+// takes a few hundredths of a second.
+constexpr int kColumnsPerStep = 32;
 
 void reportFirstStepFailure(float u, RecordWriter& report, RecordWriter& console) {
     console.writeList({" u(1,1) =", u, " <", PRAG_LU});
@@ -27,8 +33,13 @@ int LUDECOMP(RealMatrix& A, int n, LuPermutation& rows, RecordWriter& report, Re
     return -1;
 }
 
-void solveColumnsWithFactors(const RealMatrix& A, RealMatrix& B, int n, int nb, const Vector<int>& ORDER) {
-    solveLu(n, A.data(), ORDER.data(), B.data(), B.data(), nb);
+void solveColumnsWithFactors(const RealMatrix& A, RealMatrix& B, int n, int nb, const Vector<int>& ORDER,
+                             RunProgress* progress) {
+    // Each column is solved on its own, so the groups give the columns of one call.
+    for (int first = 1; first <= nb; first += kColumnsPerStep) {
+        stepBoundary(progress, RunPhase::Substitution, first - 1, nb);
+        solveLu(n, A.data(), ORDER.data(), B.column(first), B.column(first), std::min(kColumnsPerStep, nb - first + 1));
+    }
 }
 
 }  // namespace corvane

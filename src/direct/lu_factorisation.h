@@ -5,6 +5,7 @@
 // subtraction and division that use it, are carried out in double precision.
 
 #include "problem/matrix.h"
+#include "problem/run_progress.h"
 #include "textio/record_writer.h"
 
 namespace corvane {
@@ -29,7 +30,9 @@ struct LuPermutation {
 int LUDECOMP(RealMatrix& A, int n, LuPermutation& rows, RecordWriter& report, RecordWriter& console);
 
 // Solves L*U*x = P*b with the factors and ORDER of LUDECOMP for every column
-// of B (n x nb), each solution replacing its column.
-void solveColumnsWithFactors(const RealMatrix& A, RealMatrix& B, int n, int nb, const Vector<int>& ORDER);
+// of B (n x nb), each solution replacing its column; a few columns at a time,
+// with a step boundary before each group.
+void solveColumnsWithFactors(const RealMatrix& A, RealMatrix& B, int n, int nb, const Vector<int>& ORDER,
+                             RunProgress* progress = nullptr);
 
 }  // namespace corvane

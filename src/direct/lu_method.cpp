@@ -20,7 +20,7 @@ void reportNotFeasible(RunContext& context) {
 
 void solveEveryColumn(RunContext& context, const LuPermutation& rows) {
     ProblemState& s = context.state;
-    solveColumnsWithFactors(s.A, s.B, s.n, s.nb, rows.ORDER);
+    solveColumnsWithFactors(s.A, s.B, s.n, s.nb, rows.ORDER, context.progress);
     if (s.nb >= 1) {
         context.report.write(formatList("(/, a, i<>)", WIDTH(rows.NR_SCHIMBARI) + 1),
                              {"Numar de schimbari de linii =", rows.NR_SCHIMBARI});
@@ -36,10 +36,11 @@ double determinant(const RealMatrix& A, int n, int exchanges) {
 }
 
 // L with its unit diagonal and U, each row from column 1, then the determinant.
-void writeFactors(RecordWriter& out, const RealMatrix& A, int n, int exchanges) {
+void writeFactors(RecordWriter& out, const RealMatrix& A, int n, int exchanges, RunProgress* progress) {
     std::vector<Item> row;
     out.write("(/, a)", {"Matricea L"});
     for (int i = 1; i <= n; ++i) {
+        stepBoundary(progress, RunPhase::Printing, i - 1, n);
         row.clear();
         for (int j = 1; j < i; ++j) row.push_back(A(i, j));
         row.push_back(1.0f);
@@ -47,6 +48,7 @@ void writeFactors(RecordWriter& out, const RealMatrix& A, int n, int exchanges) 
     }
     out.write("(/, a)", {"Matricea U"});
     for (int i = 1; i <= n; ++i) {
+        stepBoundary(progress, RunPhase::Printing, i - 1, n);
         row.clear();
         for (int j = i; j <= n; ++j) row.push_back(A(i, j));
         out.write(formatList("(<>g15.7)", n - i + 1), row);
@@ -59,27 +61,29 @@ void writeFactors(RecordWriter& out, const RealMatrix& A, int n, int exchanges) 
 void LU(RunContext& context) {
     ProblemState& s = context.state;
     RecordWriter& out = context.report;
-    if (s.TIPAR_MATRICE) PRINTA(out, s.n, s.nb, s.A, s.B, s.SISTEM);
+    if (s.TIPAR_MATRICE) PRINTA(out, s.n, s.nb, s.A, s.B, s.SISTEM, context.progress);
 
     // The system as given, for the solution check.
     const RealMatrix A0 = s.A;
     const RightHandSidesAsGiven B0(s.B);
 
     LuPermutation rows;
+    stepBoundary(context.progress, RunPhase::Factorisation, 0, s.n);
     if (LUDECOMP(s.A, s.n, rows, out, context.console) < 0) {
         reportNotFeasible(context);
         return;
     }
+    stepBoundary(context.progress, RunPhase::Factorisation, s.n, s.n);
     if (context.factors != nullptr) context.factors->luFactorsReady(s.n, A0, s.A);
     solveEveryColumn(context, rows);
-    if (s.TIPAR_DETERMINANT) writeFactors(out, s.A, s.n, rows.NR_SCHIMBARI);
+    if (s.TIPAR_DETERMINANT) writeFactors(out, s.A, s.n, rows.NR_SCHIMBARI, context.progress);
 
     out.write("(a)");
     if (s.INVERSARE) out.write("(/, a)", {"Matricea Inversa"});
     else out.write("(a)");
-    writeSolutionBlocks(out, s);
+    writeSolutionBlocks(out, s, context.progress);
     if (context.solutions != nullptr) context.solutions->solutionsReady(s.B);
-    PROBA(out, s.n, s.nb, A0, B0, s.B, s.SISTEM, s.VERIF_ECUATII);
+    PROBA(out, s.n, s.nb, A0, B0, s.B, s.SISTEM, s.VERIF_ECUATII, context.progress);
 }
 
 }  // namespace corvane

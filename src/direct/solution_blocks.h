@@ -3,10 +3,11 @@
 // column of the inverse), each a heading and one " x(i) = " line per unknown.
 
 #include "problem/problem_state.h"
+#include "problem/run_progress.h"
 #include "textio/record_writer.h"
 
 namespace corvane {
 
-void writeSolutionBlocks(RecordWriter& out, const ProblemState& state);
+void writeSolutionBlocks(RecordWriter& out, const ProblemState& state, RunProgress* progress = nullptr);
 
 }  // namespace corvane

@@ -88,6 +88,7 @@ Progress iterate(RunContext& context, Sweep sweep, int m, int rhs, const RealVec
     RecordWriter& out = context.report;
     Progress progress;
     for (int it = 1; it <= state.NLIM; ++it) {
+        stepBoundary(context.progress, RunPhase::Sweeps, it - 1, state.NLIM);
         sweep(state, B1, X0, X1);
         progress.sweeps = it;
         // An iterate that overflowed or is not a number has diverged, whatever
@@ -185,7 +186,7 @@ float largestMagnitude(const float* v, int len) {
 
 bool prepareForIteration(RunContext& context) {
     ProblemState& state = context.state;
-    if (state.TIPAR_MATRICE) PRINTA(context.report, state.n, state.nb, state.A, state.B, state.SISTEM);
+    if (state.TIPAR_MATRICE) PRINTA(context.report, state.n, state.nb, state.A, state.B, state.SISTEM, context.progress);
     return orderRowsForIteration(context);
 }
 
@@ -208,7 +209,8 @@ void iterateEveryRightHandSide(RunContext& context, Sweep sweep) {
         for (int i = 1; i <= n; ++i) X(i, k) = X1(i);
     }
     if (context.solutions != nullptr) context.solutions->solutionsReady(X);
-    PROBA(context.report, n, state.nb, state.A, RightHandSidesAsGiven::unchanged(state.B), X, state.SISTEM, state.VERIF_ECUATII);
+    PROBA(context.report, n, state.nb, state.A, RightHandSidesAsGiven::unchanged(state.B), X, state.SISTEM, state.VERIF_ECUATII,
+          context.progress);
 }
 
 }  // namespace corvane

@@ -2,13 +2,16 @@
 // Everything one solve works with: the problem state, the report going to the
 // results file, the copies of lines going to standard output, the message
 // service, and optionally listeners to the iterative methods' sweeps, the
-// direct methods' factors and the solutions of every method.
+// direct methods' factors and the solutions of every method, and the
+// progress that the methods tell at their step boundaries (and that may
+// stop the run there).
 
 #include "problem/factor_listener.h"
 #include "problem/iteration_listener.h"
 #include "problem/messages.h"
 #include "problem/solution_listener.h"
 #include "problem/problem_state.h"
+#include "problem/run_progress.h"
 #include "textio/record_writer.h"
 
 namespace corvane {
@@ -21,6 +24,7 @@ struct RunContext {
     IterationListener* iterations = nullptr;
     FactorListener* factors = nullptr;
     SolutionListener* solutions = nullptr;
+    RunProgress* progress = nullptr;
 };
 
 }  // namespace corvane

@@ -3,6 +3,7 @@
 // largest element.
 
 #include "problem/matrix.h"
+#include "problem/run_progress.h"
 #include "report/matrix_columns.h"
 #include "textio/number_format.h"
 #include "textio/record_writer.h"
@@ -14,6 +15,7 @@ int IMAXV(int n, const float* v);
 
 // "Matricea A" and its rows; with printB also "Termenii liberi b" and each
 // right-hand side as a row.
-void PRINTA(RecordWriter& out, int n, int nb, MatrixColumns A, const RealMatrix& B, bool printB);
+void PRINTA(RecordWriter& out, int n, int nb, MatrixColumns A, const RealMatrix& B, bool printB,
+            RunProgress* progress = nullptr);
 
 }  // namespace corvane

@@ -47,7 +47,7 @@ RightHandSidesAsGiven::RightHandSidesAsGiven(const RealMatrix& B, bool copy) : i
 }
 
 void PROBA(RecordWriter& out, int n, int nb, MatrixColumns A0, const RightHandSidesAsGiven& B0, const RealMatrix& X,
-           bool system, bool eachEquation) {
+           bool system, bool eachEquation, RunProgress* progress) {
     const std::string label = system ? "(A*x_k -b_k)" : "(A*x_k -e_k)";
 
     out.write("(//,a)", {" * Proba"});
@@ -59,6 +59,7 @@ void PROBA(RecordWriter& out, int n, int nb, MatrixColumns A0, const RightHandSi
     const RuntimeFormat equationFormat = formatList("(i<>, t<>, 1pg15.7)", wn + 1, wn + 4);
     RealMatrix D;
     for (int k = 1; k <= nb; ++k) {
+        stepBoundary(progress, RunPhase::Check, k - 1, nb);
         const int c = (k - 1) % kColumnsAtOnce + 1;  // column k of the differences is column c of D
         if (c == 1) {
             D = RealMatrix(n, std::min(kColumnsAtOnce, nb - k + 1));

@@ -3,6 +3,7 @@
 // solution minus its right-hand side, the largest difference or every one.
 
 #include "problem/matrix.h"
+#include "problem/run_progress.h"
 #include "report/matrix_columns.h"
 #include "textio/record_writer.h"
 
@@ -37,6 +38,6 @@ private:
 // system: the right-hand sides are user data (else identity columns);
 // eachEquation: print every equation's difference as well.
 void PROBA(RecordWriter& out, int n, int nb, MatrixColumns A0, const RightHandSidesAsGiven& B0, const RealMatrix& X,
-           bool system, bool eachEquation);
+           bool system, bool eachEquation, RunProgress* progress = nullptr);
 
 }  // namespace corvane

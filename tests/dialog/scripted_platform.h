@@ -1,7 +1,8 @@
 #pragma once
 // Desktop services for tests: messages are recorded, the file dialog answers
 // from a script, the editor and the windows only note what they were asked
-// to show, and files are found in the current directory.
+// to show, files are found in the current directory, and the runs off the
+// dialog's thread run at once (or are held until the test ends them).
 
 #include <deque>
 #include <filesystem>
@@ -45,7 +46,40 @@ public:
     // What the user does while the data-file help is open; it may press save.
     std::function<void(const std::function<void()>& save)> whileDataFileHelpOpen;
 
+    // Runs: whether each was cancellable; with holdRuns a run waits in
+    // heldRun until endHeldRun, so that a test sees the dialog during it.
+    std::vector<bool> runs;
+    bool holdRuns = false;
+    std::optional<BackgroundRun> heldRun;
+    int stopRequests = 0;
+
     MessageService& messages() override { return recorded; }
+
+    void runInBackground(BackgroundRun run) override {
+        runs.push_back(run.cancellable);
+        if (holdRuns) {
+            heldRun = std::move(run);
+            return;
+        }
+        ProgressMonitor progress;
+        run.work(progress);
+        run.done();
+    }
+    // Runs the held run's work, stopped at its first step boundary when
+    // `stopped`, then its end on the dialog.
+    void endHeldRun(bool stopped = false) {
+        std::optional<BackgroundRun> run;
+        run.swap(heldRun);
+        if (!run) return;
+        ProgressMonitor progress;
+        if (stopped) progress.requestStop();
+        run->work(progress);
+        run->done();
+    }
+    void stopRunAndWait() override {
+        ++stopRequests;
+        endHeldRun(true);
+    }
 
     std::optional<std::string> chooseFile(const FileRequest& request) override {
         fileRequests.push_back(request);

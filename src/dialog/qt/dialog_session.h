@@ -13,12 +13,17 @@ namespace corvane {
 class DialogSession {
 public:
     explicit DialogSession(DialogPlatform& platform);
+    // A run still going is stopped first: it works on this session's state.
+    ~DialogSession();
+    DialogSession(const DialogSession&) = delete;
+    DialogSession& operator=(const DialogSession&) = delete;
 
     MainDialog& dialog() { return dialog_; }
     ProblemState& state() { return state_; }
     ResultsFile& resultsFile() { return file_; }
 
 private:
+    DialogPlatform& platform_;
     ProblemState state_;
     ResultsFile file_;
     StandardOutputSink console_;

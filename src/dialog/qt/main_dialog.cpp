@@ -50,6 +50,11 @@ void MainDialog::connectControls() {
     }
 }
 
+void MainDialog::reject() {
+    if (closeGuard_ && !closeGuard_()) return;
+    QDialog::reject();
+}
+
 void MainDialog::act(int id) {
     if (handler_) handler_(id);
 }

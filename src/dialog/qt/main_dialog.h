@@ -2,7 +2,7 @@
 // The main dialog window: the controls of the main template, offered to the
 // controller through DialogView. Each user action on a control is passed to
 // the action handler with the control's id; IESIRE, Escape, the hidden cancel
-// button and the close box close the dialog.
+// button and the close box close the dialog, when the close guard agrees.
 
 #include <QDialog>
 #include <functional>
@@ -21,6 +21,10 @@ public:
     explicit MainDialog(QWidget* parent = nullptr);
 
     void setActionHandler(std::function<void(int id)> handler) { handler_ = std::move(handler); }
+    // Asked before the dialog closes; false keeps it open.
+    void setCloseGuard(std::function<bool()> guard) { closeGuard_ = std::move(guard); }
+
+    void reject() override;
 
     // The widget of a control id, or nullptr.
     QWidget* control(int id) const { return widgets_.widget(id); }
@@ -48,6 +52,7 @@ private:
 
     TemplateWidgets widgets_;
     std::function<void(int)> handler_;
+    std::function<bool()> closeGuard_;
 };
 
 }  // namespace corvane

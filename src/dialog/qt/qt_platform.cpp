@@ -8,6 +8,7 @@
 #include "dialog/program_search_path.h"
 #include "dialog/qt/file_chooser.h"
 #include "dialog/qt/help_dialogs.h"
+#include "dialog/qt/qt_text.h"
 #include "dialog/qt/text_editor.h"
 
 namespace corvane {
@@ -108,6 +109,10 @@ void QtPlatform::showNote(std::string_view title, std::string_view text) {
     note_->setAttribute(Qt::WA_DeleteOnClose);
     note_->show();
 }
+
+void QtPlatform::runInBackground(BackgroundRun run) { runner_.start(std::move(run), activeParent()); }
+
+void QtPlatform::stopRunAndWait() { runner_.stopAndWait(); }
 
 bool QtPlatform::confirm(std::string_view title, std::string_view question) {
     return QMessageBox::question(activeParent(), toQt(title), toQt(question), QMessageBox::Yes | QMessageBox::No,

@@ -1,13 +1,14 @@
 #pragma once
 // The desktop services of the dialog on Qt: message boxes, the file-open
 // dialog, the program's own editor, the file search, the help windows, the
-// About box, the convergence chart and the relaxation explorer, and the wait
-// cursor.
+// About box, the convergence chart and the relaxation explorer, the wait
+// cursor, and the runs off the dialog's thread with their progress window.
 
 #include <QMessageBox>
 #include <QPointer>
 
 #include "dialog/dialog_platform.h"
+#include "dialog/qt/background_run.h"
 #include "dialog/qt/comparison_window.h"
 #include "dialog/qt/convergence_window.h"
 #include "dialog/qt/omega_explorer_window.h"
@@ -46,6 +47,10 @@ public:
     QMessageBox* note() const { return note_; }
     bool confirm(std::string_view title, std::string_view question) override;
     void setBusy(bool busy) override;
+    void runInBackground(BackgroundRun run) override;
+    void stopRunAndWait() override;
+
+    BackgroundRunner& runner() { return runner_; }
 
     ConvergenceWindow* convergenceWindow() const { return convergence_; }
     OmegaExplorerWindow* omegaExplorerWindow() const { return explorer_; }
@@ -57,6 +62,7 @@ private:
     QPointer<OmegaExplorerWindow> explorer_;
     QPointer<ComparisonWindow> comparison_;
     QPointer<QMessageBox> note_;
+    BackgroundRunner runner_;
 };
 
 // The window new modal windows are placed over: the active one, if any.

@@ -33,7 +33,11 @@ protected:
     Widget* widget(int id) {
         return controlOf<Widget>(dialog, id);
     }
-    void click(int id) { QTest::mouseClick(widget(id), Qt::LeftButton); }
+    // A click, and the end of the Read or SOLVE it started.
+    void click(int id) {
+        QTest::mouseClick(widget(id), Qt::LeftButton);
+        EXPECT_TRUE(runEnded(platform));
+    }
 
     // Selecteaza the data file, Citeste, and pick Gauss.
     void readAndPickGauss() {
@@ -126,6 +130,7 @@ TEST_F(MainDialogTest, EnterPressesSolveOnlyWhileItIsEnabled) {
     readAndPickGauss();
     widget(kSelect)->setFocus();  // Enter means SOLVE wherever the focus is
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    ASSERT_TRUE(runEnded(platform));
     EXPECT_EQ(solves.count(), 1);
     EXPECT_NE(fileText(dataPath).find("x("), std::string::npos);
 }

@@ -73,6 +73,12 @@ inline void whileModalOpen(const std::function<void()>& open, const std::functio
     EXPECT_TRUE(seen) << "no modal window was opened";
 }
 
+// Waits until the Read or SOLVE running off the dialog's thread has ended
+// and its end has reached the dialog; false when it did not within a minute.
+inline bool runEnded(QtPlatform& platform) {
+    return QTest::qWaitFor([&] { return !platform.runner().running(); }, 60000);
+}
+
 inline void clickEntry(QListWidget& list, int row) {
     QRect item = list.visualItemRect(list.item(row));
     QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, item.center());

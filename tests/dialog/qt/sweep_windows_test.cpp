@@ -42,7 +42,11 @@ protected:
         controlOf<QLineEdit>(dialog, kNlim)->setText(QStringLiteral("50"));
         controlOf<QLineEdit>(dialog, kOmega)->setText(QStringLiteral("1.1"));
     }
-    void click(int id) { QTest::mouseClick(controlOf(dialog, id), Qt::LeftButton); }
+    // A click, and the end of the Read or SOLVE it started.
+    void click(int id) {
+        QTest::mouseClick(controlOf(dialog, id), Qt::LeftButton);
+        EXPECT_TRUE(runEnded(platform));
+    }
 
     QTemporaryDir directory;
     ScriptedQtPlatform platform;

@@ -1,0 +1,35 @@
+#pragma once
+// Ctrl-C while a command works: the first one asks the work to stop at its
+// next step boundary (the command then ends with status 130, as a shell
+// reports a program ended by Ctrl-C); a second one ends the program at once,
+// as usual.
+
+#include <csignal>
+
+namespace corvane {
+
+inline constexpr int kInterruptedStatus = 130;
+
+class InterruptWatch {
+public:
+    InterruptWatch() {
+        flag() = 0;
+        previous_ = std::signal(SIGINT, [](int) {
+            flag() = 1;
+            std::signal(SIGINT, SIG_DFL);
+        });
+    }
+    ~InterruptWatch() { std::signal(SIGINT, previous_); }
+    InterruptWatch(const InterruptWatch&) = delete;
+    InterruptWatch& operator=(const InterruptWatch&) = delete;
+    bool requested() const { return flag() != 0; }
+
+private:
+    static volatile std::sig_atomic_t& flag() {
+        static volatile std::sig_atomic_t requested = 0;
+        return requested;
+    }
+    void (*previous_)(int) = SIG_DFL;
+};
+
+}  // namespace corvane
