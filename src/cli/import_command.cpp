@@ -39,17 +39,36 @@ void defineImportOptions(CLI::App& import, ImportOptions& o) {
         "writes a data file that solve reads, each number the shortest that reads back as the same single-precision\n"
         "value. Nothing is written when the import fails. Exit status: 0 done; 1 usage error; 2 a file cannot be\n"
         "read or is not a matrix the program takes (the message gives the line); 4 the data file cannot be written;\n"
-        "5 internal error; 6 not enough memory for the matrix.");
+        "5 internal error; 6 not enough memory for the matrix. The data file never replaces the files it is made from.");
 }
 
 namespace {
 
-int importFile(const ImportOptions& o) {
-    const std::optional<std::string> matrix = readWholeFile(o.matrixFile);
-    if (!matrix) {
-        std::cerr << "corvane: cannot read " << o.matrixFile << "\n";
-        return kReadFailed;
+// The file's text, or none after telling why it cannot be read.
+std::optional<std::string> readOrTell(const std::string& path) {
+    std::error_code error;
+    std::optional<std::string> text = readWholeFile(path, error);
+    if (!text) std::cerr << "corvane: cannot read " << path << ": " << error.message() << "\n";
+    return text;
+}
+
+// Whether the data file would be written over one of the files it is made
+// from; tells it.
+bool replacesAnInput(const ImportOptions& o) {
+    const std::string rhsFile = o.rhs == "ones" ? std::string() : o.rhs;
+    for (const std::string* input : {&o.matrixFile, &rhsFile}) {
+        if (!input->empty() && sameFile(o.output, *input)) {
+            std::cerr << "corvane: the data file " << o.output << " would replace " << *input << ", which it is made from\n";
+            return true;
+        }
     }
+    return false;
+}
+
+int importFile(const ImportOptions& o) {
+    if (replacesAnInput(o)) return kUsage;
+    const std::optional<std::string> matrix = readOrTell(o.matrixFile);
+    if (!matrix) return kReadFailed;
     ImportRequest request;
     request.matrixText = *matrix;
     request.layout = o.layout == "symmetric" ? DataLayout::Symmetric : DataLayout::General;
@@ -59,11 +78,8 @@ int importFile(const ImportOptions& o) {
     if (o.rhs == "ones") {
         request.rhs = RightHandSides::Ones;
     } else if (!o.rhs.empty()) {
-        rhsText = readWholeFile(o.rhs);
-        if (!rhsText) {
-            std::cerr << "corvane: cannot read " << o.rhs << "\n";
-            return kReadFailed;
-        }
+        rhsText = readOrTell(o.rhs);
+        if (!rhsText) return kReadFailed;
         request.rhs = RightHandSides::FromFile;
         request.rhsText = *rhsText;
     }
@@ -75,8 +91,8 @@ int importFile(const ImportOptions& o) {
                   << error.what() << "\n";
         return kReadFailed;
     }
-    if (!replaceWholeFile(o.output, dataFile)) {
-        std::cerr << "corvane: cannot write " << o.output << "\n";
+    if (const std::error_code error = replaceWholeFile(o.output, dataFile)) {
+        std::cerr << "corvane: cannot write " << o.output << ": " << error.message() << "\n";
         return kWriteFailed;
     }
     return kSuccess;

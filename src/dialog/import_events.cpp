@@ -10,6 +10,7 @@
 
 #include "dialog/control_ids.h"
 #include "dialog/dialog_controller.h"
+#include "dialog/open_failure.h"
 #include "import/data_file_import.h"
 #include "import/whole_file.h"
 
@@ -35,11 +36,58 @@ std::string symmetricQuestion(const std::string& path, int language) {
                                          "matrice simetrice?";
 }
 
+struct Words {
+    const char* romanian;
+    const char* english;
+};
+
+constexpr Words kCannotRead{"Nu se poate citi fisierul matricei.", "Cannot read the matrix file."};
+constexpr Words kCannotWrite{"Nu se poate scrie fisierul de date.", "Cannot write the data file."};
+constexpr Words kMissing{"Fisierul nu exista.", "The file does not exist."};
+constexpr Words kWouldReplaceMatrix{"Fisierul de date ar inlocui chiar fisierul matricei: dati-i acestuia extensia .mtx.",
+                                    "The data file would replace the matrix file itself: give the matrix file the "
+                                    ".mtx extension."};
+
+std::string inLanguage(const Words& words, int language) { return language == kEnglish ? words.english : words.romanian; }
+
+// What went wrong, the file, and the system's reason, as the dialog tells
+// a results file that cannot be opened.
+std::string fileFaultText(const Words& what, const std::string& path, std::error_code error, int language) {
+    const std::string reason =
+        error == std::errc::no_such_file_or_directory ? inLanguage(kMissing, language) : systemFailureReason(error.value(), language);
+    return inLanguage(what, language) + "\n" + path + "\n" + reason;
+}
+
 // The storage of a matrix file without a header.
 MarketStorage headerlessStorage(const ProblemState& state, DialogPlatform& platform, std::string_view title,
                                 const std::string& path) {
     const bool symmetric = state.SIMETRICA || platform.confirm(title, symmetricQuestion(path, state.LIMBA));
     return symmetric ? MarketStorage::Symmetric : MarketStorage::General;
+}
+
+// The data file's text for the chosen matrix as the dialog's options ask;
+// none after telling the user why it cannot be made.
+std::optional<std::string> dataFileFor(const std::string& chosen, const ProblemState& state, DialogPlatform& platform,
+                                       std::string_view title) {
+    std::error_code readError;
+    const std::optional<std::string> matrix = readWholeFile(chosen, readError);
+    if (!matrix) {
+        platform.messages().show(fileFaultText(kCannotRead, chosen, readError, state.LIMBA), message::kErrorTitle,
+                                 MessageIcon::Error);
+        return std::nullopt;
+    }
+    ImportRequest request;
+    request.matrixText = *matrix;
+    request.rhs = state.SISTEM ? RightHandSides::Ones : RightHandSides::None;
+    request.layout = state.SIMETRICA ? DataLayout::Symmetric : DataLayout::General;
+    if (!hasMarketHeader(*matrix)) request.headerless = headerlessStorage(state, platform, title, chosen);
+    request.title = std::filesystem::path(chosen).filename().string() + " (Matrix Market)";
+    try {
+        return importedDataFile(request);
+    } catch (const ImportError& error) {
+        platform.messages().show(chosen + ": " + error.what(), message::kErrorTitle, MessageIcon::Error);
+        return std::nullopt;
+    }
 }
 
 }  // namespace
@@ -49,29 +97,19 @@ void DialogController::importMatrix() {
     const std::optional<std::string> chosen =
         platform_.chooseFile({std::string(title), FileKind::MatrixMarket, "", currentDirectory()});
     if (!chosen) return;
-    const std::optional<std::string> matrix = readWholeFile(*chosen);
-    if (!matrix) {
-        platform_.messages().show("cannot read " + *chosen, message::kErrorTitle, MessageIcon::Error);
-        return;
-    }
-    ImportRequest request;
-    request.matrixText = *matrix;
-    request.rhs = state_.SISTEM ? RightHandSides::Ones : RightHandSides::None;
-    request.layout = state_.SIMETRICA ? DataLayout::Symmetric : DataLayout::General;
-    if (!hasMarketHeader(*matrix)) request.headerless = headerlessStorage(state_, platform_, title, *chosen);
-    request.title = std::filesystem::path(*chosen).filename().string() + " (Matrix Market)";
-    std::string dataFile;
-    try {
-        dataFile = importedDataFile(request);
-    } catch (const ImportError& error) {
-        platform_.messages().show(*chosen + ": " + error.what(), message::kErrorTitle, MessageIcon::Error);
-        return;
-    }
     const std::string path = std::filesystem::path(*chosen).replace_extension(".dat").string();
+    if (sameFile(path, *chosen)) {
+        platform_.messages().show(inLanguage(kWouldReplaceMatrix, state_.LIMBA) + "\n" + path, message::kErrorTitle,
+                                  MessageIcon::Error);
+        return;
+    }
+    const std::optional<std::string> dataFile = dataFileFor(*chosen, state_, platform_, title);
+    if (!dataFile) return;
     if (std::filesystem::exists(path) && !platform_.confirm(title, replaceQuestion(path, state_.LIMBA))) return;
     forgetDataFile();
-    if (!replaceWholeFile(path, dataFile)) {
-        platform_.messages().show("cannot write " + path, message::kErrorTitle, MessageIcon::Error);
+    if (const std::error_code writeError = replaceWholeFile(path, *dataFile)) {
+        platform_.messages().show(fileFaultText(kCannotWrite, path, writeError, state_.LIMBA), message::kErrorTitle,
+                                  MessageIcon::Error);
         return;
     }
     if (useDataFile(path)) readDataFile();

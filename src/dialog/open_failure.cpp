@@ -44,7 +44,9 @@ std::string told(const Reason& reason, int language) {
     return language == kEnglish ? reason.english : reason.romanian;
 }
 
-std::string systemReason(int error, int language) {
+}  // namespace
+
+std::string systemFailureReason(int error, int language) {
     if (language != kEnglish) {
         for (const SystemReason& known : kRomanianSystemReasons) {
             if (known.error == error) return known.romanian;
@@ -52,6 +54,8 @@ std::string systemReason(int error, int language) {
     }
     return std::string(std::strerror(error)) + ".";
 }
+
+namespace {
 
 bool nobodyMayWrite(fs::perms permissions) {
     return (permissions & (fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write)) == fs::perms::none;
@@ -77,7 +81,7 @@ std::string openFailureReason(const std::string& path, int language) {
     if (error == 0) return {};
     if (error == EROFS) return told(kReadOnlyFileSystem, language);
     if (error == EACCES && exists && nobodyMayWrite(status.permissions())) return told(kReadOnlyFile, language);
-    return systemReason(error, language);
+    return systemFailureReason(error, language);
 }
 
 }  // namespace corvane

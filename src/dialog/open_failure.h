@@ -12,4 +12,8 @@ namespace corvane {
 // missing folder, ...). Empty when the file could be opened now after all.
 std::string openFailureReason(const std::string& path, int language);
 
+// The system's reason for an errno value, as a sentence: in Romanian for the
+// common ones when the interface is, else the system's own words.
+std::string systemFailureReason(int error, int language);
+
 }  // namespace corvane

@@ -5,11 +5,20 @@
 
 #include <optional>
 #include <string>
+#include <system_error>
 
 namespace corvane {
 
-std::optional<std::string> readWholeFile(const std::string& path);
+// The file's text; none, with the system's reason in `error`, when it
+// cannot be read.
+std::optional<std::string> readWholeFile(const std::string& path, std::error_code& error);
 
-bool replaceWholeFile(const std::string& path, const std::string& text);
+// Writes the text as the file at `path`; the system's reason when it
+// cannot, and then the file that was there is left as it was.
+std::error_code replaceWholeFile(const std::string& path, const std::string& text);
+
+// Whether both paths name one existing file (through links or another
+// spelling), so that writing one would replace the other.
+bool sameFile(const std::string& path, const std::string& other);
 
 }  // namespace corvane

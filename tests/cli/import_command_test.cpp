@@ -92,6 +92,39 @@ TEST(ImportCommand, AFailedImportWritesNothing) {
         << "no leftover of the write";
 }
 
+// Files that cannot be read or written, and a data file that would be
+// written over a file it is made from: each told with the file and the
+// system's reason; the inputs stay as they were and no partial file is left.
+TEST(ImportCommand, FileFaultsNameTheFileAndLeaveTheInputs) {
+    const std::string directory = testing::scratchDirectory("import-file-faults");
+    const std::string matrixText = "%%MatrixMarket matrix coordinate real general\n1 1 1\n1 1 2\n";
+    const std::string rhsText = "%%MatrixMarket matrix array real general\n1 1\n3\n";
+    testing::writeFile(directory + "/m.mtx", matrixText);
+    testing::writeFile(directory + "/b.mtx", rhsText);
+    const std::string m = "'" + directory + "/m.mtx'";
+    const struct {
+        std::string arguments;
+        int status;
+        std::string message;
+    } cases[] = {
+        {"'" + directory + "/none.mtx' -o '" + directory + "/d.txt'", 2,
+         "cannot read " + directory + "/none.mtx: No such file or directory"},
+        {m + " --rhs '" + directory + "' -o '" + directory + "/d.txt'", 2, "cannot read " + directory + ": Is a directory"},
+        {m + " -o '" + directory + "/no-folder/d.txt'", 4, "cannot write " + directory + "/no-folder/d.txt: No such file or directory"},
+        {m + " -o '" + directory + "/../import-file-faults/m.mtx'", 1, "would replace " + directory + "/m.mtx, which it is made from"},
+        {m + " --rhs '" + directory + "/b.mtx' -o '" + directory + "/b.mtx'", 1, "would replace " + directory + "/b.mtx"},
+    };
+    for (const auto& c : cases) {
+        const testing::CliResult result = testing::runCorvane("import " + c.arguments);
+        EXPECT_EQ(result.status, c.status) << c.arguments << ": " << result.err;
+        EXPECT_NE(result.err.find(c.message), std::string::npos) << result.err;
+    }
+    EXPECT_EQ(testing::readFile(directory + "/m.mtx"), matrixText);
+    EXPECT_EQ(testing::readFile(directory + "/b.mtx"), rhsText);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(directory), std::filesystem::directory_iterator()), 2)
+        << "no data file and no leftover of a write";
+}
+
 // Written numbers read back as the same single-precision values: the
 // report's echo of an imported matrix equals the echo of the hand-written
 // data file with the same values.

@@ -88,5 +88,39 @@ TEST_F(DialogTest, AFailedOrRefusedImportLeavesEverythingAsItWas) {
     EXPECT_FALSE(state.DATE_CITITE);
 }
 
+// A matrix file that cannot be read, a data file that cannot be written
+// (a folder stands in its place), and a matrix whose data file would be
+// itself: told in the interface language with the file and the reason;
+// the matrix file stays as it was.
+TEST_F(DialogTest, FileFaultsOfAnImportAreToldInTheInterfaceLanguage) {
+    const std::string directory = scratchDirectory("dialog-import-files");
+    writeFile(directory + "/blocked.mtx", kSymmetric2);
+    std::filesystem::create_directory(directory + "/blocked.dat");
+    writeFile(directory + "/itself.dat", kSymmetric2);
+    const struct {
+        int language;
+        std::string chosen;
+        std::string message;
+    } cases[] = {
+        {kEnglishButton, "missing.mtx", "Cannot read the matrix file.\n" + directory + "/missing.mtx\nThe file does not exist."},
+        {kRomanianButton, "missing.mtx", "Nu se poate citi fisierul matricei.\n" + directory + "/missing.mtx\nFisierul nu exista."},
+        {kEnglishButton, "blocked.mtx", "Cannot write the data file.\n" + directory + "/blocked.dat\nIs a directory."},
+        {kEnglishButton, "itself.dat", "The data file would replace the matrix file itself"},
+        {kRomanianButton, "itself.dat", "Fisierul de date ar inlocui chiar fisierul matricei"},
+    };
+    platform.confirmAnswer = true;
+    for (const auto& c : cases) {
+        click(c.language);
+        platform.recorded.shown.clear();
+        platform.fileAnswers.push_back(directory + "/" + c.chosen);
+        click(kImport);
+        ASSERT_EQ(platform.recorded.shown.size(), 1u) << c.chosen;
+        EXPECT_EQ(platform.recorded.shown[0].text.rfind(c.message, 0), 0u) << platform.recorded.shown[0].text;
+        EXPECT_FALSE(state.DATE_CITITE) << c.chosen;
+    }
+    EXPECT_EQ(readFile(directory + "/itself.dat"), kSymmetric2);
+    EXPECT_FALSE(std::filesystem::exists(directory + "/blocked.dat.part"));
+}
+
 }  // namespace
 }  // namespace corvane::testing
