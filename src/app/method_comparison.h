@@ -27,7 +27,7 @@ struct ComparisonRow {
     Method method;
     int rhs;  // 1, 2, ...; 0 for an inverse (one row for the whole of X)
     RunOutcome outcome;
-    double seconds;                   // the whole SOLVE of this method
+    double seconds;                   // one whole SOLVE of this method: the shortest of a few for a small problem
     std::optional<double> residual;   // max |A·x - b| (or |A·X - I|) in double, from the data as read
     std::optional<TrueError> error;   // against the exact answer, when known
     std::optional<int> sweeps;        // Gauss-Seidel and SOR
