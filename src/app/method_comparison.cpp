@@ -223,7 +223,8 @@ std::vector<Method> applicableMethods(const ProblemState& read) {
 
 Comparison compareMethods(const ProblemState& read, const std::optional<ExactAnswer>& exact,
                           const std::function<void(const std::vector<ComparisonRow>&)>& rowsReady,
-                          const std::function<bool()>& cancelled) {
+                          const std::function<bool()>& cancelled,
+                          const std::function<void(Method, const RealMatrix&)>& solutionsReady) {
     Comparison comparison;
     for (Method method : applicableMethods(read)) {
         if (cancelled && cancelled()) {
@@ -236,7 +237,7 @@ Comparison compareMethods(const ProblemState& read, const std::optional<ExactAns
             continue;
         }
         if (!comparison.conditionOne) comparison.conditionOne = run.conditionOne;
-        if (run.solutions) comparison.solutions.push_back({method, *run.solutions});
+        if (run.solutions && solutionsReady) solutionsReady(method, *run.solutions);
         const std::vector<ComparisonRow> rows = rowsOf(read, method, run, exact);
         comparison.rows.insert(comparison.rows.end(), rows.begin(), rows.end());
         if (rowsReady) rowsReady(rows);

@@ -39,15 +39,8 @@ struct RefusedMethod {
     std::string reason;
 };
 
-// The solutions of one method, exactly as its SOLVE reports them.
-struct MethodSolutions {
-    Method method;
-    RealMatrix X;
-};
-
 struct Comparison {
     std::vector<ComparisonRow> rows;
-    std::vector<MethodSolutions> solutions;  // of the methods that gave some
     std::vector<RefusedMethod> refused;
     std::optional<double> conditionOne;  // from the first direct method's factors
     bool cancelled = false;
@@ -61,9 +54,12 @@ std::vector<Method> applicableMethods(const ProblemState& read);
 // Runs every applicable method on a copy of `read` (a system or an inverse
 // whose matrix was read in full, as for Gauss). `rowsReady` hears the rows
 // of each method as it ends; `cancelled`, asked between methods, stops the
-// comparison with the rows so far.
+// comparison with the rows so far; `solutionsReady` hears the X of each
+// method that gave one, exactly as its SOLVE reports it (none is kept
+// beyond its method's turn: an inverse's X is as large as A).
 Comparison compareMethods(const ProblemState& read, const std::optional<ExactAnswer>& exact,
                           const std::function<void(const std::vector<ComparisonRow>&)>& rowsReady = {},
-                          const std::function<bool()>& cancelled = {});
+                          const std::function<bool()>& cancelled = {},
+                          const std::function<void(Method, const RealMatrix&)>& solutionsReady = {});
 
 }  // namespace corvane

@@ -54,6 +54,18 @@ std::vector<std::string> splitCsv(const std::string& line) {
     return fields;
 }
 
+// The solutions of one method, exactly as its SOLVE reports them.
+struct MethodSolutions {
+    Method method;
+    RealMatrix X;
+};
+
+std::vector<MethodSolutions> everyMethodsSolutions(const ProblemState& read) {
+    std::vector<MethodSolutions> solutions;
+    compareMethods(read, std::nullopt, {}, {}, [&](Method method, const RealMatrix& X) { solutions.push_back({method, X}); });
+    return solutions;
+}
+
 struct Case {
     std::string file;
     std::string options;   // the problem as solve and compare both take it
@@ -95,10 +107,10 @@ TEST(CompareCommand, EachMethodsXIsTheXOfItsOwnSolve) {
         }
         ProblemState read;
         ASSERT_EQ(readComparedProblem(options, read), 0) << c.file;
-        const Comparison comparison = compareMethods(read, std::nullopt);
-        ASSERT_EQ(comparison.solutions.size(), c.methods.size()) << c.file;
+        const std::vector<MethodSolutions> solutions = everyMethodsSolutions(read);
+        ASSERT_EQ(solutions.size(), c.methods.size()) << c.file;
         for (std::size_t m = 0; m < c.methods.size(); ++m) {
-            const MethodSolutions& solved = comparison.solutions[m];
+            const MethodSolutions& solved = solutions[m];
             ASSERT_EQ(solved.method, c.methods[m]) << c.file;
             const std::string method(methodName(solved.method));
             const std::string report = directory + "/" + method + ".txt";
@@ -120,10 +132,14 @@ TEST(CompareCommand, ResidualsAreThoseOfTheDataAsRead) {
     options.nlim = "5";
     ProblemState read;
     ASSERT_EQ(readComparedProblem(options, read), 0);
-    const Comparison comparison = compareMethods(read, std::nullopt);
-    ASSERT_EQ(comparison.rows.size(), comparison.solutions.size());
+    std::vector<MethodSolutions> solutions;
+    const Comparison comparison = compareMethods(read, std::nullopt, {}, {}, [&](Method method, const RealMatrix& X) {
+        solutions.push_back({method, X});
+    });
+    ASSERT_EQ(comparison.rows.size(), solutions.size());
     for (std::size_t m = 0; m < comparison.rows.size(); ++m) {
-        const RealMatrix& X = comparison.solutions[m].X;
+        ASSERT_EQ(comparison.rows[m].method, solutions[m].method);
+        const RealMatrix& X = solutions[m].X;
         long double largest = 0.0L;
         for (int i = 1; i <= read.n; ++i) {
             long double sum = 0.0L;
