@@ -27,7 +27,7 @@ struct ComparisonRow {
     Method method;
     int rhs;  // 1, 2, ...; 0 for an inverse (one row for the whole of X)
     RunOutcome outcome;
-    double seconds;                   // the whole SOLVE of this method
+    double seconds;                   // one whole SOLVE of this method: the shortest of a few for a small problem
     std::optional<double> residual;   // max |A·x - b| (or |A·X - I|) in double, from the data as read
     std::optional<TrueError> error;   // against the exact answer, when known
     std::optional<int> sweeps;        // Gauss-Seidel and SOR
@@ -39,15 +39,8 @@ struct RefusedMethod {
     std::string reason;
 };
 
-// The solutions of one method, exactly as its SOLVE reports them.
-struct MethodSolutions {
-    Method method;
-    RealMatrix X;
-};
-
 struct Comparison {
     std::vector<ComparisonRow> rows;
-    std::vector<MethodSolutions> solutions;  // of the methods that gave some
     std::vector<RefusedMethod> refused;
     std::optional<double> conditionOne;  // from the first direct method's factors
     bool cancelled = false;
@@ -61,9 +54,12 @@ std::vector<Method> applicableMethods(const ProblemState& read);
 // Runs every applicable method on a copy of `read` (a system or an inverse
 // whose matrix was read in full, as for Gauss). `rowsReady` hears the rows
 // of each method as it ends; `cancelled`, asked between methods, stops the
-// comparison with the rows so far.
+// comparison with the rows so far; `solutionsReady` hears the X of each
+// method that gave one, exactly as its SOLVE reports it (none is kept
+// beyond its method's turn: an inverse's X is as large as A).
 Comparison compareMethods(const ProblemState& read, const std::optional<ExactAnswer>& exact,
                           const std::function<void(const std::vector<ComparisonRow>&)>& rowsReady = {},
-                          const std::function<bool()>& cancelled = {});
+                          const std::function<bool()>& cancelled = {},
+                          const std::function<void(Method, const RealMatrix&)>& solutionsReady = {});
 
 }  // namespace corvane

@@ -54,6 +54,18 @@ std::vector<std::string> splitCsv(const std::string& line) {
     return fields;
 }
 
+// The solutions of one method, exactly as its SOLVE reports them.
+struct MethodSolutions {
+    Method method;
+    RealMatrix X;
+};
+
+std::vector<MethodSolutions> everyMethodsSolutions(const ProblemState& read) {
+    std::vector<MethodSolutions> solutions;
+    compareMethods(read, std::nullopt, {}, {}, [&](Method method, const RealMatrix& X) { solutions.push_back({method, X}); });
+    return solutions;
+}
+
 struct Case {
     std::string file;
     std::string options;   // the problem as solve and compare both take it
@@ -95,10 +107,10 @@ TEST(CompareCommand, EachMethodsXIsTheXOfItsOwnSolve) {
         }
         ProblemState read;
         ASSERT_EQ(readComparedProblem(options, read), 0) << c.file;
-        const Comparison comparison = compareMethods(read, std::nullopt);
-        ASSERT_EQ(comparison.solutions.size(), c.methods.size()) << c.file;
+        const std::vector<MethodSolutions> solutions = everyMethodsSolutions(read);
+        ASSERT_EQ(solutions.size(), c.methods.size()) << c.file;
         for (std::size_t m = 0; m < c.methods.size(); ++m) {
-            const MethodSolutions& solved = comparison.solutions[m];
+            const MethodSolutions& solved = solutions[m];
             ASSERT_EQ(solved.method, c.methods[m]) << c.file;
             const std::string method(methodName(solved.method));
             const std::string report = directory + "/" + method + ".txt";
@@ -120,10 +132,14 @@ TEST(CompareCommand, ResidualsAreThoseOfTheDataAsRead) {
     options.nlim = "5";
     ProblemState read;
     ASSERT_EQ(readComparedProblem(options, read), 0);
-    const Comparison comparison = compareMethods(read, std::nullopt);
-    ASSERT_EQ(comparison.rows.size(), comparison.solutions.size());
+    std::vector<MethodSolutions> solutions;
+    const Comparison comparison = compareMethods(read, std::nullopt, {}, {}, [&](Method method, const RealMatrix& X) {
+        solutions.push_back({method, X});
+    });
+    ASSERT_EQ(comparison.rows.size(), solutions.size());
     for (std::size_t m = 0; m < comparison.rows.size(); ++m) {
-        const RealMatrix& X = comparison.solutions[m].X;
+        ASSERT_EQ(comparison.rows[m].method, solutions[m].method);
+        const RealMatrix& X = solutions[m].X;
         long double largest = 0.0L;
         for (int i = 1; i <= read.n; ++i) {
             long double sum = 0.0L;
@@ -140,18 +156,25 @@ TEST(CompareCommand, CsvShapeAndTheMethodsThatApply) {
     const std::string file = directory + "/system3.txt";
     const std::string original = testing::readFile(example("system3.txt"));
     testing::writeFile(file, original);
+    const std::string noIteration = "gauss-seidel and sor not run";
     const struct {
         std::string options;
         std::vector<std::string> methods;
+        std::string note;  // on standard error: why an iterative method asked for did not run
     } cases[] = {
-        {"", {"gauss", "lu"}},
-        {"--eps 1e-6 --nlim 100", {"gauss", "lu", "gauss-seidel"}},
-        {"--eps 1e-6 --nlim 100 --omega 1.2", {"gauss", "lu", "gauss-seidel", "sor"}},
-        {"--omega 1.2", {"gauss", "lu"}},
+        {"", {"gauss", "lu"}, ""},
+        {"--eps 1e-6 --nlim 100", {"gauss", "lu", "gauss-seidel"}, ""},
+        {"--eps 1e-6 --nlim 100 --omega 1.2", {"gauss", "lu", "gauss-seidel", "sor"}, ""},
+        {"--omega 1.2", {"gauss", "lu"}, noIteration},
+        {"--eps 1e-6", {"gauss", "lu"}, noIteration},
+        {"--eps abc --nlim 100", {"gauss", "lu"}, noIteration},
+        {"--eps 1e-6 --nlim 100 --omega 0", {"gauss", "lu", "gauss-seidel"}, "sor not run"},
     };
     for (const auto& c : cases) {
         const testing::CliResult run = testing::runCorvane("compare '" + file + "' --csv " + c.options);
         ASSERT_EQ(run.status, 0) << run.err;
+        if (c.note.empty()) EXPECT_EQ(run.err, "") << c.options;
+        else EXPECT_NE(run.err.find(c.note), std::string::npos) << c.options << ": " << run.err;
         std::istringstream lines(run.out);
         std::string line;
         std::getline(lines, line);
@@ -174,6 +197,30 @@ TEST(CompareCommand, CsvShapeAndTheMethodsThatApply) {
         EXPECT_FALSE(std::getline(lines, line)) << "nothing after the estimate: " << line;
     }
     EXPECT_EQ(testing::readFile(file), original) << "compare never writes the data file";
+}
+
+// The readable table: a header, one line per method in the order they ran,
+// columns that line up under their headings, no blanks at the ends of lines,
+// then the estimate.
+TEST(CompareCommand, ReadableTable) {
+    const testing::CliResult run =
+        testing::runCorvane("compare '" + example("hilbert5.txt") + "' --generate Hilbert --exact ones");
+    ASSERT_EQ(run.status, 0) << run.err;
+    std::vector<std::string> lines;
+    std::istringstream in(run.out);
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    ASSERT_EQ(lines.size(), 5u) << run.out;
+    EXPECT_EQ(lines[0].rfind("method", 0), 0u) << lines[0];
+    const std::string methods[] = {"gauss", "lu", "cholesky"};
+    for (std::size_t k = 0; k < 3; ++k) {
+        const std::string& line = lines[k + 1];
+        EXPECT_EQ(line.rfind(methods[k] + " ", 0), 0u) << line;
+        EXPECT_NE(line.find(" solved "), std::string::npos) << line;
+        // The relative error is the last column filled: it ends where its heading does.
+        EXPECT_EQ(line.size(), lines[0].find("relative") + std::string("relative").size()) << line;
+    }
+    for (const std::string& line : lines) EXPECT_NE(line.back(), ' ') << line;
+    EXPECT_EQ(lines[4].rfind("cond1(A) ~ 9.4E+05", 0), 0u) << lines[4];
 }
 
 TEST(CompareCommand, FailuresAndTheExactAnswer) {

@@ -108,7 +108,7 @@ void ComparisonWindow::addRows(const std::vector<ComparisonRow>& rows) {
             toQt(methodName(row.method)),
             row.rhs > 0 ? QString::number(row.rhs) : QString(),
             toQt(outcomeText(row.outcome, request_.language)),
-            QString::number(row.seconds, 'f', 6),
+            QString::number(row.seconds, 'E', 2),
             brief(row.residual),
             brief(row.error ? std::optional<double>(row.error->largest) : std::nullopt),
             brief(row.error ? std::optional<double>(row.error->relative) : std::nullopt),
