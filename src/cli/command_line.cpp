@@ -210,7 +210,7 @@ int readAndSolve(const SolveOptions& o, ProblemState& state, RecordSink& console
     IterationHistory history;
     context.progress = &progress;
     for (int k = 0; k < o.solves; ++k) {
-        if (interrupt.requested()) return kInterruptedStatus;  // Ctrl-C before this SOLVE began: nothing written
+        if (interrupt.requested()) return kInterrupted;  // Ctrl-C before this SOLVE began: nothing written
         progress.start();
         history = IterationHistory();  // the file shows the last SOLVE
         context.iterations = &history;
@@ -222,7 +222,7 @@ int readAndSolve(const SolveOptions& o, ProblemState& state, RecordSink& console
         progress.finish();
         if (outcome == SolveOutcome::Interrupted) {
             std::cerr << "corvane: interrupted\n";
-            return kInterruptedStatus;
+            return kInterrupted;
         }
         if (outcome == SolveOutcome::Refused) return kRefused;
         if (outcome == SolveOutcome::WriteFailed) return kWriteFailed;

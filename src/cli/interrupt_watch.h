@@ -1,14 +1,11 @@
 #pragma once
 // Ctrl-C while a command works: the first one asks the work to stop at its
-// next step boundary (the command then ends with status 130, as a shell
-// reports a program ended by Ctrl-C); a second one ends the program at once,
-// as usual.
+// next step boundary (the command then ends with kInterrupted); a second one
+// ends the program at once, as usual.
 
 #include <csignal>
 
 namespace corvane {
-
-inline constexpr int kInterruptedStatus = 130;
 
 class InterruptWatch {
 public:

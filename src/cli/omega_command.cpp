@@ -114,7 +114,7 @@ int runOmega(const OmegaOptions& o, PlotRenderer* plots) {
     if (interrupt.requested()) {
         // The rows so far stand, with the best among them; no plot is drawn.
         std::cerr << "corvane: stopped after " << rows.size() << " of " << omegas.size() << " factors\n";
-        return kInterruptedStatus;
+        return kInterrupted;
     }
     if (!o.plot.path.empty() && !plots->writeOmegaPlot(o.plot.path, rows, best, *plotSize(o.plot.size))) {
         messages.show("cannot write the plot file " + o.plot.path, "Error", MessageIcon::Error);

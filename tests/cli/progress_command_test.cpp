@@ -43,7 +43,9 @@ TEST(ProgressOption, TellsEachPhaseOnStandardErrorOnlyWhenAsked) {
     for (const Case& c : cases) {
         const testing::CliResult result = testing::runCorvane(c.arguments);
         EXPECT_EQ(result.status, 0) << c.arguments << "\n" << result.err;
-        if (c.lines.empty()) EXPECT_EQ(result.err, "") << c.arguments;
+        if (c.lines.empty()) {
+            EXPECT_EQ(result.err, "") << c.arguments;
+        }
         std::size_t at = 0;
         for (const std::string& line : c.lines) {
             at = result.err.find(line, at);

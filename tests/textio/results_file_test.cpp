@@ -154,7 +154,9 @@ TEST(ResultsFile, AnOutsideChangeRefusesTheNextRun) {
                 << c.name;
         }
         EXPECT_EQ(std::filesystem::exists(f.path), exists) << c.name;
-        if (exists) EXPECT_EQ(testing::readFile(f.path), before) << c.name;
+        if (exists) {
+            EXPECT_EQ(testing::readFile(f.path), before) << c.name;
+        }
     }
 }
 
