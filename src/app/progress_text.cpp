@@ -11,14 +11,15 @@ struct PhaseText {
 // Indexed by RunPhase; %1 is the step, %2 the total.
 constexpr PhaseText kPhases[kRunPhaseCount] = {
     {"Tiparire: linia %1 din %2", "Printing: row %1 of %2"},
-    {"Eliminare gaussiana, n = %2", "Gaussian elimination, n = %2"},
-    {"Factorizare, n = %2", "Factorisation, n = %2"},
+    {"Eliminare gaussiana: pasul %1 din %2", "Gaussian elimination: step %1 of %2"},
+    {"Factorizare: pasul %1 din %2", "Factorisation: step %1 of %2"},
     {"Substitutie: termenul liber %1 din %2", "Substitution: right-hand side %1 of %2"},
     {"Scrierea solutiilor: %1 din %2", "Writing the solutions: %1 of %2"},
     {"Iteratia %1 din NLIM = %2", "Sweep %1 of NLIM = %2"},
     {"Metoda puterii: iteratia %1 (cel mult %2)", "Power method: iteration %1 (at most %2)"},
     {"Produsul A_transpus*A: coloana %1 din %2", "Product A'A: column %1 of %2"},
     {"Proba: termenul liber %1 din %2", "Check: right-hand side %1 of %2"},
+    {"Eliminare in termenii liberi: pasul %1 din %2", "Elimination in the right-hand sides: step %1 of %2"},
 };
 
 constexpr PhaseText kStarting{"Pornire...", "Starting..."};
@@ -32,8 +33,6 @@ std::string filled(const char* pattern, int step, int total) {
     return text;
 }
 
-bool madeInOnePiece(RunPhase phase) { return phase == RunPhase::Elimination || phase == RunPhase::Factorisation; }
-
 }  // namespace
 
 std::string progressText(const ProgressSnapshot& where, int language) {
@@ -42,7 +41,7 @@ std::string progressText(const ProgressSnapshot& where, int language) {
 }
 
 std::optional<double> progressFraction(const ProgressSnapshot& where) {
-    if (!where.started || madeInOnePiece(where.phase) || where.total <= 0) return std::nullopt;
+    if (!where.started || where.total <= 0) return std::nullopt;
     const double fraction = static_cast<double>(where.step) / where.total;
     return fraction < 0 ? 0.0 : fraction > 1 ? 1.0 : fraction;
 }

@@ -12,8 +12,8 @@ namespace corvane {
 // language: 1 Romanian, 2 English (ProblemState::LIMBA).
 std::string progressText(const ProgressSnapshot& where, int language);
 
-// The part done, from 0 to 1, or none for a phase the kernels make in one
-// piece (an elimination, a factorisation) or one without a measure.
+// The part done of the current phase, from 0 to 1, or none before the first
+// step boundary or for a phase without a measure.
 std::optional<double> progressFraction(const ProgressSnapshot& where);
 
 }  // namespace corvane

@@ -225,7 +225,7 @@ void NUMAR_CONDITIE(RunContext& context) {
 
     bool singular = false;
     stepBoundary(context.progress, RunPhase::Elimination, 0, s.n);
-    ELIM2(out, s.n, s.n, s.A, s.B, kInversionThreshold, singular);
+    ELIM2(out, s.n, s.n, s.A, s.B, kInversionThreshold, singular, context.progress);
     if (singular) {
         out.write("(/, a)", {"* Matrice aproape singulara."});
         return;

@@ -3,6 +3,7 @@
 // place for nb right-hand sides; with B the identity, B ends as the inverse.
 
 #include "problem/matrix.h"
+#include "problem/run_progress.h"
 #include "textio/record_writer.h"
 
 namespace corvane {
@@ -12,6 +13,7 @@ namespace corvane {
 // " Linia k: Pivot = p < threshold" to the report, sets singular (the matrix
 // counts as nearly singular) and stops at once, leaving A and B partly
 // reduced. A matrix of order n < 1 has nothing to reduce and is not singular.
-void ELIM2(RecordWriter& out, int n, int nb, RealMatrix& A, RealMatrix& B, float threshold, bool& singular);
+void ELIM2(RecordWriter& out, int n, int nb, RealMatrix& A, RealMatrix& B, float threshold, bool& singular,
+           RunProgress* progress = nullptr);
 
 }  // namespace corvane

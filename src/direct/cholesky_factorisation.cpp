@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "direct/kernel_step_boundaries.h"
 #include "kernels/cholesky_kernel.h"
 #include "report/matrix_printing.h"
 
@@ -21,9 +22,10 @@ void writeNotPositiveDefinite(RecordWriter& out, int n, int j, float radicand) {
 
 }  // namespace
 
-int SUB_CHOLESKY_S(int n, RealVector& A, RecordWriter& report, RecordWriter& console) {
+int SUB_CHOLESKY_S(int n, RealVector& A, RecordWriter& report, RecordWriter& console, RunProgress* progress) {
     if (n < 1) return 0;
-    const CholeskyOutcome outcome = factorPackedCholesky(n, A.data());
+    KernelStepBoundaries steps(progress, RunPhase::Factorisation);
+    const CholeskyOutcome outcome = factorPackedCholesky(n, A.data(), steps.forKernel());
     if (outcome.failedRow == 0) return 0;
     writeNotPositiveDefinite(console, n, outcome.failedRow, outcome.radicand);
     writeNotPositiveDefinite(report, n, outcome.failedRow, outcome.radicand);

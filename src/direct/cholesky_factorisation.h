@@ -14,7 +14,8 @@ namespace corvane {
 // Returns 0, or -1 at the first row j whose radicand is not positive: the
 // failure has then been written to the console and the report, rows 1..j-1
 // hold S and the rest is unchanged.
-int SUB_CHOLESKY_S(int n, RealVector& A, RecordWriter& report, RecordWriter& console);
+int SUB_CHOLESKY_S(int n, RealVector& A, RecordWriter& report, RecordWriter& console,
+                   RunProgress* progress = nullptr);
 
 // Solves S^T * y = b and then S * x = y for every column of B (n x nb), each
 // x replacing its column (the forward and back substitutions); a few columns

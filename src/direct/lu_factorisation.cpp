@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "direct/kernel_step_boundaries.h"
 #include "kernels/lu_kernel.h"
 #include "report/matrix_printing.h"
 
@@ -23,10 +24,12 @@ void reportStepFailure(int j, float u, RecordWriter& report) {
 
 }  // namespace
 
-int LUDECOMP(RealMatrix& A, int n, LuPermutation& rows, RecordWriter& report, RecordWriter& console) {
+int LUDECOMP(RealMatrix& A, int n, LuPermutation& rows, RecordWriter& report, RecordWriter& console,
+             RunProgress* progress) {
     rows.ORDER = Vector<int>(n);
     if (n < 1) return 0;
-    const LuOutcome outcome = factorLu(n, A.data(), rows.ORDER.data(), PRAG_LU, rows.NR_SCHIMBARI);
+    KernelStepBoundaries steps(progress, RunPhase::Factorisation);
+    const LuOutcome outcome = factorLu(n, A.data(), rows.ORDER.data(), PRAG_LU, rows.NR_SCHIMBARI, steps.forKernel());
     if (outcome.failedStep == 0) return 0;
     if (outcome.failedStep == 1) reportFirstStepFailure(outcome.diagonal, report, console);
     else reportStepFailure(outcome.failedStep, outcome.diagonal, report);

@@ -27,7 +27,8 @@ struct LuPermutation {
 // Returns 0, or -1 when a diagonal element of U failed the threshold; the
 // failure has then been reported (step 1 to the console and the report, a
 // later step to the report).
-int LUDECOMP(RealMatrix& A, int n, LuPermutation& rows, RecordWriter& report, RecordWriter& console);
+int LUDECOMP(RealMatrix& A, int n, LuPermutation& rows, RecordWriter& report, RecordWriter& console,
+             RunProgress* progress = nullptr);
 
 // Solves L*U*x = P*b with the factors and ORDER of LUDECOMP for every column
 // of B (n x nb), each solution replacing its column; a few columns at a time,

@@ -69,7 +69,7 @@ void LU(RunContext& context) {
 
     LuPermutation rows;
     stepBoundary(context.progress, RunPhase::Factorisation, 0, s.n);
-    if (LUDECOMP(s.A, s.n, rows, out, context.console) < 0) {
+    if (LUDECOMP(s.A, s.n, rows, out, context.console, context.progress) < 0) {
         reportNotFeasible(context);
         return;
     }

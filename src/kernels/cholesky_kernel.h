@@ -6,6 +6,7 @@
 // square root (diagonal) or is divided by the diagonal element.
 
 #include "kernels/kernel_level.h"
+#include "kernels/kernel_progress.h"
 
 namespace corvane {
 
@@ -16,8 +17,8 @@ struct CholeskyOutcome {
 
 // Replaces the packed triangle (n(n+1)/2 values, s(i,j) at j(j-1)/2 + i for
 // 1 <= i <= j) by S. On failure at row j, rows 1..j-1 hold S and the rest is
-// unchanged. n >= 1.
-CholeskyOutcome factorPackedCholesky(int n, float* packed);
+// unchanged. n >= 1. `progress` hears the rows done, a block at a time.
+CholeskyOutcome factorPackedCholesky(int n, float* packed, KernelProgress* progress = nullptr);
 
 // For each of the nb columns of B (leading dimension n), in place: with
 // `forward` solves S^T * y = b, then with `back` S * x = y.

@@ -14,6 +14,7 @@
 // and then x(i) = (b(i) - s) / a(i,i), as the plain loop does.
 
 #include "kernels/kernel_level.h"
+#include "kernels/kernel_progress.h"
 
 namespace corvane {
 
@@ -26,7 +27,10 @@ struct EliminationOutcome {
 // sides B (leading dimension n) and, when no pivot is below `threshold` in
 // magnitude, overwrites B with the solutions. On a small pivot A and B are
 // left exactly as the plain loops leave them at that step. `interchanges` is
-// incremented once per row exchange. n >= 1.
-EliminationOutcome eliminateAndSolve(int n, int nb, float* A, float* B, float threshold, int& interchanges);
+// incremented once per row exchange. n >= 1. `progress` hears the steps of
+// A's elimination, then those carried into B, then the right-hand sides
+// solved.
+EliminationOutcome eliminateAndSolve(int n, int nb, float* A, float* B, float threshold, int& interchanges,
+                                     KernelProgress* progress = nullptr);
 
 }  // namespace corvane

@@ -5,19 +5,22 @@
 
 namespace corvane {
 
-EliminationOutcome eliminateAndSolve(int n, int nb, float* A, float* B, float threshold, int& interchanges) {
-    return selectedKernels().eliminateAndSolve(n, nb, A, B, threshold, interchanges);
+EliminationOutcome eliminateAndSolve(int n, int nb, float* A, float* B, float threshold, int& interchanges,
+                                     KernelProgress* progress) {
+    return selectedKernels().eliminateAndSolve(n, nb, A, B, threshold, interchanges, progress);
 }
 
-LuOutcome factorLu(int n, float* A, int* order, float threshold, int& exchanges) {
-    return selectedKernels().factorLu(n, A, order, threshold, exchanges);
+LuOutcome factorLu(int n, float* A, int* order, float threshold, int& exchanges, KernelProgress* progress) {
+    return selectedKernels().factorLu(n, A, order, threshold, exchanges, progress);
 }
 
 void solveLu(int n, const float* A, const int* order, const float* B, float* X, int nb) {
     selectedKernels().solveLu(n, A, order, B, X, nb);
 }
 
-CholeskyOutcome factorPackedCholesky(int n, float* packed) { return selectedKernels().factorPackedCholesky(n, packed); }
+CholeskyOutcome factorPackedCholesky(int n, float* packed, KernelProgress* progress) {
+    return selectedKernels().factorPackedCholesky(n, packed, progress);
+}
 
 void solvePackedCholesky(int n, const float* packed, float* B, int nb, bool forward, bool back) {
     selectedKernels().solvePackedCholesky(n, packed, B, nb, forward, back);

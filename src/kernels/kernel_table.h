@@ -27,10 +27,11 @@ struct KernelBlockSizes {
 };
 
 struct KernelTable {
-    EliminationOutcome (*eliminateAndSolve)(int n, int nb, float* A, float* B, float threshold, int& interchanges);
-    LuOutcome (*factorLu)(int n, float* A, int* order, float threshold, int& exchanges);
+    EliminationOutcome (*eliminateAndSolve)(int n, int nb, float* A, float* B, float threshold, int& interchanges,
+                                            KernelProgress* progress);
+    LuOutcome (*factorLu)(int n, float* A, int* order, float threshold, int& exchanges, KernelProgress* progress);
     void (*solveLu)(int n, const float* A, const int* order, const float* B, float* X, int nb);
-    CholeskyOutcome (*factorPackedCholesky)(int n, float* packed);
+    CholeskyOutcome (*factorPackedCholesky)(int n, float* packed, KernelProgress* progress);
     void (*solvePackedCholesky)(int n, const float* packed, float* B, int nb, bool forward, bool back);
     void (*gaussSeidelSweep)(int n, const float* A, const float* b1, const float* x0, float* x1);
     void (*complexMatrixVector)(int n, const float* A, const float* diagonalIm, const float* z0, float* z);

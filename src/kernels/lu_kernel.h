@@ -14,6 +14,7 @@
 // stands; the exchanges kept are counted as before.
 
 #include "kernels/kernel_level.h"
+#include "kernels/kernel_progress.h"
 
 namespace corvane {
 
@@ -27,8 +28,8 @@ struct LuOutcome {
 // is incremented once per row exchange kept. On failure at step j, rows 1..j
 // of U are complete in every column, columns 1..j-1 of L hold their
 // multipliers, and the rest holds the exchanged input, as the plain loops
-// leave it.
-LuOutcome factorLu(int n, float* A, int* order, float threshold, int& exchanges);
+// leave it. `progress` hears the steps done, a panel at a time.
+LuOutcome factorLu(int n, float* A, int* order, float threshold, int& exchanges, KernelProgress* progress = nullptr);
 
 // For each of the nb columns of B (leading dimension n): x = the solution of
 // L*U*x = the column with its rows taken in `order`, into the same column of

@@ -1,7 +1,7 @@
 #pragma once
 // Where a run stands and whether the user wants it stopped. The methods tell
-// a RunProgress at their step boundaries (before and after an elimination
-// or factorisation, which the kernels make in one piece; each block of
+// a RunProgress at their step boundaries (within an elimination or a
+// factorisation, between the kernels' blocks of steps; each block of
 // right-hand sides; each sweep; each power iteration; each row of a printed
 // matrix; each right-hand side of the check); when a stop has been asked, the
 // boundary throws RunInterrupted, the run unwinds with the report ending on
@@ -14,17 +14,18 @@ namespace corvane {
 
 enum class RunPhase {
     Printing,        // a matrix echoed or printed: row `step` of `total`
-    Elimination,     // Gaussian elimination (also the inversion's): 0 of n before it, n of n after
-    Factorisation,   // LU or the square-root method: 0 of n before it, n of n after
+    Elimination,     // Gaussian elimination of A (also the inversion's): step `step` of n
+    Factorisation,   // LU or the square-root method: step `step` of n
     Substitution,    // solving with the factors: right-hand side `step` of nb done
     Solutions,       // writing the solutions: right-hand side `step` of nb done
     Sweeps,          // Gauss-Seidel or SOR: sweep `step` of NLIM done
     PowerIteration,  // the power method: iteration `step` of at most `total`
     Product,         // the product XᵀX of the 2-norm: column `step` of n done
     Check,           // the residual check: right-hand side `step` of nb done
+    RightHandSides,  // the elimination's steps carried into the right-hand sides: step `step` of n
 };
 
-inline constexpr int kRunPhaseCount = 9;
+inline constexpr int kRunPhaseCount = 10;
 
 class RunProgress {
 public:

@@ -34,7 +34,7 @@ TEST(ProgressOption, TellsEachPhaseOnStandardErrorOnlyWhenAsked) {
     };
     const Case cases[] = {
         {gauss + " --progress",
-         {"corvane: Gaussian elimination, n = 3\n", "corvane: [........................] 0% Writing the solutions: 0 of 1\n",
+         {"corvane: [........................] 0% Gaussian elimination: step 0 of 3\n", "corvane: [........................] 0% Writing the solutions: 0 of 1\n",
           "corvane: [........................] 0% Check: right-hand side 0 of 1\n"}},
         {seidel + " --progress", {"corvane: [........................] 0% Sweep 0 of NLIM = 50\n", "Check: right-hand side 0 of 1\n"}},
         {gauss + " --no-progress", {}},

@@ -73,9 +73,10 @@ SolveOptions optionsFor(std::string problem, std::string matrix, std::string met
 std::vector<MethodRun> methodRuns() {
     using P = RunPhase;
     return {
-        {"Gauss", kBandSystem, optionsFor("system", "general", "gauss"), {P::Printing, P::Elimination, P::Solutions, P::Check}},
+        {"Gauss", kBandSystem, optionsFor("system", "general", "gauss"),
+         {P::Printing, P::Elimination, P::RightHandSides, P::Substitution, P::Solutions, P::Check}},
         {"Gauss, inverse", kBandMatrix, optionsFor("inverse", "general", "gauss"),
-         {P::Printing, P::Elimination, P::Solutions, P::Check}},
+         {P::Printing, P::Elimination, P::RightHandSides, P::Substitution, P::Solutions, P::Check}},
         {"LU", kBandSystem, optionsFor("system", "general", "lu"),
          {P::Printing, P::Factorisation, P::Substitution, P::Solutions, P::Check}},
         {"LU, inverse", kBandMatrix, optionsFor("inverse", "general", "lu"),
@@ -85,12 +86,13 @@ std::vector<MethodRun> methodRuns() {
         {"Gauss-Seidel", kBandSystem, optionsFor("system", "general", "gauss-seidel"), {P::Printing, P::Sweeps, P::Check}},
         {"SOR", kBandSystem, optionsFor("system", "general", "sor"), {P::Printing, P::Sweeps, P::Check}},
         {"condition, infinity norm", kBandMatrix, optionsFor("condition", "general", "", "inf"),
-         {P::Printing, P::Elimination}},
-        {"condition, 1-norm", kBandMatrix, optionsFor("condition", "general", "", "1"), {P::Printing, P::Elimination}},
+         {P::Printing, P::Elimination, P::RightHandSides, P::Substitution}},
+        {"condition, 1-norm", kBandMatrix, optionsFor("condition", "general", "", "1"),
+         {P::Printing, P::Elimination, P::RightHandSides, P::Substitution}},
         {"condition, 2-norm", kBandMatrix, optionsFor("condition", "general", "", "2"),
-         {P::Printing, P::Elimination, P::Product, P::PowerIteration}},
+         {P::Printing, P::Elimination, P::RightHandSides, P::Substitution, P::Product, P::PowerIteration}},
         {"condition, spectral estimate", kBandMatrix, optionsFor("condition", "general", "", "cond"),
-         {P::Printing, P::Elimination, P::PowerIteration}},
+         {P::Printing, P::Elimination, P::RightHandSides, P::Substitution, P::PowerIteration}},
     };
 }
 
