@@ -9,8 +9,11 @@ namespace corvane {
 namespace {
 
 // Columns of the differences worked out together: enough for the product's
-// tiles to run long, few enough that the check needs no n x nb array.
+// tiles to run long, few enough that the check needs no n x nb array. They
+// are made a piece at a time, with a step boundary between the pieces, so
+// that a stop never waits for a whole block of a large check.
 constexpr int kColumnsAtOnce = 192;
+constexpr int kColumnsPerPiece = 64;
 
 bool isIdentity(const RealMatrix& B) {
     if (B.empty() || B.rows() != B.cols()) return false;
@@ -26,9 +29,13 @@ bool isIdentity(const RealMatrix& B) {
 // Columns first..first+D.cols()-1 of A0*X - B0 into D, each D(i,k) summed
 // over j in increasing order (the kernel of product_kernel.h), then B0(i,k)
 // subtracted.
-void differences(int n, int first, const MatrixColumns& A0, const RightHandSidesAsGiven& B0, const RealMatrix& X, RealMatrix& D) {
+void differences(int n, int nb, int first, const MatrixColumns& A0, const RightHandSidesAsGiven& B0, const RealMatrix& X,
+                 RealMatrix& D, RunProgress* progress) {
     D.fill(0.0f);
-    if (n > 0) multiplyAdd(n, D.cols(), A0, X.column(first), X.rows(), D.data());
+    for (int c = 1; n > 0 && c <= D.cols(); c += kColumnsPerPiece) {
+        if (c > 1) stepBoundary(progress, RunPhase::Check, first + c - 2, nb);
+        multiplyAdd(n, std::min(kColumnsPerPiece, D.cols() - c + 1), A0, X.column(first + c - 1), X.rows(), D.column(c));
+    }
     for (int c = 1; c <= D.cols(); ++c) {
         for (int i = 1; i <= n; ++i) D(i, c) = D(i, c) - B0(i, first + c - 1);
     }
@@ -63,7 +70,7 @@ void PROBA(RecordWriter& out, int n, int nb, MatrixColumns A0, const RightHandSi
         const int c = (k - 1) % kColumnsAtOnce + 1;  // column k of the differences is column c of D
         if (c == 1) {
             D = RealMatrix(n, std::min(kColumnsAtOnce, nb - k + 1));
-            differences(n, k, A0, B0, X, D);
+            differences(n, nb, k, A0, B0, X, D, progress);
         }
         out.write("(/, a, i0, a)", {system ? " Solutia nr. " : " Coloana nr. ", k, ":"});
         if (eachEquation) {
