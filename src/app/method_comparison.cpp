@@ -180,6 +180,17 @@ std::vector<ComparisonRow> rowsOf(const ProblemState& read, Method method, const
     return rows;
 }
 
+// The methods the comparison tries. Gauss-Seidel and SOR are always tried:
+// their SOLVE's own check of EPS, NLIM and OMEGA decides whether they run,
+// exactly as it does for a SOLVE of either.
+std::vector<Method> triedMethods(const ProblemState& read) {
+    std::vector<Method> methods{Method::Gauss, Method::Lu};
+    if (symmetric(read)) methods.push_back(Method::Cholesky);
+    methods.push_back(Method::GaussSeidel);
+    methods.push_back(Method::Sor);
+    return methods;
+}
+
 }  // namespace
 
 std::string_view outcomeName(RunOutcome outcome) {
@@ -206,27 +217,12 @@ std::string_view methodName(Method method) {
     }
 }
 
-std::vector<Method> applicableMethods(const ProblemState& read) {
-    std::vector<Method> methods{Method::Gauss, Method::Lu};
-    if (symmetric(read)) methods.push_back(Method::Cholesky);
-    ProblemState converted;  // the texts only, converted as SOR's SOLVE converts them
-    converted.EPS_TEXT = read.EPS_TEXT;
-    converted.NLIM_TEXT = read.NLIM_TEXT;
-    converted.OMEGA_TEXT = read.OMEGA_TEXT;
-    converted.IMETODA = Method::Sor;
-    READ_EPSNLIMOMEGA(converted);
-    const bool iterationParameters = converted.EPS > 0.0f && converted.NLIM > 0;
-    if (iterationParameters) methods.push_back(Method::GaussSeidel);
-    if (iterationParameters && converted.OMEGA != 0.0f) methods.push_back(Method::Sor);
-    return methods;
-}
-
 Comparison compareMethods(const ProblemState& read, const std::optional<ExactAnswer>& exact,
                           const std::function<void(const std::vector<ComparisonRow>&)>& rowsReady,
                           const std::function<bool()>& cancelled,
                           const std::function<void(Method, const RealMatrix&)>& solutionsReady) {
     Comparison comparison;
-    for (Method method : applicableMethods(read)) {
+    for (Method method : triedMethods(read)) {
         if (cancelled && cancelled()) {
             comparison.cancelled = true;
             break;

@@ -33,7 +33,8 @@ struct ComparisonRow {
     std::optional<int> sweeps;        // Gauss-Seidel and SOR
 };
 
-// A method the comparison could not run, and why (the SOLVE's own refusal).
+// A method the comparison did not run, and why: the SOLVE's own refusal
+// (Gauss-Seidel and SOR without usable EPS, NLIM or OMEGA).
 struct RefusedMethod {
     Method method;
     std::string reason;
@@ -46,13 +47,11 @@ struct Comparison {
     bool cancelled = false;
 };
 
-// The methods that apply to the read problem: Gauss and LU always; Cholesky
-// when A is symmetric; Gauss-Seidel when EPS and NLIM are given (not 0),
-// SOR when OMEGA is too.
-std::vector<Method> applicableMethods(const ProblemState& read);
-
-// Runs every applicable method on a copy of `read` (a system or an inverse
-// whose matrix was read in full, as for Gauss). `rowsReady` hears the rows
+// Runs the methods on a copy of `read` (a system or an inverse whose matrix
+// was read in full, as for Gauss): Gauss and LU; Cholesky when A is
+// symmetric; Gauss-Seidel and SOR whenever their SOLVE would run them, which
+// it decides from EPS, NLIM and OMEGA as it converts them (a method it
+// refuses is kept in `refused` with its reason). `rowsReady` hears the rows
 // of each method as it ends; `cancelled`, asked between methods, stops the
 // comparison with the rows so far; `solutionsReady` hears the X of each
 // method that gave one, exactly as its SOLVE reports it (none is kept

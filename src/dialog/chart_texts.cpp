@@ -22,20 +22,38 @@ constexpr OmegaExplorerTexts kExplorerEnglish{
 };
 
 constexpr ComparisonTexts kComparisonRomanian{
-    "Compararea metodelor", "Metoda", "nr. b", "Rezultat", "secunde", "max |A*x - b|", "max |x - x_exact|", "relativa",
-    "iteratii", "Eroarea max |x - x_exact|", "Diferenta max |A*x - b|", "valorile 0 apar la baza axei",
-    "Ruleaza...", "Gata", "Oprita", "Opreste", "Inchide",
+    "Compararea metodelor", "Metoda", "nr. b", "Rezultat", "secunde", "relativa", "iteratii",
+    "valorile 0 apar la baza axei", "cond1(A) estimat ~", "nu a rulat", "Ruleaza...", "Gata", "Oprita", "Opreste",
+    "Inchide",
 };
 constexpr ComparisonTexts kComparisonEnglish{
-    "Comparison of the methods", "Method", "rhs", "Outcome", "seconds", "max |A*x - b|", "max |x - x_exact|",
-    "relative", "sweeps", "Error max |x - x_exact|", "Residual max |A*x - b|", "values of 0 are drawn at the foot of the axis",
-    "Running...", "Done", "Stopped", "Stop", "Close",
+    "Comparison of the methods", "Method", "rhs", "Outcome", "seconds", "relative", "sweeps",
+    "values of 0 are drawn at the foot of the axis", "Estimated cond1(A) ~", "not run", "Running...", "Done", "Stopped",
+    "Stop", "Close",
+};
+
+constexpr ComparedQuantityTexts kSystemRomanian{
+    "max |A*x - b|", "max |x - x_exact|", "Diferenta max |A*x - b|", "Eroarea max |x - x_exact|",
+};
+constexpr ComparedQuantityTexts kSystemEnglish{
+    "max |A*x - b|", "max |x - x_exact|", "Residual max |A*x - b|", "Error max |x - x_exact|",
+};
+constexpr ComparedQuantityTexts kInverseRomanian{
+    "max |A*X - I|", "max |X - X_exact|", "Diferenta max |A*X - I|", "Eroarea max |X - X_exact|",
+};
+constexpr ComparedQuantityTexts kInverseEnglish{
+    "max |A*X - I|", "max |X - X_exact|", "Residual max |A*X - I|", "Error max |X - X_exact|",
 };
 
 }  // namespace
 
 const ComparisonTexts& comparisonTexts(int language) {
     return language == kEnglish ? kComparisonEnglish : kComparisonRomanian;
+}
+
+const ComparedQuantityTexts& comparedQuantityTexts(int language, bool inverse) {
+    if (inverse) return language == kEnglish ? kInverseEnglish : kInverseRomanian;
+    return language == kEnglish ? kSystemEnglish : kSystemRomanian;
 }
 
 std::string_view outcomeText(RunOutcome outcome, int language) {

@@ -40,13 +40,11 @@ struct ComparisonTexts {
     std::string_view rhsColumn;
     std::string_view outcomeColumn;
     std::string_view secondsColumn;
-    std::string_view residualColumn;
-    std::string_view errorColumn;
     std::string_view relativeColumn;
     std::string_view sweepsColumn;
-    std::string_view errorAxis;     // the chart's axis when the exact answer is known
-    std::string_view residualAxis;  // else
     std::string_view zeroNote;      // values of 0 drawn at the foot of the axis
+    std::string_view conditionOne;  // followed by the estimate
+    std::string_view notRun;        // between a method's name and why its SOLVE refused it
     std::string_view running;
     std::string_view done;
     std::string_view cancelled;
@@ -54,10 +52,20 @@ struct ComparisonTexts {
     std::string_view close;
 };
 
+// The names of the residual and of the error: of x for a system, of the
+// whole X for an inverse.
+struct ComparedQuantityTexts {
+    std::string_view residualColumn;
+    std::string_view errorColumn;
+    std::string_view residualAxis;  // the chart's axis without the exact answer
+    std::string_view errorAxis;     // with it
+};
+
 // language: 1 Romanian, 2 English (ProblemState::LIMBA).
 const ConvergenceChartTexts& convergenceChartTexts(int language);
 const OmegaExplorerTexts& omegaExplorerTexts(int language);
 const ComparisonTexts& comparisonTexts(int language);
+const ComparedQuantityTexts& comparedQuantityTexts(int language, bool inverse);
 
 // How the sweeps of a right-hand side ended, as the chart marks it.
 std::string_view outcomeText(IterationEnd end, int language);

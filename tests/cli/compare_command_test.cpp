@@ -85,6 +85,9 @@ TEST(CompareCommand, EachMethodsXIsTheXOfItsOwnSolve) {
          {Method::Gauss, Method::Lu, Method::Cholesky, Method::GaussSeidel}},
         {example("hilbert5.txt"), "--generate Hilbert", "'" + example("hilbert5.txt") + "' --generate Hilbert --matrix symmetric",
          {Method::Gauss, Method::Lu, Method::Cholesky}},
+        // A negative EPS is no refusal: the sweeps go on to the iteration limit, as in solve.
+        {example("system3.txt"), "--eps -1 --nlim 20 --omega 1.1", "",
+         {Method::Gauss, Method::Lu, Method::GaussSeidel, Method::Sor}},
         {example("inverse3.txt"), "--problem inverse",
          "'" + directory + "/inverse3-upper.txt' --problem inverse --matrix symmetric",
          {Method::Gauss, Method::Lu, Method::Cholesky}},
@@ -156,18 +159,19 @@ TEST(CompareCommand, CsvShapeAndTheMethodsThatApply) {
     const std::string file = directory + "/system3.txt";
     const std::string original = testing::readFile(example("system3.txt"));
     testing::writeFile(file, original);
-    const std::string noIteration = "gauss-seidel and sor not run";
+    const std::string noGaussSeidel = "gauss-seidel not run";
     const struct {
         std::string options;
         std::vector<std::string> methods;
-        std::string note;  // on standard error: why an iterative method asked for did not run
+        std::string note;  // on standard error: an iterative method asked for that did not run
+                           // (none for SOR without --omega, nor for either without any parameter)
     } cases[] = {
         {"", {"gauss", "lu"}, ""},
         {"--eps 1e-6 --nlim 100", {"gauss", "lu", "gauss-seidel"}, ""},
         {"--eps 1e-6 --nlim 100 --omega 1.2", {"gauss", "lu", "gauss-seidel", "sor"}, ""},
-        {"--omega 1.2", {"gauss", "lu"}, noIteration},
-        {"--eps 1e-6", {"gauss", "lu"}, noIteration},
-        {"--eps abc --nlim 100", {"gauss", "lu"}, noIteration},
+        {"--omega 1.2", {"gauss", "lu"}, noGaussSeidel},
+        {"--eps 1e-6", {"gauss", "lu"}, noGaussSeidel},
+        {"--eps abc --nlim 100", {"gauss", "lu"}, noGaussSeidel},
         {"--eps 1e-6 --nlim 100 --omega 0", {"gauss", "lu", "gauss-seidel"}, "sor not run"},
     };
     for (const auto& c : cases) {
@@ -197,6 +201,41 @@ TEST(CompareCommand, CsvShapeAndTheMethodsThatApply) {
         EXPECT_FALSE(std::getline(lines, line)) << "nothing after the estimate: " << line;
     }
     EXPECT_EQ(testing::readFile(file), original) << "compare never writes the data file";
+}
+
+// Gauss-Seidel and SOR run in the comparison exactly when their own solve
+// runs, and one that solve refuses is told with solve's reason.
+TEST(CompareCommand, IterativeMethodsRunExactlyWhenTheirSolveDoes) {
+    const std::string directory = testing::scratchDirectory("compare-refusals");
+    const std::string file = "'" + example("system3.txt") + "' ";
+    const std::string cases[] = {
+        "--eps -1 --nlim 20 --omega 1.1",      // to the iteration limit
+        "--eps 1e-6 --nlim -3 --omega -0.5",   // no sweep at all; a negative OMEGA
+        "--eps 0 --nlim 20 --omega 1.1",
+        "--eps 1e-6 --nlim 0 --omega 1.1",
+        "--eps 1e-6 --nlim 20 --omega 0",
+        "--eps abc --nlim 20 --omega 1.1",     // a text that is no number counts as 0
+        "--omega 1.2",
+    };
+    for (const std::string& options : cases) {
+        const testing::CliResult compare = testing::runCorvane("compare " + file + "--csv " + options);
+        ASSERT_EQ(compare.status, 0) << options << ": " << compare.err;
+        for (const std::string method : {"gauss-seidel", "sor"}) {
+            const testing::CliResult solve = testing::runCorvane("solve " + file + "--method " + method + " " + options +
+                                                                 " --quiet --report-to '" + directory + "/report.txt'");
+            const bool ran = compare.out.find("\n" + method + ",1,") != std::string::npos;
+            EXPECT_EQ(ran, solve.status == 0) << options << " " << method << ": " << solve.err;
+            if (solve.status == 0) {
+                EXPECT_EQ(compare.err.find(method + " not run"), std::string::npos) << options << ": " << compare.err;
+                continue;
+            }
+            const std::string refusal = "Eroare: ";  // solve's message: its title, then the reason
+            ASSERT_EQ(solve.err.rfind(refusal, 0), 0u) << options << " " << method << ": " << solve.err;
+            const std::string reason = solve.err.substr(refusal.size());
+            EXPECT_NE(compare.err.find("corvane: " + method + " not run: " + reason), std::string::npos)
+                << options << ": " << compare.err;
+        }
+    }
 }
 
 // The readable table: a header, one line per method in the order they ran,

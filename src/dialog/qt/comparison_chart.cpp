@@ -34,8 +34,10 @@ std::optional<double> chartedValue(const ComparisonRow& row, bool errors) {
     return row.residual;
 }
 
-QChart* comparisonChart(const std::vector<ComparisonRow>& rows, bool errors, int language) {
+QChart* comparisonChart(const std::vector<ComparisonRow>& rows, bool errors, bool inverse, int language) {
     const ComparisonTexts& texts = comparisonTexts(language);
+    const ComparedQuantityTexts& quantities = comparedQuantityTexts(language, inverse);
+    const QString axis = toQt(errors ? quantities.errorAxis : quantities.residualAxis);
     auto* chart = new QChart;
     chart->legend()->hide();
 
@@ -48,7 +50,7 @@ QChart* comparisonChart(const std::vector<ComparisonRow>& rows, bool errors, int
         categories << categoryOf(row);
     }
     const double foot = axisFoot(values);
-    auto* bars = new QBarSet(toQt(errors ? texts.errorAxis : texts.residualAxis));
+    auto* bars = new QBarSet(axis);
     double top = foot * 10.0;
     for (double v : values) {
         bars->append(std::max(v, foot));
@@ -65,7 +67,7 @@ QChart* comparisonChart(const std::vector<ComparisonRow>& rows, bool errors, int
     y->setBase(10.0);
     y->setLabelFormat(QStringLiteral("%.0e"));
     y->setRange(foot, std::pow(10.0, std::ceil(std::log10(top)) + 0.5));
-    QString title = toQt(errors ? texts.errorAxis : texts.residualAxis);
+    QString title = axis;
     if (std::find(values.begin(), values.end(), 0.0) != values.end()) title += QStringLiteral(" (") + toQt(texts.zeroNote) + QStringLiteral(")");
     chart->setTitle(title);
     chart->addAxis(x, Qt::AlignBottom);

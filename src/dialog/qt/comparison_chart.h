@@ -15,6 +15,7 @@ inline constexpr const char* kComparisonBarsName = "comparisonBars";
 // What each bar shows: the error when the rows have one, else the residual.
 std::optional<double> chartedValue(const ComparisonRow& row, bool errors);
 
-QChart* comparisonChart(const std::vector<ComparisonRow>& rows, bool errors, int language);
+// `inverse`: the rows are those of an inverse (the residual and error of the whole X).
+QChart* comparisonChart(const std::vector<ComparisonRow>& rows, bool errors, bool inverse, int language);
 
 }  // namespace corvane

@@ -25,6 +25,19 @@ QString brief(const std::optional<double>& value) {
     return QString::fromLatin1(text);
 }
 
+// The cond1 estimate, then a line for each method not run: "<method> not
+// run: <the SOLVE's reason>".
+QString summaryText(const Comparison& comparison, int language) {
+    const ComparisonTexts& texts = comparisonTexts(language);
+    QStringList lines;
+    if (comparison.conditionOne) lines << toQt(texts.conditionOne) + QLatin1Char(' ') + brief(comparison.conditionOne);
+    for (const RefusedMethod& refused : comparison.refused) {
+        lines << toQt(methodName(refused.method)) + QLatin1Char(' ') + toQt(texts.notRun) + QStringLiteral(": ") +
+                     toQt(refused.reason);
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
 }  // namespace
 
 ComparisonWindow::ComparisonWindow(ComparisonRequest request, QWidget* parent)
@@ -32,22 +45,31 @@ ComparisonWindow::ComparisonWindow(ComparisonRequest request, QWidget* parent)
       request_(std::move(request)),
       table_(new QTableWidget(0, 8)),
       view_(new QChartView),
+      summary_(new QLabel),
       status_(new QLabel),
       stop_(namedButton(comparisonTexts(request_.language).cancel, "stop")) {
     const ComparisonTexts& texts = comparisonTexts(request_.language);
+    const ComparedQuantityTexts& quantities = comparedQuantityTexts(request_.language, request_.read.INVERSARE);
     setObjectName(QStringLiteral("comparisonWindow"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(toQt(texts.windowTitle));
     setWindowIcon(programIcon());
     table_->setHorizontalHeaderLabels({toQt(texts.methodColumn), toQt(texts.rhsColumn), toQt(texts.outcomeColumn),
-                                       toQt(texts.secondsColumn), toQt(texts.residualColumn), toQt(texts.errorColumn),
-                                       toQt(texts.relativeColumn), toQt(texts.sweepsColumn)});
+                                       toQt(texts.secondsColumn), toQt(quantities.residualColumn),
+                                       toQt(quantities.errorColumn), toQt(texts.relativeColumn),
+                                       toQt(texts.sweepsColumn)});
     table_->verticalHeader()->hide();
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // The table asks for the width of its columns and gets it: the chart
+    // takes what is left, down to its least width.
+    table_->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
     view_->setRenderHint(QPainter::Antialiasing);
-    view_->setMinimumSize(420, 300);
+    view_->setMinimumSize(380, 300);  // leaves the widest table (Romanian outcomes, a scroll bar) its room
+    summary_->setObjectName(QStringLiteral("comparisonSummary"));
+    summary_->setWordWrap(true);
+    summary_->hide();
     status_->setText(toQt(texts.running));
     QPushButton* close = namedButton(texts.close, "close");
 
@@ -55,8 +77,11 @@ ComparisonWindow::ComparisonWindow(ComparisonRequest request, QWidget* parent)
     buttons->addWidget(status_, 1);
     buttons->addWidget(stop_);
     buttons->addWidget(close);
+    auto* results = new QVBoxLayout;
+    results->addWidget(table_, 1);
+    results->addWidget(summary_);
     auto* panes = new QHBoxLayout;
-    panes->addWidget(table_, 1);
+    panes->addLayout(results);
     panes->addWidget(view_, 1);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(panes, 1);
@@ -81,8 +106,7 @@ void ComparisonWindow::start() {
                 QMetaObject::invokeMethod(this, [this, rows] { addRows(rows); }, Qt::QueuedConnection);
             },
             [this] { return stopRequested_.load(); });
-        const bool cancelled = comparison.cancelled;
-        QMetaObject::invokeMethod(this, [this, cancelled] { finish(cancelled); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(this, [this, comparison] { finish(comparison); }, Qt::QueuedConnection);
     });
 }
 
@@ -119,17 +143,19 @@ void ComparisonWindow::addRows(const std::vector<ComparisonRow>& rows) {
     redraw();
 }
 
-void ComparisonWindow::finish(bool cancelled) {
+void ComparisonWindow::finish(const Comparison& comparison) {
     running_ = false;
     if (worker_.joinable()) worker_.join();
     stop_->setEnabled(false);
     const ComparisonTexts& texts = comparisonTexts(request_.language);
-    status_->setText(toQt(cancelled ? texts.cancelled : texts.done));
+    status_->setText(toQt(comparison.cancelled ? texts.cancelled : texts.done));
+    summary_->setText(summaryText(comparison, request_.language));
+    summary_->setVisible(!summary_->text().isEmpty());
 }
 
 void ComparisonWindow::redraw() {
     QChart* previous = view_->chart();
-    view_->setChart(comparisonChart(rows_, request_.exact.has_value(), request_.language));
+    view_->setChart(comparisonChart(rows_, request_.exact.has_value(), request_.read.INVERSARE, request_.language));
     delete previous;  // the view gives up a chart it no longer shows
 }
 

@@ -1,7 +1,8 @@
 #pragma once
-// The comparison of the methods beside the main dialog: every applicable
-// method runs on the read data on a thread of its own, each method's rows
-// shown as it ends, with the bar chart of the errors (or residuals). Stop,
+// The comparison of the methods beside the main dialog: every method runs on
+// the read data on a thread of its own, each method's rows shown as it ends,
+// with the bar chart of the errors (or residuals); at the end, the cond1
+// estimate and the methods whose SOLVE refused them, with its reason. Stop,
 // or closing the window, ends the comparison before the next method.
 
 #include <QWidget>
@@ -35,7 +36,7 @@ public:
 private:
     void start();
     void addRows(const std::vector<ComparisonRow>& rows);
-    void finish(bool cancelled);
+    void finish(const Comparison& comparison);
     void redraw();
 
     ComparisonRequest request_;
@@ -45,6 +46,7 @@ private:
     std::thread worker_;
     QTableWidget* table_;
     QChartView* view_;
+    QLabel* summary_;  // the cond1 estimate and the methods not run
     QLabel* status_;
     QPushButton* stop_;
 };

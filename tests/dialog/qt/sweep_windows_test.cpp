@@ -12,6 +12,8 @@
 #include <QBarSeries>
 #include <QBarSet>
 #include <QChart>
+#include <QLabel>
+#include <QScrollBar>
 #include <QXYSeries>
 
 #include "dialog/control_ids.h"
@@ -138,6 +140,63 @@ TEST_F(SweepWindowsQtTest, StopEndsTheComparisonBeforeTheNextMethod) {
     click(kCompare);
     ASSERT_TRUE(QTest::qWaitFor([&] { return platform.comparisonWindow() && !platform.comparisonWindow()->running(); }, 20000));
     EXPECT_EQ(platform.comparisonWindow()->rows().size(), 4u);
+}
+
+// Below the table, once the comparison ends: the cond1 estimate and each
+// method whose SOLVE refused it, with the reason; the residual and the error
+// named for what they are (of the whole X for an inverse); in either
+// language, the table's columns fit the window's width.
+TEST_F(SweepWindowsQtTest, TheComparisonNamesItsQuantitiesAndTellsTheEstimateAndTheMethodsNotRun) {
+    const QString fourRightHandSides = directory.filePath(QStringLiteral("four-b.txt"));
+    writeText(fourRightHandSides,
+              "Sistem 3 x 3, patru termeni liberi\r\n3 4\r\n 4 -2 1\r\n 3 6 -4\r\n 2 1 8\r\n"
+              " 3 3 28\r\n 3 5 11\r\n 1 1 1\r\n 0 9 2\r\n");
+    const QString inverse = directory.filePath(QStringLiteral("inverse3.txt"));
+    writeText(inverse, "Inversa 3 x 3\r\n3\r\n 2 -1 0\r\n -1 2 -1\r\n 0 -1 2\r\n");
+    const QString system = directory.filePath(QStringLiteral("system3.txt"));
+    const struct {
+        int language;
+        int problem;
+        QString file;
+        const char* nlim;
+        const char* omega;
+        QStringList quantities;  // the residual's and the error's headers, the start of the chart's title
+        QString summary;
+    } cases[] = {
+        // The widest table: the longest outcome, more rows than the window shows.
+        {kRomanianButton, kSystem, fourRightHandSides, "3", "0",
+         {"max |A*x - b|", "max |x - x_exact|", "Diferenta max |A*x - b|"},
+         "cond1(A) estimat ~ 2.5E+00\nsor nu a rulat: Introdu EPS si/sau NLIM si/sau OMEGA"},
+        {kEnglishButton, kSystem, system, "0", "0",
+         {"max |A*x - b|", "max |x - x_exact|", "Residual max |A*x - b|"},
+         "Estimated cond1(A) ~ 2.5E+00\ngauss-seidel not run: Introdu EPS si/sau NLIM\n"
+         "sor not run: Introdu EPS si/sau NLIM si/sau OMEGA"},
+        {kEnglishButton, kInversion, inverse, "50", "1.1",
+         {"max |A*X - I|", "max |X - X_exact|", "Residual max |A*X - I|"}, "Estimated cond1(A) ~ 8.0E+00"},
+    };
+    for (const auto& c : cases) {
+        click(c.language);
+        click(c.problem);
+        platform.fileAnswers.push_back(c.file.toStdString());
+        click(kSelect);
+        click(kRead);
+        controlOf<QLineEdit>(dialog, kNlim)->setText(QString::fromLatin1(c.nlim));
+        controlOf<QLineEdit>(dialog, kOmega)->setText(QString::fromLatin1(c.omega));
+        click(kCompare);
+        ComparisonWindow* window = platform.comparisonWindow();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !window->running(); }, 20000));
+        QCoreApplication::processEvents();
+        const std::string name = c.file.toStdString();
+        auto* table = window->findChild<QTableWidget*>();
+        EXPECT_EQ(table->horizontalHeaderItem(4)->text().toStdString(), c.quantities[0].toStdString()) << name;
+        EXPECT_EQ(table->horizontalHeaderItem(5)->text().toStdString(), c.quantities[1].toStdString()) << name;
+        EXPECT_TRUE(window->chart()->title().startsWith(c.quantities[2])) << window->chart()->title().toStdString();
+        auto* summary = window->findChild<QLabel*>(QStringLiteral("comparisonSummary"));
+        ASSERT_NE(summary, nullptr);
+        EXPECT_TRUE(summary->isVisible()) << name;
+        EXPECT_EQ(summary->text().toStdString(), c.summary.toStdString());
+        EXPECT_FALSE(table->horizontalScrollBar()->isVisible()) << name;
+    }
 }
 
 // The conditioning note stands beside the dialog, which goes on; a new note
