@@ -7,6 +7,7 @@
 // lower triangle of a symmetric matrix, as such files often do.
 
 #include <filesystem>
+#include <memory>
 
 #include "dialog/control_ids.h"
 #include "dialog/dialog_controller.h"
@@ -22,6 +23,7 @@ namespace {
 
 constexpr std::string_view kImportTitleRomanian = "Importa matrice Matrix Market";
 constexpr std::string_view kImportTitleEnglish = "Import a Matrix Market matrix";
+constexpr std::size_t kHeaderBytes = 64;  // enough to tell whether the file starts with its header
 
 std::string replaceQuestion(const std::string& path, int language) {
     const std::string name = std::filesystem::path(path).filename().string();
@@ -65,33 +67,50 @@ MarketStorage headerlessStorage(const ProblemState& state, DialogPlatform& platf
     return symmetric ? MarketStorage::Symmetric : MarketStorage::General;
 }
 
-// The data file's text for the chosen matrix as the dialog's options ask;
-// none after telling the user why it cannot be made.
-std::optional<std::string> dataFileFor(const std::string& chosen, const ProblemState& state, DialogPlatform& platform,
-                                       std::string_view title) {
+// What the dialog's options ask of the data file; the storage of a file
+// without a header is asked from its first bytes. None after telling the
+// user that the matrix file cannot be read.
+std::optional<ImportRequest> requestFor(const std::string& chosen, const ProblemState& state, DialogPlatform& platform,
+                                        std::string_view title) {
     std::error_code readError;
-    const std::optional<std::string> matrix = readWholeFile(chosen, readError);
-    if (!matrix) {
+    const std::optional<std::string> start = readFileStart(chosen, kHeaderBytes, readError);
+    if (!start) {
         platform.messages().show(fileFaultText(kCannotRead, chosen, readError, state.LIMBA), message::kErrorTitle,
                                  MessageIcon::Error);
         return std::nullopt;
     }
     ImportRequest request;
-    request.matrixText = *matrix;
     request.rhs = state.SISTEM ? RightHandSides::Ones : RightHandSides::None;
     request.layout = state.SIMETRICA ? DataLayout::Symmetric : DataLayout::General;
-    if (!hasMarketHeader(*matrix)) request.headerless = headerlessStorage(state, platform, title, chosen);
+    if (!hasMarketHeader(*start)) request.headerless = headerlessStorage(state, platform, title, chosen);
     request.title = std::filesystem::path(chosen).filename().string() + " (Matrix Market)";
+    return request;
+}
+
+// The work off the dialog's thread: the matrix file read and turned into
+// the data file's text, which is written at `path`. Returns what went wrong,
+// for the dialog to tell, or "" when the data file was written.
+std::string writeDataFile(ImportRequest request, const std::string& chosen, const std::string& path, int language) {
+    std::error_code error;
+    std::optional<std::string> matrix = readWholeFile(chosen, error);
+    if (!matrix) return fileFaultText(kCannotRead, chosen, error, language);
+    request.matrixText = std::move(*matrix);
+    std::string dataFile;
     try {
-        return importedDataFile(request);
-    } catch (const ImportError& error) {
-        platform.messages().show(chosen + ": " + error.what(), message::kErrorTitle, MessageIcon::Error);
-        return std::nullopt;
+        dataFile = importedDataFile(request);
+    } catch (const ImportError& fault) {
+        return chosen + ": " + fault.what();
     }
+    request.matrixText = {};
+    if ((error = replaceWholeFile(path, dataFile))) return fileFaultText(kCannotWrite, path, error, language);
+    return "";
 }
 
 }  // namespace
 
+// The questions come first (the storage of a file without a header, the
+// replacement of an existing data file); reading, converting and writing
+// then run off the dialog's thread, and the Read that follows too.
 void DialogController::importMatrix() {
     const std::string_view title = state_.LIMBA == kEnglish ? kImportTitleEnglish : kImportTitleRomanian;
     const std::optional<std::string> chosen =
@@ -103,16 +122,24 @@ void DialogController::importMatrix() {
                                   MessageIcon::Error);
         return;
     }
-    const std::optional<std::string> dataFile = dataFileFor(*chosen, state_, platform_, title);
-    if (!dataFile) return;
+    std::optional<ImportRequest> request = requestFor(*chosen, state_, platform_, title);
+    if (!request) return;
     if (std::filesystem::exists(path) && !platform_.confirm(title, replaceQuestion(path, state_.LIMBA))) return;
-    forgetDataFile();
-    if (const std::error_code writeError = replaceWholeFile(path, *dataFile)) {
-        platform_.messages().show(fileFaultText(kCannotWrite, path, writeError, state_.LIMBA), message::kErrorTitle,
-                                  MessageIcon::Error);
-        return;
-    }
-    if (useDataFile(path)) readDataFile();
+    auto fault = std::make_shared<std::string>();
+    runOffThread(
+        [fault, request = std::move(*request), chosen = *chosen, path, language = state_.LIMBA](RunProgress&) {
+            *fault = writeDataFile(request, chosen, path, language);
+        },
+        [this, fault, path](bool failed) {
+            if (failed) return;
+            if (!fault->empty()) {
+                platform_.messages().show(*fault, message::kErrorTitle, MessageIcon::Error);
+                return;
+            }
+            forgetDataFile();
+            if (useDataFile(path)) readDataFile();
+        },
+        false);
 }
 
 }  // namespace corvane

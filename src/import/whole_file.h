@@ -13,6 +13,9 @@ namespace corvane {
 // cannot be read.
 std::optional<std::string> readWholeFile(const std::string& path, std::error_code& error);
 
+// The file's first `count` bytes (fewer when it is shorter), as readWholeFile.
+std::optional<std::string> readFileStart(const std::string& path, std::size_t count, std::error_code& error);
+
 // Writes the text as the file at `path`; the system's reason when it
 // cannot, and then the file that was there is left as it was.
 std::error_code replaceWholeFile(const std::string& path, const std::string& text);

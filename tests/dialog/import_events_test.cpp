@@ -40,6 +40,31 @@ TEST_F(DialogTest, ImportWritesTheDataFileBesideTheMatrixAndReadsIt) {
     EXPECT_EQ(readFile(directory + "/spd.dat").substr(0, 40), "spd.mtx (Matrix Market)\n2\n4 1\n3\n");
 }
 
+// Reading, converting and writing run off the dialog's thread (a large matrix
+// takes seconds), the Read that follows too; the problem's controls wait for
+// both, and a Read cannot be stopped, so neither can the import.
+TEST_F(DialogTest, ImportRunsOffTheDialogsThreadAndThenReads) {
+    const std::string directory = scratchDirectory("dialog-import-off-thread");
+    writeFile(directory + "/spd.mtx", kSymmetric2);
+    platform.holdRuns = true;
+    platform.fileAnswers.push_back(directory + "/spd.mtx");
+    click(kImport);
+    ASSERT_TRUE(platform.heldRun.has_value());
+    EXPECT_FALSE(platform.heldRun->cancellable);
+    EXPECT_FALSE(enabled(kSolve));
+    EXPECT_FALSE(enabled(kImport));
+    EXPECT_FALSE(std::filesystem::exists(directory + "/spd.dat")) << "written by the run, not before it";
+
+    platform.endHeldRun();
+    EXPECT_EQ(readFile(directory + "/spd.dat"), "spd.mtx (Matrix Market)\n2 1\n4 1\n1 3\n5 4\n");
+    ASSERT_TRUE(platform.heldRun.has_value()) << "the Read follows as a run of its own";
+    EXPECT_FALSE(state.DATE_CITITE);
+    platform.endHeldRun();
+    EXPECT_TRUE(state.DATE_CITITE);
+    EXPECT_EQ(view.text(kOrder), "2");
+    EXPECT_TRUE(enabled(kImport));
+}
+
 // A file without a header that lists a lower triangle: symmetric under the
 // symmetric type, else as the user answers.
 TEST_F(DialogTest, ImportAsksWhetherAFileWithoutHeaderIsSymmetric) {
