@@ -20,6 +20,7 @@ constexpr PhaseText kPhases[kRunPhaseCount] = {
     {"Produsul A_transpus*A: coloana %1 din %2", "Product A'A: column %1 of %2"},
     {"Proba: termenul liber %1 din %2", "Check: right-hand side %1 of %2"},
     {"Eliminare in termenii liberi: pasul %1 din %2", "Elimination in the right-hand sides: step %1 of %2"},
+    {"Citirea datelor: %1 din %2 MB", "Reading the data: %1 of %2 MB"},
 };
 
 constexpr PhaseText kStarting{"Pornire...", "Starting..."};

@@ -126,7 +126,8 @@ int openReportTo(const std::string& path, Report& report, MessageService& messag
 }
 
 // Reads the problem into `state` and opens where the report goes. Returns an exit status.
-int readProblem(const SolveOptions& o, ProblemState& state, Report& report, MessageService& messages) {
+int readProblem(const SolveOptions& o, ProblemState& state, Report& report, MessageService& messages,
+                RunProgress& progress) {
     const std::filesystem::path data(o.dataFile);
     std::error_code error;
     if (!std::filesystem::is_regular_file(data, error)) {
@@ -138,9 +139,9 @@ int readProblem(const SolveOptions& o, ProblemState& state, Report& report, Mess
             messages.show("cannot open the data file " + o.dataFile, "Error", MessageIcon::Error);
             return kReadFailed;
         }
-        return READINPUTFILE(state, report.file, messages) ? kSuccess : kReadFailed;
+        return READINPUTFILE(state, report.file, messages, &progress) ? kSuccess : kReadFailed;
     }
-    if (!readDataFileOnly(o.dataFile, state, messages)) return kReadFailed;
+    if (!readDataFileOnly(o.dataFile, state, messages, &progress)) return kReadFailed;
     return openReportTo(o.reportTo, report, messages);
 }
 
@@ -200,7 +201,15 @@ int readAndSolve(const SolveOptions& o, ProblemState& state, RecordSink& console
     const InterruptWatch interrupt;
     TerminalProgress progress = progressDisplay(o, interrupt);
     Report report;
-    const int status = readProblem(o, state, report, messages);
+    int status = kSuccess;
+    progress.start();
+    try {
+        status = readProblem(o, state, report, messages, progress);
+    } catch (const RunInterrupted&) {
+        status = kInterrupted;
+    }
+    progress.finish();
+    if (status == kInterrupted) std::cerr << "corvane: interrupted\n";
     if (status != kSuccess) return status;
     RecordWriter reportWriter(report.sink());
     RecordWriter consoleWriter(console);

@@ -325,17 +325,27 @@ void DialogController::readDataFile() {
     state_.n = 0;
     state_.nb = 0;
     auto messages = std::make_shared<HeldMessages>();
-    runOffThread([this, messages](RunProgress&) { READINPUTFILE(state_, file_, *messages); },
-                 [this, messages](bool failed) {
-                     messages->showOn(platform_.messages());
-                     if (failed) return;
-                     state_.N_TEXT = sizeText(state_.n);
-                     state_.NB_TEXT = sizeText(state_.nb);
-                     view_.setText(kOrder, trimmed(state_.N_TEXT));
-                     view_.setText(kRhsCount, trimmed(state_.NB_TEXT));
-                     updateActions();
-                 },
-                 false);
+    runOffThread(
+        [this, messages](RunProgress& progress) {
+            try {
+                READINPUTFILE(state_, file_, *messages, &progress);
+            } catch (const RunInterrupted&) {
+                // Stopped by the user: the data stay unread, as after a Read
+                // that failed, but without a message and without sizes.
+                state_.n = 0;
+                state_.nb = 0;
+            }
+        },
+        [this, messages](bool failed) {
+            messages->showOn(platform_.messages());
+            if (failed) return;
+            state_.N_TEXT = sizeText(state_.n);
+            state_.NB_TEXT = sizeText(state_.nb);
+            view_.setText(kOrder, trimmed(state_.N_TEXT));
+            view_.setText(kRhsCount, trimmed(state_.NB_TEXT));
+            updateActions();
+        },
+        true);
 }
 
 // Everything one SOLVE works with off the dialog's thread; the dialog reads

@@ -44,11 +44,11 @@ struct ComparisonRequest {
     int language;                       // 1 Romanian, 2 English
 };
 
-// Work that may last: a Read or a SOLVE.
+// Work that may last: a Read, a SOLVE or an import.
 struct BackgroundRun {
     std::function<void(RunProgress& progress)> work;  // runs off the dialog's thread
     std::function<void()> done;                       // runs on the dialog's thread once work has returned
-    bool cancellable;                                 // a SOLVE may be stopped; a Read runs to its end
+    bool cancellable;                                 // a Read or a SOLVE may be stopped; an import runs to its end
     int language;                                     // 1 Romanian, 2 English
 };
 

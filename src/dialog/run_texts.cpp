@@ -5,7 +5,7 @@ namespace {
 
 constexpr RunTexts kRomanian{
     "Rulare in curs",
-    "Citirea datelor...",
+    "Importul matricei...",
     "Anuleaza",
     "Se opreste la pasul urmator...",
     "O rulare este in curs. O opresti si inchizi programul?",
@@ -13,7 +13,7 @@ constexpr RunTexts kRomanian{
 };
 constexpr RunTexts kEnglish{
     "Run in progress",
-    "Reading the data...",
+    "Importing the matrix...",
     "Cancel",
     "Stopping at the next step...",
     "A run is in progress. Stop it and close the program?",

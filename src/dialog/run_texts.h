@@ -9,7 +9,7 @@ namespace corvane {
 
 struct RunTexts {
     std::string_view windowTitle;   // of the progress window
-    std::string_view reading;       // what a Read shows
+    std::string_view importing;     // what an import shows (it has no steps to tell)
     std::string_view cancel;
     std::string_view stopping;      // after Cancel, until the run has stopped
     std::string_view stopQuestion;  // IESIRE during a run

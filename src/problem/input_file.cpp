@@ -4,8 +4,9 @@
 #include <new>
 #include <vector>
 
-#include "textio/list_directed_input.h"
+#include "problem/followed_text.h"
 #include "problem/test_matrices.h"
+#include "textio/list_directed_input.h"
 
 namespace corvane {
 namespace {
@@ -236,12 +237,13 @@ std::optional<DataEnd> readProblemFrom(ProblemState& state, TextSource& text, Me
     return readWith(state, input, messages);
 }
 
-bool READINPUTFILE(ProblemState& state, ResultsFile& file, MessageService& messages) {
+bool READINPUTFILE(ProblemState& state, ResultsFile& file, MessageService& messages, RunProgress* progress) {
     // Read the file the path names now, also when another program replaced
     // it under its name since it was chosen; when the path names no file any
     // more, nothing is open and the read fails as for an unreadable file.
     file.followPath();
-    ResultsFileText text(file);
+    ResultsFileText pieces(file);
+    FollowedText text(pieces, file.size(), progress);
     std::optional<DataEnd> end = readProblemFrom(state, text, messages);
     if (!end) return false;
     file.positionAfterData(end->offset, end->lineBreakFirst);

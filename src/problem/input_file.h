@@ -10,6 +10,7 @@
 #include "textio/list_directed_input.h"
 #include "problem/messages.h"
 #include "problem/problem_state.h"
+#include "problem/run_progress.h"
 #include "textio/results_file.h"
 
 namespace corvane {
@@ -35,6 +36,8 @@ std::optional<DataEnd> readProblemFrom(ProblemState& state, TextSource& text, Me
 // Reads the problem from the file the results file's path names now (see
 // ResultsFile::followPath) and positions it after the data.
 // Sets DATE_CITITE; on failure shows the read-error message and returns false.
-bool READINPUTFILE(ProblemState& state, ResultsFile& file, MessageService& messages);
+// `progress` hears each piece of the file read; a stop asked for there ends
+// the Read with RunInterrupted, the data unread and the file untouched.
+bool READINPUTFILE(ProblemState& state, ResultsFile& file, MessageService& messages, RunProgress* progress = nullptr);
 
 }  // namespace corvane

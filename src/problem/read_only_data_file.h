@@ -7,11 +7,14 @@
 
 #include "problem/messages.h"
 #include "problem/problem_state.h"
+#include "problem/run_progress.h"
 
 namespace corvane {
 
 // Reads the problem from the data file as the Read does, leaving the file
-// as it is. False after a message when it cannot be read.
-bool readDataFileOnly(const std::string& path, ProblemState& state, MessageService& messages);
+// as it is. False after a message when it cannot be read. `progress` hears
+// each piece read and may stop the Read there (RunInterrupted).
+bool readDataFileOnly(const std::string& path, ProblemState& state, MessageService& messages,
+                      RunProgress* progress = nullptr);
 
 }  // namespace corvane

@@ -3,7 +3,8 @@
 // a RunProgress at their step boundaries (within an elimination or a
 // factorisation, between the kernels' blocks of steps; each block of
 // right-hand sides; each sweep; each power iteration; each row of a printed
-// matrix; each right-hand side of the check); when a stop has been asked, the
+// matrix; each right-hand side of the check; each piece of a Read's file);
+// when a stop has been asked, the
 // boundary throws RunInterrupted, the run unwinds with the report ending on
 // a whole record, and the dispatcher closes it with the interruption line.
 
@@ -23,9 +24,10 @@ enum class RunPhase {
     Product,         // the product XᵀX of the 2-norm: column `step` of n done
     Check,           // the residual check: right-hand side `step` of nb done
     RightHandSides,  // the elimination's steps carried into the right-hand sides: step `step` of n
+    Reading,         // a Read: `step` megabytes of the file's `total` read
 };
 
-inline constexpr int kRunPhaseCount = 10;
+inline constexpr int kRunPhaseCount = 11;
 
 class RunProgress {
 public:

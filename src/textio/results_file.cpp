@@ -100,6 +100,12 @@ std::optional<std::string> ResultsFile::readAll() {
     return text;
 }
 
+std::size_t ResultsFile::size() const {
+    struct stat info {};
+    if (fd_ < 0 || ::fstat(fd_, &info) != 0 || info.st_size < 0) return 0;
+    return static_cast<std::size_t>(info.st_size);
+}
+
 std::optional<std::size_t> ResultsFile::appendBytesAt(std::size_t offset, std::size_t limit, std::string& text) {
     if (fd_ < 0) return std::nullopt;
     writePendingQuietly();

@@ -40,6 +40,8 @@ public:
 
     // The whole file from its first byte; nullopt when it cannot be read.
     std::optional<std::string> readAll();
+    // The file's length in bytes now; 0 when none is open or it cannot be told.
+    std::size_t size() const;
     // Appends at most `limit` bytes from byte `offset` on to `text`; returns
     // how many (0 at the end of the file), nullopt when they cannot be read.
     std::optional<std::size_t> appendBytesAt(std::size_t offset, std::size_t limit, std::string& text);

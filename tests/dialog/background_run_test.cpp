@@ -1,8 +1,8 @@
 // Read and SOLVE as runs off the dialog's thread, seen from the controller:
 // while one runs, every control that could change the problem is disabled and
 // gives its state back at the end; a SOLVE may be stopped (its report ends
-// with the interruption line, no chart or note follows), a Read may not;
-// IESIRE during a run asks whether to stop it.
+// with the interruption line, no chart or note follows), and so may a Read
+// (the data stay unread); IESIRE during a run asks whether to stop it.
 
 #include <gtest/gtest.h>
 
@@ -78,19 +78,37 @@ TEST_F(BackgroundRunTest, AStoppedSolveEndsItsReportAndTheNextRunsAgain) {
     EXPECT_EQ(platform.charts.size(), 1u);
 }
 
-TEST_F(BackgroundRunTest, AReadRunsOffTheThreadAndCannotBeStopped) {
+TEST_F(BackgroundRunTest, AReadRunsOffTheThreadAndAStoppedOneLeavesNoData) {
     const std::string path = scratchDirectory("dialog-read-run") + "/read.txt";
     writeFile(path, kSystem3);
     select(path);
     platform.holdRuns = true;
     click(kRead);
     ASSERT_TRUE(platform.heldRun.has_value());
-    EXPECT_FALSE(platform.heldRun->cancellable);
+    EXPECT_TRUE(platform.heldRun->cancellable);
     EXPECT_EQ(view.text(kOrder), "");
     platform.endHeldRun();
     EXPECT_EQ(view.text(kOrder), "3");
     EXPECT_EQ(view.text(kRhsCount), "1");
-    EXPECT_EQ(platform.runs, (std::vector<bool>{false}));
+    choose(kMethodList, 1);
+    EXPECT_TRUE(enabled(kSolve));
+
+    // Stopped at its first piece: nothing read, no message, no SOLVE.
+    click(kRead);
+    platform.endHeldRun(true);
+    EXPECT_FALSE(state.DATE_CITITE);
+    EXPECT_EQ(view.text(kOrder), "");
+    EXPECT_EQ(view.text(kRhsCount), "");
+    EXPECT_FALSE(enabled(kSolve));
+    EXPECT_TRUE(platform.recorded.shown.empty());
+    EXPECT_EQ(readFile(path), kSystem3);
+
+    click(kRead);
+    platform.endHeldRun();
+    EXPECT_TRUE(state.DATE_CITITE);
+    EXPECT_EQ(view.text(kOrder), "3");
+    EXPECT_TRUE(enabled(kSolve));
+    EXPECT_EQ(platform.runs, (std::vector<bool>{true, true, true}));
 }
 
 TEST_F(BackgroundRunTest, ExitDuringARunAsksWhetherToStopIt) {

@@ -40,10 +40,10 @@ ProgressWindow::ProgressWindow(bool cancellable, int language, QWidget* parent)
     connect(cancel_, &QPushButton::clicked, this, &ProgressWindow::cancelRequested);
 }
 
-void ProgressWindow::show(const ProgressSnapshot& where, bool reading) {
+void ProgressWindow::show(const ProgressSnapshot& where, bool unmeasured) {
     if (cancel_->isVisible() && !cancel_->isEnabled()) return;  // stopping: the text says so
-    label_->setText(toQt(reading ? runTexts(language_).reading : progressText(where, language_)));
-    const std::optional<double> fraction = reading ? std::nullopt : progressFraction(where);
+    label_->setText(toQt(unmeasured ? runTexts(language_).importing : progressText(where, language_)));
+    const std::optional<double> fraction = unmeasured ? std::nullopt : progressFraction(where);
     if (fraction) {
         bar_->setRange(0, kBarSteps);
         bar_->setValue(static_cast<int>(*fraction * kBarSteps));

@@ -22,14 +22,15 @@ class QPushButton;
 namespace corvane {
 
 // The progress window: the phase and step as text, a bar (moving without a
-// measure while the kernels eliminate or factorise in one piece) and Cancel.
+// measure for an import, which has no steps to tell) and Cancel.
 class ProgressWindow : public QDialog {
     Q_OBJECT
 
 public:
     ProgressWindow(bool cancellable, int language, QWidget* parent);
 
-    void show(const ProgressSnapshot& where, bool reading);
+    // `unmeasured`: a run without step boundaries (an import).
+    void show(const ProgressSnapshot& where, bool unmeasured);
     void showStopping();
     QPushButton* cancelButton() const { return cancel_; }
 
