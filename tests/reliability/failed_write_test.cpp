@@ -11,6 +11,7 @@
 #include "cli/solve_options.h"
 #include "app/dispatcher.h"
 #include "problem/input_file.h"
+#include "reliability/printing_options.h"
 #include "reliability/read_only_descriptor.h"
 #include "reliability/restricted_run.h"
 #include "support/cli_runner.h"
@@ -143,17 +144,8 @@ struct MethodRun {
 };
 
 SolveOptions optionsFor(std::string problem, std::string matrix, std::string method, std::string norm = "") {
-    SolveOptions o;
-    o.problem = std::move(problem);
-    o.matrix = std::move(matrix);
-    o.method = std::move(method);
-    o.norm = std::move(norm);
-    o.eps = "1e-5";
-    o.nlim = "40";
-    o.omega = "1.1";
-    o.printMatrix = o.printDeterminant = o.printIterations = true;
-    o.check = "each";
-    return o;
+    return testing::printingEverything(std::move(problem), std::move(matrix), std::move(method), std::move(norm), "1e-5",
+                                       "40");
 }
 
 // One row per method and problem; rows whose worker is not in this build are

@@ -13,6 +13,7 @@
 #include "app/dispatcher.h"
 #include "cli/solve_options.h"
 #include "problem/input_file.h"
+#include "reliability/printing_options.h"
 #include "support/cli_runner.h"
 #include "support/recording_messages.h"
 #include "textio/results_file.h"
@@ -56,17 +57,9 @@ struct MethodRun {
 };
 
 SolveOptions optionsFor(std::string problem, std::string matrix, std::string method, std::string norm = "") {
-    SolveOptions o;
-    o.problem = std::move(problem);
-    o.matrix = std::move(matrix);
-    o.method = std::move(method);
-    o.norm = std::move(norm);
+    SolveOptions o = testing::printingEverything(std::move(problem), std::move(matrix), std::move(method),
+                                                 std::move(norm), "1e-6", "60");
     o.generate = "Constant Band";
-    o.eps = "1e-6";
-    o.nlim = "60";
-    o.omega = "1.1";
-    o.printMatrix = o.printDeterminant = o.printIterations = true;
-    o.check = "each";
     return o;
 }
 
