@@ -29,7 +29,7 @@ ProgressWindow::ProgressWindow(bool cancellable, int language, QWidget* parent)
     setWindowTitle(toQt(runTexts(language).windowTitle));
     setWindowIcon(programIcon());
     setModal(false);
-    label_->setMinimumWidth(label_->fontMetrics().averageCharWidth() * 48);
+    label_->setMinimumWidth(label_->fontMetrics().averageCharWidth() * 60);  // the longest phase texts, with room for their numbers
     bar_->setTextVisible(false);
     cancel_->setEnabled(cancellable);
     cancel_->setVisible(cancellable);
