@@ -358,8 +358,7 @@ void forwardTransposedUpper(const Columns& U, int n, double* v, double* w, int f
 }
 
 // Lᵀ·y = v with the unit lower L, from the last row back: y(j) = v(j) −
-// column j · y over rows j+1..n−1. Left on one thread: each sum starts with
-// the unknown solved just before it.
+// column j · y over rows j+1..n−1, on one thread.
 void backTransposedUnitLower(const Columns& L, int n, double* v) {
     for (int j = n - 1; j >= 0; --j) {
         PartialSums below;
@@ -436,11 +435,21 @@ void solveWithLu(const RealMatrix& factors, std::vector<double>& v, std::vector<
     backUpper(columns, n, v.data(), second);
 }
 
-void solveWithLuTransposed(const RealMatrix& factors, std::vector<double>& v) {
+void solveWithLuTransposed(const RealMatrix& factors, std::vector<double>& v, const std::function<void()>& beside) {
     const int n = static_cast<int>(v.size());
     const Columns columns(factors);
     forwardTransposedUpper(columns, n, v.data(), nullptr, 0);
-    backTransposedUnitLower(columns, n, v.data());
+    if (!beside) {
+        backTransposedUnitLower(columns, n, v.data());
+        return;
+    }
+    parallelFor(2, std::min(kernelThreads(), 2), [&](int task, int) {
+        if (task == 0) {
+            backTransposedUnitLower(columns, n, v.data());
+        } else {
+            beside();
+        }
+    });
 }
 
 void solveWithCholesky(const RealVector& S, std::vector<double>& v, std::vector<double>* w) {

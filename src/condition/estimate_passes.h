@@ -8,6 +8,7 @@
 // operations in the same order as on one thread: the results are the same bits
 // for any number of threads.
 
+#include <functional>
 #include <vector>
 
 #include "problem/matrix.h"
@@ -24,8 +25,11 @@ double largestColumnSumOfPacked(const RealVector& A, int n);
 // lower L below the diagonal of `factors` and U on and above it.
 void solveWithLu(const RealMatrix& factors, std::vector<double>& v, std::vector<double>* w);
 
-// (L·U)ᵀ·y = v in place.
-void solveWithLuTransposed(const RealMatrix& factors, std::vector<double>& v);
+// (L·U)ᵀ·y = v in place. Its Lᵀ half runs on one thread (each of its sums
+// starts with the unknown solved just before it); `beside`, when given, runs
+// on another thread meanwhile (after it when there is none).
+void solveWithLuTransposed(const RealMatrix& factors, std::vector<double>& v,
+                           const std::function<void()>& beside = nullptr);
 
 // SᵀS·y = v in place (and w), with the packed upper S.
 void solveWithCholesky(const RealVector& S, std::vector<double>& v, std::vector<double>* w);
