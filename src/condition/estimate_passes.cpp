@@ -150,6 +150,10 @@ struct BlockSteps {
 // kGroups groups of 4.
 constexpr int kGroups = 4;
 constexpr int kStepRows = 4 * kGroups;
+// A group of rows visits every column of the block for one cache line or
+// two, too briefly for the processor to see the streams: each visit asks for
+// the column's rows this far ahead.
+constexpr int kPrefetchRows = 4 * kStepRows;
 
 // v[from..to) through the steps, kStepRows rows at a time.
 CORVANE_VECTOR_CLONES void takeSteps(const BlockSteps& steps, double* v, int from, int to) {
@@ -160,6 +164,7 @@ CORVANE_VECTOR_CLONES void takeSteps(const BlockSteps& steps, double* v, int fro
         for (int k = 0; k < steps.count; ++k) {
             const float* c = steps.columns[static_cast<std::size_t>(k)] + i;
             const double t = steps.tv[static_cast<std::size_t>(k)];
+            if (i + kPrefetchRows < to) __builtin_prefetch(c + kPrefetchRows);
             for (int g = 0; g < kGroups; ++g) subtractScaled(x[g], c + 4 * g, t);
         }
         for (int g = 0; g < kGroups; ++g) doublesAt(v + i + 4 * g) = x[g];
@@ -186,6 +191,7 @@ CORVANE_VECTOR_CLONES void takeStepsPaired(const BlockSteps& steps, double* v, d
             const float* c = steps.columns[static_cast<std::size_t>(k)] + i;
             const double t = steps.tv[static_cast<std::size_t>(k)];
             const double u = steps.tw[static_cast<std::size_t>(k)];
+            if (i + kPrefetchRows < to) __builtin_prefetch(c + kPrefetchRows);
             for (int g = 0; g < kGroups; ++g) {
                 subtractScaled(x[g], c + 4 * g, t);
                 subtractScaled(y[g], c + 4 * g, u);
