@@ -4,7 +4,9 @@
 // alone. Each runs with the kernels on 2 threads, as a SOLVE does on this
 // machine by default, and on 1; both SOLVEs of a pair use the same count.
 // Timed by the wall clock (the "threads" counter tells the summary so): the
-// second argument, the number of threads, is part of the summary's size.
+// second argument, the number of threads, is part of the summary's size. Run
+// with --benchmark_enable_random_interleaving=true: one after the other, the
+// SOLVE measured first may come out faster by more than the estimate adds.
 
 #include <benchmark/benchmark.h>
 
