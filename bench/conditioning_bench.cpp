@@ -1,7 +1,12 @@
 // The cost of the conditioning warning: a whole SOLVE by Gauss (factors,
 // solution, check; the report discarded) with and without the estimate of
 // cond1(A) from its factors (the goal: at most 5 % more), and the estimate
-// alone.
+// alone. Each runs with the kernels on 2 threads, as a SOLVE does on this
+// machine by default, and on 1; both SOLVEs of a pair use the same count.
+// Timed by the wall clock (the "threads" counter tells the summary so): the
+// second argument, the number of threads, is part of the summary's size. Run
+// with --benchmark_enable_random_interleaving=true: one after the other, the
+// SOLVE measured first may come out faster by more than the estimate adds.
 
 #include <benchmark/benchmark.h>
 
@@ -13,6 +18,7 @@
 #include "bench_problems.h"
 #include "condition/one_norm_estimate.h"
 #include "direct/elimination.h"
+#include "kernels/kernel_threads.h"
 
 namespace corvane::bench {
 namespace {
@@ -43,6 +49,8 @@ ProblemState gaussSystem(int n) {
 // One SOLVE per iteration on a fresh copy of the read data; with the
 // estimate listening to the factors when `estimate` is set.
 void solveGauss(benchmark::State& state, bool estimate) {
+    const int threads = static_cast<int>(state.range(1));
+    const KernelThreadsOverride selected(threads);
     const ProblemState read = gaussSystem(static_cast<int>(state.range(0)));
     DiscardingSink discard;
     SilentMessages quiet;
@@ -56,6 +64,7 @@ void solveGauss(benchmark::State& state, bool estimate) {
         if (estimate) context.factors = &condition;
         benchmark::DoNotOptimize(CORVANEAPPLY(context));
     }
+    state.counters["threads"] = threads;
 }
 
 void solveWithEstimate(benchmark::State& state) { solveGauss(state, true); }
@@ -63,16 +72,24 @@ void solveWithoutEstimate(benchmark::State& state) { solveGauss(state, false); }
 
 void estimateAlone(benchmark::State& state) {
     const int n = static_cast<int>(state.range(0));
+    const int threads = static_cast<int>(state.range(1));
+    const KernelThreadsOverride selected(threads);
     const RealMatrix A = randomSystem(n);
     RealMatrix factors = A, B(n, 1);
     int interchanges = 0;
     eliminateAndSubstitute(n, 1, factors, B, 1.0e-6f, interchanges);
     for (auto _ : state) benchmark::DoNotOptimize(conditionOneFromLu(n, A, factors));
+    state.counters["threads"] = threads;
 }
 
-BENCHMARK(solveWithEstimate)->Name("cond1-estimate/gauss-solve-with-estimate")->Arg(2000)->Unit(benchmark::kMillisecond);
-BENCHMARK(solveWithoutEstimate)->Name("cond1-estimate/gauss-solve")->Arg(2000)->Unit(benchmark::kMillisecond);
-BENCHMARK(estimateAlone)->Name("cond1-estimate/estimate-alone")->Arg(2000)->Unit(benchmark::kMillisecond);
+// Order 2000 on 2 threads, then on 1.
+void orders(benchmark::internal::Benchmark* b) {
+    b->Args({2000, 2})->Args({2000, 1})->UseRealTime()->Unit(benchmark::kMillisecond);
+}
+
+BENCHMARK(solveWithEstimate)->Name("cond1-estimate/gauss-solve-with-estimate")->Apply(orders);
+BENCHMARK(solveWithoutEstimate)->Name("cond1-estimate/gauss-solve")->Apply(orders);
+BENCHMARK(estimateAlone)->Name("cond1-estimate/estimate-alone")->Apply(orders);
 
 }  // namespace
 }  // namespace corvane::bench

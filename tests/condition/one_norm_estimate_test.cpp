@@ -1,12 +1,15 @@
 // The estimate of cond1(A) from a method's factors against the exact value
 // (the inverse worked out in double precision): a lower bound, within a
-// factor 3 of it.
+// factor 3 of it; and the same bits with any number of threads.
 
 #include "condition/one_norm_estimate.h"
 
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cmath>
+#include <cstdint>
+#include <functional>
 #include <random>
 #include <string>
 #include <vector>
@@ -14,6 +17,7 @@
 #include "direct/cholesky_factorisation.h"
 #include "direct/elimination.h"
 #include "direct/lu_factorisation.h"
+#include "kernels/kernel_threads.h"
 #include "problem/problem_state.h"
 #include "textio/record_writer.h"
 
@@ -129,6 +133,47 @@ TEST(ConditionOneEstimate, FromTheCholeskyFactor) {
         RecordWriter report(sink), console(sink);
         ASSERT_EQ(SUB_CHOLESKY_S(n, S, report, console), 0) << c.name;
         expectCloseBelow(conditionOneFromCholesky(n, packed, S), exactConditionOne(c.A), c.name + " (Cholesky)");
+    }
+}
+
+// The same bits with 1, 2, 3 and 5 threads, at an order where the passes
+// over the factors share their blocks of unknowns over the threads.
+TEST(ConditionOneEstimate, TheSameBitsWithAnyNumberOfThreads) {
+    const int n = 517;
+    const RealMatrix A = randomMatrix(n, 7);
+    RealMatrix graded = randomMatrix(n, 8);  // ill-conditioned: more steps of the estimator
+    for (int j = 1; j <= n; ++j)
+        for (int i = j + 1; i <= n; ++i) graded(i, j) *= 1.0e-3f * static_cast<float>(j) / static_cast<float>(n);
+    RealVector packed(n * (n + 1) / 2);  // symmetric, diagonally dominant
+    for (int j = 1; j <= n; ++j)
+        for (int i = 1; i <= j; ++i) packed(LOCA(i, j)) = i == j ? static_cast<float>(n) : A(i, j);
+
+    StringSink sink;
+    RecordWriter report(sink), console(sink);
+    RealMatrix gauss = A, B(n, 1);
+    int interchanges = 0;
+    ASSERT_EQ(eliminateAndSubstitute(n, 1, gauss, B, 1.0e-6f, interchanges).failedRow, 0);
+    RealMatrix lu = graded;
+    LuPermutation rows;
+    ASSERT_EQ(LUDECOMP(lu, n, rows, report, console), 0);
+    RealVector S = packed;
+    ASSERT_EQ(SUB_CHOLESKY_S(n, S, report, console), 0);
+
+    const std::vector<std::pair<std::string, std::function<double()>>> cases = {
+        {"Gauss", [&] { return conditionOneFromLu(n, A, gauss); }},
+        {"LU", [&] { return conditionOneFromLu(n, graded, lu); }},
+        {"Cholesky", [&] { return conditionOneFromCholesky(n, packed, S); }},
+    };
+    for (const auto& [name, estimate] : cases) {
+        std::uint64_t one = 0;
+        {
+            const KernelThreadsOverride selected(1);
+            one = std::bit_cast<std::uint64_t>(estimate());
+        }
+        for (int threads : {2, 3, 5}) {
+            const KernelThreadsOverride selected(threads);
+            EXPECT_EQ(std::bit_cast<std::uint64_t>(estimate()), one) << name << ", " << threads << " threads";
+        }
     }
 }
 
