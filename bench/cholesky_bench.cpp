@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "bench_problems.h"
+#include "kernel_benches.h"
 #include "kernels/cholesky_kernel.h"
 #include "problem/matrix.h"
 #include "support/reference_cholesky.h"
@@ -15,24 +16,6 @@
 namespace corvane::bench {
 namespace {
 
-void choleskyCorvane(benchmark::State& state) {
-    const int n = static_cast<int>(state.range(0));
-    const std::vector<float> a0 = packedPositiveDefinite(n, 5);
-    const std::vector<float> b0 = randomMatrix(n, 1, 2);
-    std::vector<float> a(a0.size()), b(b0.size());
-    for (auto _ : state) {
-        state.PauseTiming();
-        std::copy(a0.begin(), a0.end(), a.begin());
-        std::copy(b0.begin(), b0.end(), b.begin());
-        state.ResumeTiming();
-        CholeskyOutcome outcome = factorPackedCholesky(n, a.data());
-        solvePackedCholesky(n, a.data(), b.data(), 1, true, true);
-        benchmark::DoNotOptimize(outcome);
-        benchmark::DoNotOptimize(b.data());
-    }
-    reportFlops(state, choleskySolveFlops(n, 1));
-    state.SetLabel(kernelLevelName(selectedKernelLevel()));
-}
 
 void choleskyReference(benchmark::State& state) {
     const int n = static_cast<int>(state.range(0));
@@ -58,4 +41,24 @@ BENCHMARK(choleskyCorvane)->Name("cholesky/corvane")->Arg(250)->Arg(1000)->Arg(2
 BENCHMARK(choleskyReference)->Name("cholesky/reference")->Arg(250)->Arg(1000)->Arg(2000)->Unit(benchmark::kMillisecond);
 
 }  // namespace
+
+void choleskyCorvane(benchmark::State& state) {
+    const int n = static_cast<int>(state.range(0));
+    const std::vector<float> a0 = packedPositiveDefinite(n, 5);
+    const std::vector<float> b0 = randomMatrix(n, 1, 2);
+    std::vector<float> a(a0.size()), b(b0.size());
+    for (auto _ : state) {
+        state.PauseTiming();
+        std::copy(a0.begin(), a0.end(), a.begin());
+        std::copy(b0.begin(), b0.end(), b.begin());
+        state.ResumeTiming();
+        CholeskyOutcome outcome = factorPackedCholesky(n, a.data());
+        solvePackedCholesky(n, a.data(), b.data(), 1, true, true);
+        benchmark::DoNotOptimize(outcome);
+        benchmark::DoNotOptimize(b.data());
+    }
+    reportFlops(state, choleskySolveFlops(n, 1));
+    state.SetLabel(kernelLevelName(selectedKernelLevel()));
+}
+
 }  // namespace corvane::bench

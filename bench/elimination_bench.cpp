@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "bench_problems.h"
+#include "kernel_benches.h"
 #include "kernels/elimination_kernel.h"
 #include "problem/matrix.h"
 #include "support/reference_elimination.h"
@@ -16,24 +17,6 @@ namespace {
 
 constexpr float kThreshold = 1.0e-6f;
 
-void gaussCorvane(benchmark::State& state) {
-    const int n = static_cast<int>(state.range(0));
-    const std::vector<float> a0 = randomMatrix(n, n, 1);
-    const std::vector<float> b0 = randomMatrix(n, 1, 2);
-    std::vector<float> a(a0.size()), b(b0.size());
-    for (auto _ : state) {
-        state.PauseTiming();
-        std::copy(a0.begin(), a0.end(), a.begin());
-        std::copy(b0.begin(), b0.end(), b.begin());
-        state.ResumeTiming();
-        int interchanges = 0;
-        EliminationOutcome outcome = eliminateAndSolve(n, 1, a.data(), b.data(), kThreshold, interchanges);
-        benchmark::DoNotOptimize(outcome);
-        benchmark::DoNotOptimize(b.data());
-    }
-    reportFlops(state, luSolveFlops(n, 1));
-    state.SetLabel(kernelLevelName(selectedKernelLevel()));
-}
 
 void gaussReference(benchmark::State& state) {
     const int n = static_cast<int>(state.range(0));
@@ -57,4 +40,24 @@ BENCHMARK(gaussCorvane)->Name("gauss/corvane")->Arg(250)->Arg(1000)->Arg(2000)->
 BENCHMARK(gaussReference)->Name("gauss/reference")->Arg(250)->Arg(1000)->Arg(2000)->Unit(benchmark::kMillisecond);
 
 }  // namespace
+
+void gaussCorvane(benchmark::State& state) {
+    const int n = static_cast<int>(state.range(0));
+    const std::vector<float> a0 = randomMatrix(n, n, 1);
+    const std::vector<float> b0 = randomMatrix(n, 1, 2);
+    std::vector<float> a(a0.size()), b(b0.size());
+    for (auto _ : state) {
+        state.PauseTiming();
+        std::copy(a0.begin(), a0.end(), a.begin());
+        std::copy(b0.begin(), b0.end(), b.begin());
+        state.ResumeTiming();
+        int interchanges = 0;
+        EliminationOutcome outcome = eliminateAndSolve(n, 1, a.data(), b.data(), kThreshold, interchanges);
+        benchmark::DoNotOptimize(outcome);
+        benchmark::DoNotOptimize(b.data());
+    }
+    reportFlops(state, luSolveFlops(n, 1));
+    state.SetLabel(kernelLevelName(selectedKernelLevel()));
+}
+
 }  // namespace corvane::bench

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "bench_problems.h"
+#include "kernel_benches.h"
 #include "kernels/lu_kernel.h"
 #include "problem/matrix.h"
 #include "support/reference_lu.h"
@@ -16,25 +17,6 @@ namespace {
 
 constexpr float kThreshold = 1.0e-8f;
 
-void luCorvane(benchmark::State& state) {
-    const int n = static_cast<int>(state.range(0));
-    const std::vector<float> a0 = randomMatrix(n, n, 1);
-    const std::vector<float> b = randomMatrix(n, 1, 2);
-    std::vector<float> a(a0.size()), x(b.size());
-    std::vector<int> order(static_cast<std::size_t>(n));
-    for (auto _ : state) {
-        state.PauseTiming();
-        std::copy(a0.begin(), a0.end(), a.begin());
-        state.ResumeTiming();
-        int exchanges = 0;
-        LuOutcome outcome = factorLu(n, a.data(), order.data(), kThreshold, exchanges);
-        solveLu(n, a.data(), order.data(), b.data(), x.data(), 1);
-        benchmark::DoNotOptimize(outcome);
-        benchmark::DoNotOptimize(x.data());
-    }
-    reportFlops(state, luSolveFlops(n, 1));
-    state.SetLabel(kernelLevelName(selectedKernelLevel()));
-}
 
 void luReference(benchmark::State& state) {
     const int n = static_cast<int>(state.range(0));
@@ -61,4 +43,25 @@ BENCHMARK(luCorvane)->Name("lu/corvane")->Arg(250)->Arg(1000)->Arg(2000)->Unit(b
 BENCHMARK(luReference)->Name("lu/reference")->Arg(250)->Arg(1000)->Unit(benchmark::kMillisecond);
 
 }  // namespace
+
+void luCorvane(benchmark::State& state) {
+    const int n = static_cast<int>(state.range(0));
+    const std::vector<float> a0 = randomMatrix(n, n, 1);
+    const std::vector<float> b = randomMatrix(n, 1, 2);
+    std::vector<float> a(a0.size()), x(b.size());
+    std::vector<int> order(static_cast<std::size_t>(n));
+    for (auto _ : state) {
+        state.PauseTiming();
+        std::copy(a0.begin(), a0.end(), a.begin());
+        state.ResumeTiming();
+        int exchanges = 0;
+        LuOutcome outcome = factorLu(n, a.data(), order.data(), kThreshold, exchanges);
+        solveLu(n, a.data(), order.data(), b.data(), x.data(), 1);
+        benchmark::DoNotOptimize(outcome);
+        benchmark::DoNotOptimize(x.data());
+    }
+    reportFlops(state, luSolveFlops(n, 1));
+    state.SetLabel(kernelLevelName(selectedKernelLevel()));
+}
+
 }  // namespace corvane::bench
