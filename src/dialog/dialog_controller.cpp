@@ -324,6 +324,13 @@ void DialogController::readDataFile() {
     // sizes line leaves none, not the sizes of the file read before.
     state_.n = 0;
     state_.nb = 0;
+    if (!followDataFile()) {
+        state_.DATE_CITITE = false;
+        view_.setText(kOrder, "");
+        view_.setText(kRhsCount, "");
+        updateActions();
+        return;
+    }
     auto messages = std::make_shared<HeldMessages>();
     runOffThread(
         [this, messages](RunProgress& progress) {

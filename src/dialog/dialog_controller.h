@@ -63,6 +63,7 @@ private:
     void SUB_SELECT();
     void forgetDataFile();
     bool useDataFile(const std::optional<std::string>& chosen);
+    bool followDataFile();
     void importMatrix();
     void SUB_OPEN();
     void SUB_HELP();

@@ -21,12 +21,10 @@ constexpr std::string_view kCannotOpenResults = "Can not open/create \"Result Fi
 constexpr std::string_view kCannotCreateSave = "Can not create \"Save File\".";
 
 // The message for a results file that is not open: a cancelled choice, or a
-// chosen file that could not be opened, with its path and the reason.
-std::string cannotOpenText(const std::optional<std::string>& chosen, int language) {
+// file that could not be opened, with its path and the reason.
+std::string cannotOpenText(const std::string& path, const std::string& reason) {
     std::string text(kCannotOpenResults);
-    if (!chosen) return text;
-    std::string reason = openFailureReason(*chosen, language);
-    if (!reason.empty()) text += "\n" + *chosen + "\n" + reason;
+    if (!reason.empty()) text += "\n" + path + "\n" + reason;
     return text;
 }
 
@@ -66,7 +64,8 @@ bool DialogController::useDataFile(const std::optional<std::string>& chosen) {
     if (!chosen || !file_.open(std::string(trimmed(state_.FNAME)))) {
         // No results file is open now: nothing to read or show until the
         // next successful choice.
-        platform_.messages().show(cannotOpenText(chosen, state_.LIMBA), "Error", MessageIcon::Error);
+        const std::string reason = chosen ? openFailureReason(*chosen, state_.LIMBA) : std::string();
+        platform_.messages().show(cannotOpenText(chosen.value_or(""), reason), "Error", MessageIcon::Error);
         view_.setText(kPath, "");
         view_.setEnabled(kOpen, false);
         view_.setEnabled(kRead, false);
@@ -76,6 +75,17 @@ bool DialogController::useDataFile(const std::optional<std::string>& chosen) {
     view_.setEnabled(kRead, true);
     updateActions();
     return true;
+}
+
+// A Read takes the file the path names now: one deleted and put back under
+// its name is read again. When the path names no file the Read is told why
+// and ends there; the path stays chosen for the next Read.
+bool DialogController::followDataFile() {
+    if (file_.followPath()) return true;
+    const std::string path(trimmed(state_.FNAME));
+    platform_.messages().show(cannotOpenText(path, existingFileFailureReason(path, state_.LIMBA)), "Error",
+                              MessageIcon::Error);
+    return false;
 }
 
 void DialogController::SUB_OPEN() {

@@ -45,7 +45,6 @@ struct Words {
 
 constexpr Words kCannotRead{"Nu se poate citi fisierul matricei.", "Cannot read the matrix file."};
 constexpr Words kCannotWrite{"Nu se poate scrie fisierul de date.", "Cannot write the data file."};
-constexpr Words kMissing{"Fisierul nu exista.", "The file does not exist."};
 constexpr Words kWouldReplaceMatrix{"Fisierul de date ar inlocui chiar fisierul matricei: dati-i acestuia extensia .mtx.",
                                     "The data file would replace the matrix file itself: give the matrix file the "
                                     ".mtx extension."};
@@ -56,7 +55,7 @@ std::string inLanguage(const Words& words, int language) { return language == kE
 // a results file that cannot be opened.
 std::string fileFaultText(const Words& what, const std::string& path, std::error_code error, int language) {
     const std::string reason =
-        error == std::errc::no_such_file_or_directory ? inLanguage(kMissing, language) : systemFailureReason(error.value(), language);
+        error == std::errc::no_such_file_or_directory ? missingFileReason(language) : systemFailureReason(error.value(), language);
     return inLanguage(what, language) + "\n" + path + "\n" + reason;
 }
 

@@ -133,6 +133,42 @@ TEST_F(DialogTest, AReadOnlyDataFileIsToldAsSuch) {
     EXPECT_EQ(readFile(path), kSystem3);
 }
 
+TEST_F(DialogTest, ReadTakesTheFileBackOnceItIsRestoredUnderItsName) {
+    const std::string path = selectAndRead("system3.txt", kSystem3);
+    choose(kMethodList, 1);
+    click(kSolve);
+    const std::string solved = readFile(path);
+    std::filesystem::remove(path);
+    click(kSolve);
+    EXPECT_EQ(platform.recorded.shown.back().text,
+              "cannot write the results file: it was changed after the Read; read it again");
+
+    // The path names no file: the Read tells why, in the dialog's language,
+    // and creates nothing.
+    for (auto [language, reason] : {std::pair{kRomanianButton, "Fisierul nu exista."},
+                                    std::pair{kEnglishButton, "The file does not exist."}}) {
+        click(language);
+        platform.recorded.shown.clear();
+        click(kRead);
+        ASSERT_EQ(platform.recorded.shown.size(), 1u);
+        expectMessage(platform.recorded.shown[0], cannotOpen(path, reason));
+        EXPECT_FALSE(std::filesystem::exists(path));
+        EXPECT_FALSE(state.DATE_CITITE);
+        EXPECT_EQ(view.text(kOrder), "");
+        EXPECT_FALSE(enabled(kSolve));
+        EXPECT_TRUE(enabled(kRead) && enabled(kOpen)) << "the file may come back";
+    }
+
+    writeFile(path, kSystem3);
+    platform.recorded.shown.clear();
+    click(kRead);
+    EXPECT_TRUE(platform.recorded.shown.empty());
+    EXPECT_TRUE(state.DATE_CITITE);
+    EXPECT_EQ(view.text(kOrder), "3");
+    click(kSolve);
+    EXPECT_EQ(readFile(path), solved);
+}
+
 TEST_F(DialogTest, ReadShowsTheSizesWithTheWaitCursor) {
     selectAndRead("two.txt", "two right-hand sides, no values\n7 2\n");
     EXPECT_EQ(view.text(kOrder), "7");
