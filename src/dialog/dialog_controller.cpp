@@ -1,5 +1,6 @@
 #include "dialog/dialog_controller.h"
 
+#include "dialog/changed_data_question.h"
 #include "dialog/console_lines.h"
 #include "dialog/held_messages.h"
 #include "dialog/run_texts.h"
@@ -319,7 +320,7 @@ bool DialogController::mayClose() {
     return true;
 }
 
-void DialogController::readDataFile() {
+void DialogController::readDataFile(std::function<void()> then) {
     // The sizes shown are those of this file: a Read that fails before its
     // sizes line leaves none, not the sizes of the file read before.
     state_.n = 0;
@@ -343,14 +344,16 @@ void DialogController::readDataFile() {
                 state_.nb = 0;
             }
         },
-        [this, messages](bool failed) {
+        [this, messages, then = std::move(then)](bool failed) {
             messages->showOn(platform_.messages());
+            solvedSinceRead_ = false;
             if (failed) return;
             state_.N_TEXT = sizeText(state_.n);
             state_.NB_TEXT = sizeText(state_.nb);
             view_.setText(kOrder, trimmed(state_.N_TEXT));
             view_.setText(kRhsCount, trimmed(state_.NB_TEXT));
             updateActions();
+            if (then && ENABLE_REZOLVA()) then();
         },
         true);
 }
@@ -375,6 +378,20 @@ struct SolveRun {
     SolveOutcome outcome = SolveOutcome::Ran;
 };
 
+// A SOLVE after another without a new Read would compute on what the last
+// one left; the user is asked first, the Read being the preferred answer
+// (a Read that succeeds is then followed by the SOLVE).
+void DialogController::solve() {
+    if (solvedSinceRead_) {
+        switch (static_cast<ChangedDataAnswer>(platform_.ask(changedDataQuestion(state_.LIMBA)))) {
+            case ChangedDataAnswer::ReadAgain: readDataFile([this] { startSolve(); }); return;
+            case ChangedDataAnswer::SolveOnChangedData: break;
+            case ChangedDataAnswer::Cancel: return;
+        }
+    }
+    startSolve();
+}
+
 // The lines the run copies to standard output are shown under SOLVE as well,
 // replacing those of the run before, also when the run stops on an error.
 // After Gauss, LU or Cholesky a note beside the dialog warns when the matrix
@@ -384,7 +401,7 @@ struct SolveRun {
 // The SOLVE runs off the dialog's thread and may be cancelled; a cancelled
 // one leaves its report ended by the interruption line and shows no chart
 // and no note.
-void DialogController::solve() {
+void DialogController::startSolve() {
     auto run = std::make_shared<SolveRun>(state_, file_, console_);
     run->answer = knownAnswer(state_);
     if (run->answer) run->read = state_;
@@ -398,6 +415,8 @@ void DialogController::solve() {
 }
 
 void DialogController::finishSolve(SolveRun& run, bool failed) {
+    // Only a SOLVE refused before it began leaves the data as read.
+    if (failed || run.outcome != SolveOutcome::Refused) solvedSinceRead_ = true;
     run.messages.showOn(platform_.messages());
     view_.setText(kRunLines, run.consoleLines.text());
     if (failed || run.outcome == SolveOutcome::Interrupted) return;

@@ -72,6 +72,7 @@ private:
     void SUB_GENHELP();
     void SUB_ABOUT();
     void solve();
+    void startSolve();
     void finishSolve(SolveRun& run, bool failed);
     void runOffThread(std::function<void(RunProgress&)> work, std::function<void(bool failed)> finish, bool cancellable);
     void beginRun();
@@ -86,7 +87,8 @@ private:
     void chooseLanguage(int language);
     void chooseProblemKind(int id, bool on);
     void chooseMethod();
-    void readDataFile();
+    // `then` follows a Read that leaves SOLVE enabled.
+    void readDataFile(std::function<void()> then = {});
     void updateActions();
     void updateExplorer();
     void setCaption(int id);
@@ -101,6 +103,7 @@ private:
     HelpTexts helpTexts_;
     bool running_ = false;
     std::vector<std::pair<int, bool>> enabledBeforeRun_;  // the controls a run disabled, as they were
+    bool solvedSinceRead_ = false;  // a SOLVE (finished or stopped) worked on the data read
     std::optional<IterationHistory> lastSweeps_;  // of the last SOLVE, when it was Gauss-Seidel or SOR
     float lastEps_ = 0;
 };

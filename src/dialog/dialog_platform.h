@@ -44,6 +44,16 @@ struct ComparisonRequest {
     int language;                       // 1 Romanian, 2 English
 };
 
+// A question with answers of its own, offered in this order; Enter takes
+// `preferred`, Escape and the close box take `escape`.
+struct Question {
+    std::string title;
+    std::string text;
+    std::vector<std::string> answers;
+    int preferred = 0;
+    int escape = 0;
+};
+
 // Work that may last: a Read, a SOLVE or an import.
 struct BackgroundRun {
     std::function<void(RunProgress& progress)> work;  // runs off the dialog's thread
@@ -92,6 +102,8 @@ public:
 
     // A question with Yes and No; true for Yes.
     virtual bool confirm(std::string_view title, std::string_view question) = 0;
+    // A question with the answers it names; the index of the one chosen.
+    virtual int ask(const Question& question) = 0;
 
     // The wait cursor, shown while a Read or a SOLVE runs.
     virtual void setBusy(bool busy) = 0;

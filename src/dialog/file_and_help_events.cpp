@@ -50,6 +50,7 @@ void DialogController::forgetDataFile() {
     view_.setText(kOrder, "");
     view_.setText(kRhsCount, "");
     state_.DATE_CITITE = false;
+    solvedSinceRead_ = false;
     view_.setEnabled(kSolve, false);
     view_.setEnabled(kCompare, false);
 }

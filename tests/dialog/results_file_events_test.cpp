@@ -6,6 +6,7 @@
 
 #include <filesystem>
 
+#include "dialog/changed_data_question.h"
 #include "dialog/dialog_fixture.h"
 
 namespace corvane::testing {
@@ -139,6 +140,7 @@ TEST_F(DialogTest, ReadTakesTheFileBackOnceItIsRestoredUnderItsName) {
     click(kSolve);
     const std::string solved = readFile(path);
     std::filesystem::remove(path);
+    platform.answers.push_back(static_cast<int>(ChangedDataAnswer::SolveOnChangedData));
     click(kSolve);
     EXPECT_EQ(platform.recorded.shown.back().text,
               "cannot write the results file: it was changed after the Read; read it again");
@@ -237,7 +239,8 @@ TEST_F(DialogTest, SolveWritesTheReportAfterTheDataWithTheWaitCursor) {
     EXPECT_NE(report.find("Gauss"), std::string::npos) << report;
     EXPECT_NE(report.find("x("), std::string::npos) << report;
 
-    click(kSolve);  // a second SOLVE appends a second report
+    platform.answers.push_back(static_cast<int>(ChangedDataAnswer::SolveOnChangedData));
+    click(kSolve);  // a second SOLVE on the changed data appends a second report
     std::string twice = readFile(path);
     EXPECT_GT(twice.size(), text.size());
     EXPECT_EQ(twice.rfind(text, 0), 0u);

@@ -41,6 +41,10 @@ public:
     std::vector<ComparisonRequest> comparisons;
     std::vector<std::string> questions;
     bool confirmAnswer = true;
+    // Questions with answers of their own, and the answers the user gives in
+    // turn; with none left the user presses Enter (the preferred answer).
+    std::vector<Question> asked;
+    std::deque<int> answers;
     // What the user does in the editor.
     std::function<void(const std::string& path)> whileEditing;
     // What the user does while the data-file help is open; it may press save.
@@ -116,6 +120,13 @@ public:
     bool confirm(std::string_view, std::string_view question) override {
         questions.emplace_back(question);
         return confirmAnswer;
+    }
+    int ask(const Question& question) override {
+        asked.push_back(question);
+        if (answers.empty()) return question.preferred;
+        const int answer = answers.front();
+        answers.pop_front();
+        return answer;
     }
     void setBusy(bool busy) override { busyChanges.push_back(busy); }
 };

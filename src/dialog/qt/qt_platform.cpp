@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPushButton>
 
 #include "dialog/program_search_path.h"
 #include "dialog/qt/file_chooser.h"
@@ -117,6 +118,28 @@ void QtPlatform::stopRunAndWait() { runner_.stopAndWait(); }
 bool QtPlatform::confirm(std::string_view title, std::string_view question) {
     return QMessageBox::question(activeParent(), toQt(title), toQt(question), QMessageBox::Yes | QMessageBox::No,
                                  QMessageBox::No) == QMessageBox::Yes;
+}
+
+int QtPlatform::ask(const Question& question) {
+    ArrowWhileOpen arrow;
+    QMessageBox box(QMessageBox::Question, toQt(question.title), toQt(question.text), QMessageBox::NoButton,
+                    activeParent());
+    box.setTextFormat(Qt::PlainText);
+    std::vector<QPushButton*> buttons;
+    for (const std::string& answer : question.answers) {
+        buttons.push_back(box.addButton(toQt(answer), QMessageBox::ActionRole));
+    }
+    const auto at = [&](int index) -> QPushButton* {
+        return index >= 0 && index < static_cast<int>(buttons.size()) ? buttons[static_cast<std::size_t>(index)]
+                                                                      : nullptr;
+    };
+    box.setDefaultButton(at(question.preferred));
+    box.setEscapeButton(at(question.escape));
+    box.exec();
+    for (std::size_t k = 0; k < buttons.size(); ++k) {
+        if (box.clickedButton() == buttons[k]) return static_cast<int>(k);
+    }
+    return question.escape;
 }
 
 void QtPlatform::setBusy(bool busy) {

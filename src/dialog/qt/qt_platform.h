@@ -46,6 +46,7 @@ public:
     void showNote(std::string_view title, std::string_view text) override;
     QMessageBox* note() const { return note_; }
     bool confirm(std::string_view title, std::string_view question) override;
+    int ask(const Question& question) override;
     void setBusy(bool busy) override;
     void runInBackground(BackgroundRun run) override;
     void stopRunAndWait() override;

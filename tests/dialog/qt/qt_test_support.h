@@ -7,6 +7,8 @@
 #include <QDir>
 #include <QFile>
 #include <QListWidget>
+#include <QMessageBox>
+#include <QAbstractButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -77,6 +79,22 @@ inline void whileModalOpen(const std::function<void()>& open, const std::functio
 // and its end has reached the dialog; false when it did not within a minute.
 inline bool runEnded(QtPlatform& platform) {
     return QTest::qWaitFor([&] { return !platform.runner().running(); }, 60000);
+}
+
+// Presses the answer button with this text, or a key, in the question that
+// opens next.
+inline void answerQuestion(const QString& button, Qt::Key key = Qt::Key_unknown) {
+    QTimer::singleShot(0, [button, key] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        if (key != Qt::Key_unknown) {
+            QTest::keyClick(box, key);
+            return;
+        }
+        for (QAbstractButton* b : box->buttons()) {
+            if (b->text() == button) b->click();
+        }
+    });
 }
 
 inline void clickEntry(QListWidget& list, int row) {
