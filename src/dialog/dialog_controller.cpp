@@ -3,6 +3,7 @@
 #include "dialog/changed_data_question.h"
 #include "dialog/console_lines.h"
 #include "dialog/held_messages.h"
+#include "dialog/run_panel.h"
 #include "dialog/run_texts.h"
 #include "dialog/control_ids.h"
 #include "app/conditioning_warning.h"
@@ -230,6 +231,7 @@ void DialogController::chooseLanguage(int language) {
     state_.LIMBA_EN = language == corvane::kEnglish;
     SET_TITLES();
     SET_GS_CONTROLS();
+    view_.setText(kRunLines, runPanel_.text(language));
     for (int code = 0; code < 3; ++code) {
         view_.setListEntry(kNormList, code + 1, trimmed(state_.NORMA_CONTROL[code][language - 1]));
     }
@@ -362,8 +364,15 @@ void DialogController::readDataFile(std::function<void()> then) {
 // it once the run has ended.
 struct SolveRun {
     SolveRun(ProblemState& state, ResultsFile& file, RecordSink& consoleSink)
-        : consoleLines(consoleSink), report(file), console(consoleLines),
-          context{state, report, console, messages, &sweeps, &condition, &solutions} {}
+        : consoleLines(consoleSink), report(file), console(consoleLines), pivots(taskOf(state)),
+          context{state, report, console, messages, &sweeps, &condition, &solutions} {
+        context.pivots = &pivots;
+    }
+
+    static EliminationTask taskOf(const ProblemState& state) {
+        if (state.CONDITIE) return EliminationTask::ConditionNumber;
+        return state.INVERSARE ? EliminationTask::Inverse : EliminationTask::System;
+    }
 
     HeldMessages messages;
     ConsoleLines consoleLines;
@@ -372,6 +381,7 @@ struct SolveRun {
     IterationHistory sweeps;
     ConditionEstimate condition;
     SolutionCopy solutions;
+    PivotFailureRecord pivots;
     RunContext context;
     std::optional<KnownAnswer> answer;
     std::optional<ProblemState> read;  // the SOLVE works on the matrix; the residual needs it as read
@@ -393,7 +403,8 @@ void DialogController::solve() {
 }
 
 // The lines the run copies to standard output are shown under SOLVE as well,
-// replacing those of the run before, also when the run stops on an error.
+// replacing those of the run before, also when the run stops on an error; a
+// small pivot that stopped Gauss or the inversion is told there too.
 // After Gauss, LU or Cholesky a note beside the dialog warns when the matrix
 // leaves few correct digits in x; when the exact answer is known (the
 // inverse of a generated Hilbert matrix, or right-hand sides made as
@@ -418,7 +429,8 @@ void DialogController::finishSolve(SolveRun& run, bool failed) {
     // Only a SOLVE refused before it began leaves the data as read.
     if (failed || run.outcome != SolveOutcome::Refused) solvedSinceRead_ = true;
     run.messages.showOn(platform_.messages());
-    view_.setText(kRunLines, run.consoleLines.text());
+    runPanel_ = {run.consoleLines.text(), run.pivots.failure()};
+    view_.setText(kRunLines, runPanel_.text(state_.LIMBA));
     if (failed || run.outcome == SolveOutcome::Interrupted) return;
     keepSweeps(run.sweeps);
     showSolutionNote(run.condition.value(), run.read, run.answer, run.solutions.solutions());

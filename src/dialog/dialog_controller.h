@@ -14,6 +14,7 @@
 #include "dialog/dialog_platform.h"
 #include "dialog/dialog_view.h"
 #include "dialog/help_texts.h"
+#include "dialog/run_panel.h"
 #include "app/dispatcher.h"
 #include "app/iteration_history.h"
 #include "app/solution_error_note.h"
@@ -103,6 +104,7 @@ private:
     HelpTexts helpTexts_;
     bool running_ = false;
     std::vector<std::pair<int, bool>> enabledBeforeRun_;  // the controls a run disabled, as they were
+    RunPanel runPanel_;  // what the panel under the buttons tells of the last SOLVE
     bool solvedSinceRead_ = false;  // a SOLVE (finished or stopped) worked on the data read
     std::optional<IterationHistory> lastSweeps_;  // of the last SOLVE, when it was Gauss-Seidel or SOR
     float lastEps_ = 0;
