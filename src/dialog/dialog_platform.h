@@ -75,6 +75,10 @@ public:
 
     // Shows the file in the editor; returns when the editor has been closed.
     virtual void editFile(const std::string& path) = 0;
+    // Shows a file too large to edit read-only, a page at a time, in the
+    // interface language (1 Romanian, 2 English); returns when it has been
+    // closed.
+    virtual void viewFile(const std::string& path, int language) = 0;
 
     // Where a file of this name lies along the program search path (the
     // program's directory, the current directory, then PATH), or nothing.

@@ -6,6 +6,7 @@
 
 #include "dialog/control_ids.h"
 #include "dialog/dialog_controller.h"
+#include "dialog/file_pages.h"
 #include "dialog/generated_matrix_help.h"
 #include "dialog/open_failure.h"
 #include "dialog/text_file.h"
@@ -90,8 +91,17 @@ bool DialogController::followDataFile() {
 }
 
 void DialogController::SUB_OPEN() {
+    const std::string path(trimmed(state_.FNAME));
+    std::error_code error;
+    const std::uintmax_t bytes = std::filesystem::file_size(path, error);
+    if (!error && bytes > kLargestEditedFile) {
+        // Shown read-only and a page at a time: the data cannot change there,
+        // and the file is never held whole.
+        platform_.viewFile(path, state_.LIMBA);
+        return;
+    }
     std::optional<std::string> before = file_.readAll();
-    platform_.editFile(std::string(trimmed(state_.FNAME)));
+    platform_.editFile(path);
     // Data changed in the editor must be read again before a SOLVE: the
     // place where the next report goes was found in the old text.
     if (file_.readAll() != before) {

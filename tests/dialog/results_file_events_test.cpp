@@ -8,6 +8,7 @@
 
 #include "dialog/changed_data_question.h"
 #include "dialog/dialog_fixture.h"
+#include "dialog/file_pages.h"
 
 namespace corvane::testing {
 namespace {
@@ -299,6 +300,31 @@ TEST_F(DialogTest, OpenShowsTheResultsFileInTheEditor) {
     click(kOpen);
     EXPECT_EQ(platform.edited, (std::vector<std::string>{path}));
     EXPECT_TRUE(enabled(kSolve));  // only looked at: SOLVE goes on where it was
+}
+
+TEST_F(DialogTest, AFileTooLargeToEditIsOnlyViewed) {
+    struct Case {
+        std::size_t bytes;
+        bool viewed;
+    };
+    for (const Case& c : {Case{kLargestEditedFile, false}, Case{kLargestEditedFile + 1, true}}) {
+        platform.edited.clear();
+        platform.viewed.clear();
+        click(kEnglishButton);
+        const std::string text = kSystem3 + std::string(c.bytes - std::string(kSystem3).size(), '.');
+        const std::string path = selectAndRead("large.txt", text);
+        choose(kMethodList, 1);
+        click(kOpen);
+        if (c.viewed) {
+            EXPECT_TRUE(platform.edited.empty());
+            EXPECT_EQ(platform.viewed, (std::vector<std::pair<std::string, int>>{{path, kEnglish}}));
+        } else {
+            EXPECT_EQ(platform.edited, std::vector<std::string>{path});
+            EXPECT_TRUE(platform.viewed.empty());
+        }
+        EXPECT_TRUE(enabled(kSolve)) << "only looked at";
+        EXPECT_EQ(readFile(path), text);
+    }
 }
 
 TEST_F(DialogTest, DataChangedInTheEditorMustBeReadAgain) {

@@ -22,6 +22,7 @@ public:
     std::deque<std::optional<std::string>> fileAnswers;  // nullopt: the user cancels
     std::vector<FileRequest> fileRequests;
     std::vector<std::string> edited;
+    std::vector<std::pair<std::string, int>> viewed;  // path and language
     std::vector<DataFileHelpWindow> dataFileHelps;
     std::vector<IterationHelpWindow> iterationHelps;
     std::vector<AboutWindow> abouts;
@@ -97,6 +98,8 @@ public:
         edited.push_back(path);
         if (whileEditing) whileEditing(path);
     }
+
+    void viewFile(const std::string& path, int language) override { viewed.emplace_back(path, language); }
 
     std::optional<std::string> findFile(const std::string& name) override {
         if (std::filesystem::is_regular_file(name)) return name;

@@ -9,6 +9,7 @@
 #include "dialog/program_search_path.h"
 #include "dialog/qt/file_chooser.h"
 #include "dialog/qt/help_dialogs.h"
+#include "dialog/qt/page_view.h"
 #include "dialog/qt/qt_text.h"
 #include "dialog/qt/text_editor.h"
 
@@ -62,6 +63,10 @@ std::optional<std::string> QtPlatform::chooseFile(const FileRequest& request) {
 }
 
 void QtPlatform::editFile(const std::string& path) { editTextFile(QString::fromStdString(path), activeParent()); }
+
+void QtPlatform::viewFile(const std::string& path, int language) {
+    viewLargeFile(QString::fromStdString(path), language, activeParent());
+}
 
 std::optional<std::string> QtPlatform::findFile(const std::string& name) { return findOnProgramSearchPath(name); }
 

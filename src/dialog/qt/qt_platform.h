@@ -36,6 +36,7 @@ public:
     MessageService& messages() override { return messages_; }
     std::optional<std::string> chooseFile(const FileRequest& request) override;
     void editFile(const std::string& path) override;
+    void viewFile(const std::string& path, int language) override;
     std::optional<std::string> findFile(const std::string& name) override;
     void showDataFileHelp(const DataFileHelpWindow& window, const std::function<void()>& onSave) override;
     void showIterationHelp(const IterationHelpWindow& window) override;
