@@ -7,6 +7,7 @@
 #include "dialog/run_texts.h"
 #include "dialog/control_ids.h"
 #include "app/conditioning_warning.h"
+#include "app/infinite_reciprocal_note.h"
 #include "app/true_error.h"
 #include "problem/read_only_data_file.h"
 #include "app/error_boundary.h"
@@ -355,9 +356,18 @@ void DialogController::readDataFile(std::function<void()> then) {
             view_.setText(kOrder, trimmed(state_.N_TEXT));
             view_.setText(kRhsCount, trimmed(state_.NB_TEXT));
             updateActions();
+            showInfiniteReciprocalNote();
             if (then && ENABLE_REZOLVA()) then();
         },
         true);
+}
+
+// After a Read that replaced the entries by their reciprocals: a note naming
+// the first entry whose reciprocal is infinite (the report computes on with it).
+void DialogController::showInfiniteReciprocalNote() {
+    if (!state_.DATE_CITITE || !state_.INFINITE_RECIPROCAL) return;
+    platform_.showNote(infiniteReciprocalTitle(state_.LIMBA),
+                       infiniteReciprocalText(*state_.INFINITE_RECIPROCAL, state_.LIMBA));
 }
 
 // Everything one SOLVE works with off the dialog's thread; the dialog reads

@@ -90,6 +90,7 @@ private:
     void chooseMethod();
     // `then` follows a Read that leaves SOLVE enabled.
     void readDataFile(std::function<void()> then = {});
+    void showInfiniteReciprocalNote();
     void updateActions();
     void updateExplorer();
     void setCaption(int id);
