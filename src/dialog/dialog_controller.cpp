@@ -3,6 +3,7 @@
 #include "dialog/changed_data_question.h"
 #include "dialog/console_lines.h"
 #include "dialog/held_messages.h"
+#include "dialog/question_texts.h"
 #include "dialog/run_panel.h"
 #include "dialog/run_texts.h"
 #include "dialog/control_ids.h"
@@ -318,7 +319,7 @@ void DialogController::runOffThread(std::function<void(RunProgress&)> work, std:
 bool DialogController::mayClose() {
     if (!running_) return true;
     const RunTexts& texts = runTexts(state_.LIMBA);
-    if (!platform_.confirm(texts.stopTitle, texts.stopQuestion)) return false;
+    if (platform_.ask(yesNoQuestion(texts.stopTitle, texts.stopQuestion, state_.LIMBA)) != kYes) return false;
     platform_.stopRunAndWait();
     return true;
 }

@@ -27,6 +27,7 @@ struct FileRequest {
     std::string proposedName;      // shown as the initial file name
     std::string initialDirectory;  // empty: the dialog's own choice
     bool confirmReplace = false;   // ask before an existing file is replaced
+    int language = 1;              // of the dialog's own words: 1 Romanian, 2 English
 };
 
 // The relaxation explorer on the read problem.
@@ -104,9 +105,8 @@ public:
     // note takes the place of the one shown.
     virtual void showNote(std::string_view title, std::string_view text) = 0;
 
-    // A question with Yes and No; true for Yes.
-    virtual bool confirm(std::string_view title, std::string_view question) = 0;
-    // A question with the answers it names; the index of the one chosen.
+    // A question with the answers it names (Yes and No: see yesNoQuestion);
+    // the index of the one chosen.
     virtual int ask(const Question& question) = 0;
 
     // The wait cursor, shown while a Read or a SOLVE runs.

@@ -40,7 +40,8 @@ std::string DialogController::currentDirectory() const {
 void DialogController::SUB_SELECT() {
     forgetDataFile();
     std::optional<std::string> chosen = platform_.chooseFile(
-        {std::string(kFileDialogTitle), FileKind::Data, std::string(trimmed(state_.FNAME)), currentDirectory()});
+        {std::string(kFileDialogTitle), FileKind::Data, std::string(trimmed(state_.FNAME)), currentDirectory(), false,
+         state_.LIMBA});
     useDataFile(chosen);
 }
 
@@ -117,7 +118,7 @@ void DialogController::SUB_HELP() {
 void DialogController::SUB_SAVE() {
     const DataFileHelpPieces& pieces = helpTexts_[static_cast<std::size_t>(state_.LIMBA - 1)];
     std::optional<std::string> chosen = platform_.chooseFile(
-        {std::string(kFileDialogTitle), FileKind::Text, pieces.proposedFileName, currentDirectory(), true});
+        {std::string(kFileDialogTitle), FileKind::Text, pieces.proposedFileName, currentDirectory(), true, state_.LIMBA});
     if (!chosen) {
         platform_.messages().show(kCannotCreateSave, "Error", MessageIcon::Error);
         return;

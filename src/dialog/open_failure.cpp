@@ -39,6 +39,9 @@ constexpr SystemReason kRomanianSystemReasons[] = {
     {ENAMETOOLONG, "Numele fisierului este prea lung."},
     {EBUSY, "Fisierul este ocupat."},
     {ETXTBSY, "Fisierul este ocupat."},
+    {EISDIR, "Este un director."},
+    {EROFS, "Sistemul de fisiere este doar pentru citire."},
+    {EIO, "Eroare de intrare/iesire."},
 };
 
 std::string told(const Reason& reason, int language) {

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "dialog/dialog_platform.h"
+#include "dialog/question_texts.h"
 #include "support/recording_messages.h"
 
 namespace corvane::testing {
@@ -40,8 +41,8 @@ public:
     std::vector<ShownNote> notes;
     std::vector<OmegaExplorerRequest> explorers;
     std::vector<ComparisonRequest> comparisons;
-    std::vector<std::string> questions;
-    bool confirmAnswer = true;
+    std::vector<std::string> questions;  // the texts of the Yes/No questions
+    bool confirmAnswer = true;           // their answer
     // Questions with answers of their own, and the answers the user gives in
     // turn; with none left the user presses Enter (the preferred answer).
     std::vector<Question> asked;
@@ -120,12 +121,13 @@ public:
     void showNote(std::string_view title, std::string_view text) override {
         notes.push_back({std::string(title), std::string(text)});
     }
-    bool confirm(std::string_view, std::string_view question) override {
-        questions.emplace_back(question);
-        return confirmAnswer;
-    }
     int ask(const Question& question) override {
         asked.push_back(question);
+        const bool yesNo = question.answers.size() == 2 && (question.answers[0] == "Da" || question.answers[0] == "Yes");
+        if (yesNo) {
+            questions.push_back(question.text);
+            return confirmAnswer ? kYes : 1;
+        }
         if (answers.empty()) return question.preferred;
         const int answer = answers.front();
         answers.pop_front();

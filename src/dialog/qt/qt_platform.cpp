@@ -10,6 +10,7 @@
 #include "dialog/qt/file_chooser.h"
 #include "dialog/qt/help_dialogs.h"
 #include "dialog/qt/page_view.h"
+#include "dialog/qt/question_box.h"
 #include "dialog/qt/qt_text.h"
 #include "dialog/qt/text_editor.h"
 
@@ -25,22 +26,6 @@ QMessageBox::Icon boxIcon(MessageIcon icon) {
     return QMessageBox::NoIcon;
 }
 
-// While a modal window is open over a Read or a SOLVE, the pointer is the
-// ordinary arrow again.
-class ArrowWhileOpen {
-public:
-    ArrowWhileOpen() : active_(QApplication::overrideCursor() != nullptr) {
-        if (active_) QApplication::setOverrideCursor(Qt::ArrowCursor);
-    }
-    ~ArrowWhileOpen() {
-        if (active_) QApplication::restoreOverrideCursor();
-    }
-    ArrowWhileOpen(const ArrowWhileOpen&) = delete;
-    ArrowWhileOpen& operator=(const ArrowWhileOpen&) = delete;
-
-private:
-    bool active_;
-};
 
 }  // namespace
 
@@ -120,32 +105,7 @@ void QtPlatform::runInBackground(BackgroundRun run) { runner_.start(std::move(ru
 
 void QtPlatform::stopRunAndWait() { runner_.stopAndWait(); }
 
-bool QtPlatform::confirm(std::string_view title, std::string_view question) {
-    return QMessageBox::question(activeParent(), toQt(title), toQt(question), QMessageBox::Yes | QMessageBox::No,
-                                 QMessageBox::No) == QMessageBox::Yes;
-}
-
-int QtPlatform::ask(const Question& question) {
-    ArrowWhileOpen arrow;
-    QMessageBox box(QMessageBox::Question, toQt(question.title), toQt(question.text), QMessageBox::NoButton,
-                    activeParent());
-    box.setTextFormat(Qt::PlainText);
-    std::vector<QPushButton*> buttons;
-    for (const std::string& answer : question.answers) {
-        buttons.push_back(box.addButton(toQt(answer), QMessageBox::ActionRole));
-    }
-    const auto at = [&](int index) -> QPushButton* {
-        return index >= 0 && index < static_cast<int>(buttons.size()) ? buttons[static_cast<std::size_t>(index)]
-                                                                      : nullptr;
-    };
-    box.setDefaultButton(at(question.preferred));
-    box.setEscapeButton(at(question.escape));
-    box.exec();
-    for (std::size_t k = 0; k < buttons.size(); ++k) {
-        if (box.clickedButton() == buttons[k]) return static_cast<int>(k);
-    }
-    return question.escape;
-}
+int QtPlatform::ask(const Question& question) { return askInBox(question, activeParent()); }
 
 void QtPlatform::setBusy(bool busy) {
     if (busy) {

@@ -46,7 +46,6 @@ public:
     void showComparison(const ComparisonRequest& request) override;
     void showNote(std::string_view title, std::string_view text) override;
     QMessageBox* note() const { return note_; }
-    bool confirm(std::string_view title, std::string_view question) override;
     int ask(const Question& question) override;
     void setBusy(bool busy) override;
     void runInBackground(BackgroundRun run) override;
