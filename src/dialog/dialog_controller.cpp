@@ -234,6 +234,7 @@ void DialogController::chooseLanguage(int language) {
     SET_TITLES();
     SET_GS_CONTROLS();
     view_.setText(kRunLines, runPanel_.text(language));
+    platform_.setLanguage(language);
     for (int code = 0; code < 3; ++code) {
         view_.setListEntry(kNormList, code + 1, trimmed(state_.NORMA_CONTROL[code][language - 1]));
     }
@@ -367,8 +368,10 @@ void DialogController::readDataFile(std::function<void()> then) {
 // the first entry whose reciprocal is infinite (the report computes on with it).
 void DialogController::showInfiniteReciprocalNote() {
     if (!state_.DATE_CITITE || !state_.INFINITE_RECIPROCAL) return;
-    platform_.showNote(infiniteReciprocalTitle(state_.LIMBA),
-                       infiniteReciprocalText(*state_.INFINITE_RECIPROCAL, state_.LIMBA));
+    const InfiniteReciprocal& entry = *state_.INFINITE_RECIPROCAL;
+    platform_.showNote({{infiniteReciprocalTitle(corvane::kRomanian), infiniteReciprocalTitle(corvane::kEnglish)},
+                        {infiniteReciprocalText(entry, corvane::kRomanian), infiniteReciprocalText(entry, corvane::kEnglish)}},
+                       state_.LIMBA);
 }
 
 // Everything one SOLVE works with off the dialog's thread; the dialog reads
@@ -452,19 +455,26 @@ void DialogController::finishSolve(SolveRun& run, bool failed) {
 void DialogController::showSolutionNote(const std::optional<double>& conditionOne, const std::optional<ProblemState>& read,
                                         const std::optional<KnownAnswer>& answer,
                                         const std::optional<RealMatrix>& solutions) {
-    std::string title, text;
-    if (conditionOne) {
-        if (const std::optional<ConditioningWarning> warning = conditioningWarning(*conditionOne)) {
-            title = warningTitle(state_.LIMBA);
-            text = warningText(*warning, state_.LIMBA);
+    const std::optional<ConditioningWarning> warning =
+        conditionOne ? conditioningWarning(*conditionOne) : std::nullopt;
+    const bool measured = answer && read && solutions;
+    if (!warning && !measured) return;
+    Note note;
+    for (int language : {corvane::kRomanian, corvane::kEnglish}) {
+        std::string title, text;
+        if (warning) {
+            title = warningTitle(language);
+            text = warningText(*warning, language);
         }
+        if (measured) {
+            if (title.empty()) title = solutionErrorTitle(language);
+            else text += "\n\n";
+            text += solutionErrorText(*read, *answer, *solutions, language);
+        }
+        (language == corvane::kEnglish ? note.title.english : note.title.romanian) = title;
+        (language == corvane::kEnglish ? note.text.english : note.text.romanian) = text;
     }
-    if (answer && read && solutions) {
-        if (title.empty()) title = solutionErrorTitle(state_.LIMBA);
-        else text += "\n\n";
-        text += solutionErrorText(*read, *answer, *solutions, state_.LIMBA);
-    }
-    if (!title.empty()) platform_.showNote(title, text);
+    platform_.showNote(note, state_.LIMBA);
 }
 
 // The chart belongs to the last SOLVE: one that made Gauss-Seidel or SOR

@@ -55,6 +55,19 @@ struct Question {
     int escape = 0;
 };
 
+// A text in both interface languages.
+struct BothLanguages {
+    std::string romanian;
+    std::string english;
+    const std::string& in(int language) const { return language == 2 ? english : romanian; }
+};
+
+// A note beside the dialog, told again in the other language when it changes.
+struct Note {
+    BothLanguages title;
+    BothLanguages text;
+};
+
 // Work that may last: a Read, a SOLVE or an import.
 struct BackgroundRun {
     std::function<void(RunProgress& progress)> work;  // runs off the dialog's thread
@@ -101,9 +114,13 @@ public:
     // The comparison runs the methods off the dialog's thread, showing each
     // method's rows as it ends, until it is done or cancelled.
     virtual void showComparison(const ComparisonRequest& request) = 0;
-    // A note beside the dialog (an information icon, one OK button); a new
-    // note takes the place of the one shown.
-    virtual void showNote(std::string_view title, std::string_view text) = 0;
+    // A note beside the dialog (an information icon, one OK button), in
+    // this language; a new note takes the place of the one shown.
+    virtual void showNote(const Note& note, int language) = 0;
+
+    // The interface language changed: the chart, the explorer, the
+    // comparison and the note that are open tell their texts in it.
+    virtual void setLanguage(int language) = 0;
 
     // A question with the answers it names (Yes and No: see yesNoQuestion);
     // the index of the one chosen.

@@ -39,6 +39,8 @@ public:
         std::string text;
     };
     std::vector<ShownNote> notes;
+    std::optional<Note> lastNote;
+    std::vector<int> languages;  // each change of the interface language, as the platform heard it
     std::vector<OmegaExplorerRequest> explorers;
     std::vector<ComparisonRequest> comparisons;
     std::vector<std::string> questions;  // the texts of the Yes/No questions
@@ -118,9 +120,12 @@ public:
     }
     void showOmegaExplorer(const OmegaExplorerRequest& request) override { explorers.push_back(request); }
     void showComparison(const ComparisonRequest& request) override { comparisons.push_back(request); }
-    void showNote(std::string_view title, std::string_view text) override {
-        notes.push_back({std::string(title), std::string(text)});
+    // A note as shown in its language; the last one is kept whole.
+    void showNote(const Note& note, int language) override {
+        notes.push_back({note.title.in(language), note.text.in(language)});
+        lastNote = note;
     }
+    void setLanguage(int language) override { languages.push_back(language); }
     int ask(const Question& question) override {
         asked.push_back(question);
         const bool yesNo = question.answers.size() == 2 && (question.answers[0] == "Da" || question.answers[0] == "Yes");

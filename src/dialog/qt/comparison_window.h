@@ -32,8 +32,11 @@ public:
     bool running() const { return running_; }
     QChart* chart() const;
     void stop();
+    // Every text of the window, the chart's too, in this language from now on.
+    void setLanguage(int language);
 
 private:
+    void showTexts();
     void start();
     void addRows(const std::vector<ComparisonRow>& rows);
     void finish(const Comparison& comparison);
@@ -41,6 +44,7 @@ private:
 
     ComparisonRequest request_;
     std::vector<ComparisonRow> rows_;
+    std::optional<Comparison> finished_;  // once the comparison has ended
     bool running_ = true;
     std::atomic<bool> stopRequested_{false};
     std::thread worker_;
@@ -49,6 +53,7 @@ private:
     QLabel* summary_;  // the cond1 estimate and the methods not run
     QLabel* status_;
     QPushButton* stop_;
+    QPushButton* close_;
 };
 
 }  // namespace corvane

@@ -30,15 +30,12 @@ OmegaExplorerWindow::OmegaExplorerWindow(OmegaExplorerRequest request, QWidget* 
       table_(new QTableWidget(0, 4)),
       view_(new QChartView),
       status_(new QLabel),
-      stop_(namedButton(omegaExplorerTexts(request_.language).stop, "stop")),
-      use_(namedButton(omegaExplorerTexts(request_.language).useOmega, "useOmega")) {
-    const OmegaExplorerTexts& texts = omegaExplorerTexts(request_.language);
+      stop_(namedButton({}, "stop")),
+      use_(namedButton({}, "useOmega")),
+      close_(namedButton({}, "close")) {
     setObjectName(QStringLiteral("omegaExplorerWindow"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(toQt(texts.windowTitle));
     setWindowIcon(programIcon());
-    table_->setHorizontalHeaderLabels({QStringLiteral("omega"), toQt(texts.sweepAxis), toQt(texts.outcomeColumn),
-                                       QStringLiteral("dx")});
     table_->verticalHeader()->hide();
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -47,13 +44,12 @@ OmegaExplorerWindow::OmegaExplorerWindow(OmegaExplorerRequest request, QWidget* 
     view_->setRenderHint(QPainter::Antialiasing);
     view_->setMinimumSize(480, 320);
     use_->setEnabled(false);
-    QPushButton* close = namedButton(texts.close, "close");
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(status_, 1);
     buttons->addWidget(stop_);
     buttons->addWidget(use_);
-    buttons->addWidget(close);
+    buttons->addWidget(close_);
     auto* panes = new QHBoxLayout;
     panes->addWidget(table_);
     panes->addWidget(view_, 1);
@@ -63,14 +59,45 @@ OmegaExplorerWindow::OmegaExplorerWindow(OmegaExplorerRequest request, QWidget* 
 
     connect(stop_, &QPushButton::clicked, this, &OmegaExplorerWindow::stop);
     connect(use_, &QPushButton::clicked, this, &OmegaExplorerWindow::useSelectedOmega);
-    connect(close, &QPushButton::clicked, this, &QWidget::close);
+    connect(close_, &QPushButton::clicked, this, &QWidget::close);
     connect(table_, &QTableWidget::itemSelectionChanged, this,
             [this] { use_->setEnabled(!table_->selectedItems().isEmpty()); });
-    redraw();
+    showTexts();
     QTimer::singleShot(0, this, &OmegaExplorerWindow::runNextFactor);
 }
 
 QChart* OmegaExplorerWindow::chart() const { return view_->chart(); }
+
+void OmegaExplorerWindow::setLanguage(int language) {
+    request_.language = language;
+    showTexts();
+}
+
+void OmegaExplorerWindow::showTexts() {
+    const OmegaExplorerTexts& texts = omegaExplorerTexts(request_.language);
+    setWindowTitle(toQt(texts.windowTitle));
+    table_->setHorizontalHeaderLabels({QStringLiteral("omega"), toQt(texts.sweepAxis), toQt(texts.outcomeColumn),
+                                       QStringLiteral("dx")});
+    for (std::size_t k = 0; k < rows_.size(); ++k) {
+        table_->item(static_cast<int>(k), 2)->setText(endText(rows_[k].end, request_.language));
+    }
+    stop_->setText(toQt(texts.stop));
+    use_->setText(toQt(texts.useOmega));
+    close_->setText(toQt(texts.close));
+    showStatus();
+    redraw();
+}
+
+// While running nothing; at the end the best factor, or that none reached the tolerance.
+void OmegaExplorerWindow::showStatus() {
+    if (running_) return;
+    const OmegaExplorerTexts& texts = omegaExplorerTexts(request_.language);
+    if (best_) {
+        status_->setText(toQt(texts.bestSeries) + QStringLiteral(": ") + QString::fromStdString(shortestFloatText(*best_)));
+    } else {
+        status_->setText(toQt(texts.noBest));
+    }
+}
 
 void OmegaExplorerWindow::stop() {
     if (running_) finish();
@@ -102,15 +129,12 @@ void OmegaExplorerWindow::finish() {
     running_ = false;
     stop_->setEnabled(false);
     best_ = bestOmega(rows_);
-    const OmegaExplorerTexts& texts = omegaExplorerTexts(request_.language);
     if (best_) {
-        status_->setText(toQt(texts.bestSeries) + QStringLiteral(": ") + QString::fromStdString(shortestFloatText(*best_)));
         for (std::size_t k = 0; k < rows_.size(); ++k) {
             if (rows_[k].omega == *best_) table_->selectRow(static_cast<int>(k));
         }
-    } else {
-        status_->setText(toQt(texts.noBest));
     }
+    showStatus();
     redraw();
 }
 

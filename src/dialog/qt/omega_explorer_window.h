@@ -30,8 +30,12 @@ public:
     bool running() const { return running_; }
     QChart* chart() const;
     void stop();
+    // Every text of the window, the chart's too, in this language from now on.
+    void setLanguage(int language);
 
 private:
+    void showTexts();
+    void showStatus();
     void runNextFactor();
     void addRow(const OmegaRow& row);
     void finish();
@@ -47,6 +51,7 @@ private:
     QLabel* status_;
     QPushButton* stop_;
     QPushButton* use_;
+    QPushButton* close_;
 };
 
 }  // namespace corvane

@@ -91,14 +91,24 @@ void QtPlatform::showComparison(const ComparisonRequest& request) {
     comparison_->show();
 }
 
-void QtPlatform::showNote(std::string_view title, std::string_view text) {
+void QtPlatform::showNote(const Note& note, int language) {
     delete note_;
-    note_ = new QMessageBox(QMessageBox::Information, QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size())),
-                            QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())), QMessageBox::Ok,
-                            activeParent());
+    noteTexts_ = note;
+    note_ = new QMessageBox(QMessageBox::Information, toQt(note.title.in(language)), toQt(note.text.in(language)),
+                            QMessageBox::Ok, activeParent());
     note_->setWindowModality(Qt::NonModal);
     note_->setAttribute(Qt::WA_DeleteOnClose);
     note_->show();
+}
+
+void QtPlatform::setLanguage(int language) {
+    if (note_ != nullptr) {
+        note_->setWindowTitle(toQt(noteTexts_.title.in(language)));
+        note_->setText(toQt(noteTexts_.text.in(language)));
+    }
+    if (convergence_ != nullptr) convergence_->setLanguage(language);
+    if (explorer_ != nullptr) explorer_->setLanguage(language);
+    if (comparison_ != nullptr) comparison_->setLanguage(language);
 }
 
 void QtPlatform::runInBackground(BackgroundRun run) { runner_.start(std::move(run), activeParent()); }

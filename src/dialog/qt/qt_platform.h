@@ -44,7 +44,8 @@ public:
     void showConvergenceChart(const IterationHistory& history, float eps, int language) override;
     void showOmegaExplorer(const OmegaExplorerRequest& request) override;
     void showComparison(const ComparisonRequest& request) override;
-    void showNote(std::string_view title, std::string_view text) override;
+    void showNote(const Note& note, int language) override;
+    void setLanguage(int language) override;
     QMessageBox* note() const { return note_; }
     int ask(const Question& question) override;
     void setBusy(bool busy) override;
@@ -63,6 +64,7 @@ private:
     QPointer<OmegaExplorerWindow> explorer_;
     QPointer<ComparisonWindow> comparison_;
     QPointer<QMessageBox> note_;
+    Note noteTexts_;  // of the note shown
     BackgroundRunner runner_;
 };
 
