@@ -1,7 +1,7 @@
 #include "dialog/qt/comparison_chart.h"
 
 #include <QBarCategoryAxis>
-#include <QBarSeries>
+#include <QHorizontalBarSeries>
 #include <QBarSet>
 #include <QLogValueAxis>
 #include <algorithm>
@@ -18,6 +18,8 @@ QString categoryOf(const ComparisonRow& row) {
     if (row.rhs > 0) name += QStringLiteral(" #") + QString::number(row.rhs);
     return name;
 }
+
+constexpr double kMostValueLabels = 6;  // on the value axis, so that each shows whole
 
 // The foot of the axis: a decade below the smallest value above 0.
 double axisFoot(const std::vector<double>& values) {
@@ -40,6 +42,7 @@ QChart* comparisonChart(const std::vector<ComparisonRow>& rows, bool errors, boo
     const QString axis = toQt(errors ? quantities.errorAxis : quantities.residualAxis);
     auto* chart = new QChart;
     chart->legend()->hide();
+    chart->setTitle(axis);
 
     std::vector<double> values;
     QStringList categories;
@@ -56,24 +59,28 @@ QChart* comparisonChart(const std::vector<ComparisonRow>& rows, bool errors, boo
         bars->append(std::max(v, foot));
         top = std::max(top, v);
     }
-    auto* series = new QBarSeries;
+    // Horizontal bars: each method's name has the width it needs beside its
+    // bar, the first method on top.
+    auto* series = new QHorizontalBarSeries;
     series->setObjectName(QString::fromLatin1(kComparisonBarsName));
     series->append(bars);
     chart->addSeries(series);
 
-    auto* x = new QBarCategoryAxis;
-    x->append(categories);
-    auto* y = new QLogValueAxis;
-    y->setBase(10.0);
-    y->setLabelFormat(QStringLiteral("%.0e"));
-    y->setRange(foot, std::pow(10.0, std::ceil(std::log10(top)) + 0.5));
-    QString title = axis;
-    if (std::find(values.begin(), values.end(), 0.0) != values.end()) title += QStringLiteral(" (") + toQt(texts.zeroNote) + QStringLiteral(")");
-    chart->setTitle(title);
-    chart->addAxis(x, Qt::AlignBottom);
-    chart->addAxis(y, Qt::AlignLeft);
-    series->attachAxis(x);
-    series->attachAxis(y);
+    auto* methods = new QBarCategoryAxis;
+    methods->append(categories);
+    methods->setReverse(true);
+    auto* scale = new QLogValueAxis;
+    const double footDecade = std::log10(foot);
+    const double topDecade = std::ceil(std::log10(top)) + 1;
+    const double step = std::max(1.0, std::ceil((topDecade - footDecade) / kMostValueLabels));
+    scale->setBase(std::pow(10.0, step));
+    scale->setLabelFormat(QStringLiteral("%.0e"));
+    scale->setRange(foot, std::pow(10.0, footDecade + std::ceil((topDecade - footDecade) / step) * step));
+    if (std::find(values.begin(), values.end(), 0.0) != values.end()) scale->setTitleText(toQt(texts.zeroNote));
+    chart->addAxis(methods, Qt::AlignLeft);
+    chart->addAxis(scale, Qt::AlignBottom);
+    series->attachAxis(methods);
+    series->attachAxis(scale);
     return chart;
 }
 

@@ -41,6 +41,11 @@ OmegaExplorerWindow::OmegaExplorerWindow(OmegaExplorerRequest request, QWidget* 
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // As wide as its columns and the scroll bar the rows will need, so that
+    // no column hides behind it.
+    table_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    table_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    table_->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
     view_->setRenderHint(QPainter::Antialiasing);
     view_->setMinimumSize(480, 320);
     use_->setEnabled(false);

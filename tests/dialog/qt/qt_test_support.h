@@ -4,6 +4,10 @@
 // message boxes are scripted, and helpers to act on the open modal window.
 
 #include <QApplication>
+#include <QChartView>
+#include <QGraphicsScene>
+#include <QGraphicsSimpleTextItem>
+#include <QGraphicsTextItem>
 #include <QDir>
 #include <QFile>
 #include <QListWidget>
@@ -95,6 +99,24 @@ inline void answerQuestion(const QString& button, Qt::Key key = Qt::Key_unknown)
             if (b->text() == button) b->click();
         }
     });
+}
+
+// Every text the chart view shows (title, axis titles and labels, legend)
+// is whole: not cut short with an ellipsis, and inside the view.
+inline void expectChartTextsWhole(QChartView& view, const std::string& what) {
+    const QRectF shown = view.mapToScene(view.viewport()->rect()).boundingRect();
+    int texts = 0;
+    for (QGraphicsItem* item : view.scene()->items()) {
+        QString text;
+        if (auto* rich = dynamic_cast<QGraphicsTextItem*>(item)) text = rich->toPlainText();
+        else if (auto* plain = dynamic_cast<QGraphicsSimpleTextItem*>(item)) text = plain->text();
+        if (text.isEmpty() || !item->isVisible()) continue;
+        ++texts;
+        EXPECT_FALSE(text.contains(QStringLiteral("...")) || text.contains(QChar(0x2026))) << what << ": " << text.toStdString();
+        EXPECT_TRUE(shown.adjusted(-0.5, -0.5, 0.5, 0.5).contains(item->sceneBoundingRect()))
+            << what << ": " << text.toStdString() << " is cut";
+    }
+    EXPECT_GT(texts, 3) << what;
 }
 
 inline void clickEntry(QListWidget& list, int row) {

@@ -9,7 +9,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTableWidget>
-#include <QBarSeries>
+#include <QAbstractBarSeries>
 #include <QBarSet>
 #include <QChart>
 #include <QLabel>
@@ -123,7 +123,7 @@ TEST_F(SweepWindowsQtTest, TheComparisonShowsEveryMethodsRowsBesideTheDialog) {
     }
     EXPECT_EQ(window->findChild<QTableWidget*>()->rowCount(), 4);
     ASSERT_EQ(window->chart()->series().size(), 1);
-    auto* bars = qobject_cast<QBarSeries*>(window->chart()->series().front());
+    auto* bars = qobject_cast<QAbstractBarSeries*>(window->chart()->series().front());
     ASSERT_NE(bars, nullptr);
     EXPECT_EQ(bars->objectName(), QString::fromLatin1(kComparisonBarsName));
     EXPECT_EQ(bars->barSets().front()->count(), 4) << "one bar per row, residuals of 0 at the foot of the axis";
