@@ -53,12 +53,13 @@ std::string escaped(std::string_view text) {
     return out;
 }
 
-// A number for math mode: the exponent's letter upright, its sign a minus.
+// A number for math mode, in braces so that its sign is never taken for a
+// subtraction; the exponent's letter upright.
 std::string mathNumber(double value) {
     const std::string text = stepNumber(value);
     const std::size_t e = text.find('E');
-    if (e == std::string::npos) return text;
-    return text.substr(0, e) + "\\mathrm{E}{" + text.substr(e + 1) + "}";
+    if (e == std::string::npos) return "{" + text + "}";
+    return "{" + text.substr(0, e) + "\\mathrm{E}{" + text.substr(e + 1) + "}}";
 }
 
 std::string cellMath(const StepCell& cell) {
@@ -77,9 +78,7 @@ std::string rowOperation(const Step& step, int i, int language) {
     const std::string r = std::string(stepViewTexts(language).rowName);
     auto name = [&](int row) { return r + "_{" + std::to_string(row) + "}"; };
     std::string text;
-    if (i == step.exchanged[0] || i == step.exchanged[1]) {
-        text = name(step.exchanged[0]) + " \\leftrightarrow " + name(step.exchanged[1]);
-    }
+    if (i == step.exchanged[0]) text = name(step.exchanged[0]) + " \\leftrightarrow " + name(step.exchanged[1]);
     const RowNote& note = step.notes[static_cast<std::size_t>(i - 1)];
     auto add = [&](const std::string& more) { text += (text.empty() ? "" : ",\\quad ") + more; };
     switch (note.kind) {

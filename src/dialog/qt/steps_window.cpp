@@ -1,12 +1,12 @@
 #include "dialog/qt/steps_window.h"
 
 #include <QHBoxLayout>
+#include <algorithm>
 #include <QHeaderView>
-#include <QKeySequence>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
-#include <QShortcut>
 #include <QSlider>
 #include <QStyledItemDelegate>
 #include <QTableWidget>
@@ -109,7 +109,10 @@ StepsWindow::StepsWindow(StepsRequest request, QWidget* parent)
     table_->setFocusPolicy(Qt::NoFocus);
     table_->setItemDelegate(new PivotFrame(table_));
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table_->horizontalHeader()->setMinimumSectionSize(kRuleWidth);
     table_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // The table as large as its cells, the window's room left below it.
+    table_->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
     slider_->setObjectName(QStringLiteral("stepSlider"));
     slider_->setRange(1, stepCount());
     slider_->setFocusPolicy(Qt::NoFocus);
@@ -130,7 +133,11 @@ StepsWindow::StepsWindow(StepsRequest request, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(legend);
     layout->addWidget(sentence_);
-    layout->addWidget(table_, 1);
+    auto* matrix = new QHBoxLayout;
+    matrix->addWidget(table_);
+    matrix->addStretch(1);
+    layout->addLayout(matrix);
+    layout->addStretch(1);
     layout->addLayout(navigation);
     layout->addLayout(bottom);
 
@@ -140,18 +147,31 @@ StepsWindow::StepsWindow(StepsRequest request, QWidget* parent)
     connect(last_, &QPushButton::clicked, this, [this] { showStep(stepCount() - 1); });
     connect(slider_, &QSlider::valueChanged, this, [this](int value) { showStep(value - 1); });
     connect(close, &QPushButton::clicked, this, &QWidget::close);
-    const std::pair<int, int> moves[] = {{Qt::Key_Left, -1}, {Qt::Key_Up, -1}, {Qt::Key_Right, 1}, {Qt::Key_Down, 1}};
-    for (auto [key, by] : moves) {
-        connect(new QShortcut(QKeySequence(key), this), &QShortcut::activated, this,
-                [this, by = by] { showStep(current_ + by); });
-    }
-    connect(new QShortcut(QKeySequence(Qt::Key_Home), this), &QShortcut::activated, this, [this] { showStep(0); });
-    connect(new QShortcut(QKeySequence(Qt::Key_End), this), &QShortcut::activated, this,
-            [this] { showStep(stepCount() - 1); });
 
     showStep(0);
-    resize(std::min(1400, table_->horizontalHeader()->length() + table_->verticalHeader()->width() + 60),
-           std::max(420, table_->verticalHeader()->length() + 300));
+    // Wide enough for the widest step's cells and notes, which a later step
+    // may need: the last one's numbers and the first steps' notes.
+    fillTable(request_.steps.steps.back());
+    const int widest = table_->sizeHint().width();
+    fillTable(request_.steps.steps[std::min<std::size_t>(1, request_.steps.steps.size() - 1)]);
+    const int width = std::max(widest, table_->sizeHint().width());
+    fillTable(request_.steps.steps.front());
+    resize(std::clamp(width + 40, 760, 1500), std::clamp(table_->sizeHint().height() + 220, 320, 950));
+}
+
+// The buttons leave these keys to the window; the table and the slider never
+// have the focus.
+void StepsWindow::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+        case Qt::Key_Left:
+        case Qt::Key_Up: showStep(current_ - 1); break;
+        case Qt::Key_Right:
+        case Qt::Key_Down: showStep(current_ + 1); break;
+        case Qt::Key_Home: showStep(0); break;
+        case Qt::Key_End: showStep(stepCount() - 1); break;
+        default: QWidget::keyPressEvent(event); return;
+    }
+    event->accept();
 }
 
 void StepsWindow::showStep(int index) {

@@ -28,6 +28,9 @@ public:
     int stepCount() const { return static_cast<int>(request_.steps.steps.size()); }
     void showStep(int index);
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     void fillTable(const Step& step);
 
