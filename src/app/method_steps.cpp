@@ -192,18 +192,7 @@ const MethodSteps& StepRecorder::steps() {
 void StepRecorder::stepDone(const MethodStep& event) {
     const Step& before = steps_.steps.back();
     Step step;
-    step.kind = event.kind;
-    step.k = event.k;
-    step.row = event.row;
-    step.column = event.column;
-    step.rhs = event.rhs;
-    step.operand = event.operand;
-    step.sum = event.sum;
-    step.divisor = event.divisor;
-    step.result = event.result;
-    step.threshold = event.threshold;
-    step.previous = event.previous;
-    step.verdict = event.verdict;
+    static_cast<StepNumbers&>(step) = event;
     step.values.assign(event.values.begin(), event.values.end());
     step.A = before.A;
     step.B = before.B;

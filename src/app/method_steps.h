@@ -46,20 +46,9 @@ struct RowNote {
 
 using MarkMatrix = Matrix<std::uint8_t>;
 
-struct Step {
-    // What the step did, with its numbers (see MethodStep).
-    StepKind kind = StepKind::DataAsRead;
-    int k = 0;
-    int row = 0;
-    int column = 0;
-    int rhs = 0;
-    float operand = 0.0f;
-    double sum = 0.0;
-    float divisor = 0.0f;
-    float result = 0.0f;
-    float threshold = 0.0f;
-    float previous = 0.0f;
-    SweepVerdict verdict = SweepVerdict::Decreasing;
+// A step kept: what it did, with its numbers (see MethodStep), and what it
+// left.
+struct Step : StepNumbers {
     std::vector<float> values;
 
     // The augmented matrix after the step.

@@ -8,13 +8,13 @@ namespace corvane {
 namespace {
 
 MethodStep factorStep(StepKind kind, int row, int column, const RealVector& packed) {
-    MethodStep step{kind, row, row, column};
+    MethodStep step{{kind, row, row, column}};
     step.packed = &packed;
     return step;
 }
 
 MethodStep solveStep(StepKind kind, int n, const RealVector& S, float* b, int rhs) {
-    MethodStep step{kind, 0, 0, 0, rhs};
+    MethodStep step{{kind, 0, 0, 0, rhs}};
     step.packed = &S;
     step.vector = {b, static_cast<std::size_t>(n)};
     return step;

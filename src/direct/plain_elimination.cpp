@@ -53,7 +53,7 @@ void eliminationStep(RealMatrix& A, RealMatrix& B, int n, int nb, int k, int l, 
     StepRows rows(n - k, steps != nullptr);
     const float pivot = A(k, k);  // found in row l, now in row k
     eliminateBelow(A, B, n, nb, k, rows);
-    MethodStep step{StepKind::Elimination, k, l};
+    MethodStep step{{StepKind::Elimination, k, l}};
     step.result = pivot;
     step.values = rows.multipliers;
     step.updated = rows.updated;
@@ -64,7 +64,7 @@ void eliminationStep(RealMatrix& A, RealMatrix& B, int n, int nb, int k, int l, 
 
 EliminationOutcome smallPivot(const RealMatrix& A, const RealMatrix& B, int k, int l, float threshold,
                               StepListener* steps) {
-    MethodStep step{StepKind::SmallPivot, k, l};
+    MethodStep step{{StepKind::SmallPivot, k, l}};
     step.result = A(l, k);
     step.threshold = threshold;
     step.A = &A;
@@ -75,7 +75,7 @@ EliminationOutcome smallPivot(const RealMatrix& A, const RealMatrix& B, int k, i
 
 void backSubstitute(const RealMatrix& A, RealMatrix& B, int n, int nb, StepListener* steps) {
     for (int j = 1; j <= nb; ++j) {
-        MethodStep step{StepKind::BackSubstitution, 0, n, 0, j};
+        MethodStep step{{StepKind::BackSubstitution, 0, n, 0, j}};
         step.A = &A;
         step.B = &B;
         step.vector = {B.column(j), static_cast<std::size_t>(n)};

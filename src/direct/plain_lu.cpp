@@ -24,7 +24,7 @@ float candidateInPlace(const RealMatrix& A, int k) {
 
 // A step of the factorisation as the listener sees it, on A and the order.
 MethodStep factorStep(StepKind kind, int row, int column, const RealMatrix& A, const Vector<int>& order) {
-    MethodStep step{kind, column, row, column};
+    MethodStep step{{kind, column, row, column}};
     step.A = &A;
     step.order = {order.data(), static_cast<std::size_t>(order.size())};
     return step;
@@ -107,7 +107,7 @@ LuOutcome plainFactorLu(int n, RealMatrix& A, Vector<int>& order, float threshol
 void plainSolveLu(int n, const RealMatrix& A, const Vector<int>& order, const float* b, float* x,
                   StepListener* steps, int rhs) {
     auto X = [x](int i) -> float& { return x[i - 1]; };
-    MethodStep step{StepKind::LuForward, 0, 0, 0, rhs};
+    MethodStep step{{StepKind::LuForward, 0, 0, 0, rhs}};
     step.A = &A;
     step.order = {order.data(), static_cast<std::size_t>(order.size())};
     step.vector = {x, static_cast<std::size_t>(n)};

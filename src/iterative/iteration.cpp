@@ -50,7 +50,7 @@ struct Progress {
 // stop tests made of it.
 void tellSweep(RunContext& context, int rhs, const Progress& progress, const RealVector& X1, SweepVerdict verdict) {
     if (context.steps == nullptr) return;
-    MethodStep step{StepKind::Sweep, progress.sweeps, 0, 0, rhs};
+    MethodStep step{{StepKind::Sweep, progress.sweeps, 0, 0, rhs}};
     step.result = progress.dx;
     step.previous = progress.comparedWith;
     step.threshold = context.state.EPS;

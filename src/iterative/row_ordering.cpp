@@ -30,7 +30,7 @@ void printScaledSystem(RecordWriter& out, int n, int nb, const RealMatrix& A, co
 
 int PIVOTARE(RecordWriter& out, int n, int nb, RealMatrix& A, RealMatrix& B, float prag, int k, int& count,
              StepListener* steps) {
-    MethodStep step{StepKind::RowOrdering, k, k, k};
+    MethodStep step{{StepKind::RowOrdering, k, k, k}};
     step.operand = A(k, k);
     step.threshold = prag;
     step.A = &A;
@@ -92,7 +92,7 @@ void scaleByDiagonal(RunContext& context) {
         }
         A(i, i) = 1.0f;
     }
-    MethodStep step{StepKind::DiagonalScaling};
+    MethodStep step{{StepKind::DiagonalScaling}};
     step.values = diagonal;
     step.A = &A;
     step.B = &B;

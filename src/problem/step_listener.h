@@ -50,8 +50,9 @@ enum class SweepVerdict {
     Limit,          // still decreasing when NLIM sweeps are used up
 };
 
-struct MethodStep {
-    StepKind kind;
+// What a step did, in numbers.
+struct StepNumbers {
+    StepKind kind = StepKind::DataAsRead;
     int k = 0;       // the step of the elimination or factorisation, or the sweep
     int row = 0;
     int column = 0;
@@ -63,6 +64,11 @@ struct MethodStep {
     float threshold = 0.0f;
     float previous = 0.0f;  // Sweep: the previous difference it was compared with
     SweepVerdict verdict = SweepVerdict::Decreasing;
+};
+
+// A step as its method tells it: its numbers, the numbers of its rows and
+// the arrays it works on.
+struct MethodStep : StepNumbers {
     std::span<const float> values{};         // see StepKind
     std::span<const unsigned char> updated{};  // Elimination: 1 for the rows below k that were updated, 0 for those
                                              // whose entry in column k was already 0

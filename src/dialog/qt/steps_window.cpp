@@ -147,6 +147,7 @@ StepsWindow::StepsWindow(StepsRequest request, QWidget* parent)
     connect(last_, &QPushButton::clicked, this, [this] { showStep(stepCount() - 1); });
     connect(slider_, &QSlider::valueChanged, this, [this](int value) { showStep(value - 1); });
     connect(close, &QPushButton::clicked, this, &QWidget::close);
+    for (QPushButton* button : {first_, previous_, next_, last_, close}) button->installEventFilter(this);
 
     showStep(0);
     // Wide enough for the widest step's cells and notes, which a later step
@@ -159,19 +160,30 @@ StepsWindow::StepsWindow(StepsRequest request, QWidget* parent)
     resize(std::clamp(width + 40, 760, 1500), std::clamp(table_->sizeHint().height() + 220, 320, 950));
 }
 
-// The buttons leave these keys to the window; the table and the slider never
-// have the focus.
-void StepsWindow::keyPressEvent(QKeyEvent* event) {
-    switch (event->key()) {
+bool StepsWindow::moveByKey(int key) {
+    switch (key) {
         case Qt::Key_Left:
-        case Qt::Key_Up: showStep(current_ - 1); break;
+        case Qt::Key_Up: showStep(current_ - 1); return true;
         case Qt::Key_Right:
-        case Qt::Key_Down: showStep(current_ + 1); break;
-        case Qt::Key_Home: showStep(0); break;
-        case Qt::Key_End: showStep(stepCount() - 1); break;
-        default: QWidget::keyPressEvent(event); return;
+        case Qt::Key_Down: showStep(current_ + 1); return true;
+        case Qt::Key_Home: showStep(0); return true;
+        case Qt::Key_End: showStep(stepCount() - 1); return true;
+        default: return false;
     }
-    event->accept();
+}
+
+void StepsWindow::keyPressEvent(QKeyEvent* event) {
+    if (!moveByKey(event->key())) QWidget::keyPressEvent(event);
+}
+
+// A button with the focus would move the focus with the arrows: the window
+// takes them first (the table and the slider never have the focus).
+bool StepsWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress &&
+        moveByKey(static_cast<QKeyEvent*>(event)->key())) {
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void StepsWindow::showStep(int index) {

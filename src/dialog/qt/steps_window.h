@@ -30,8 +30,10 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    bool moveByKey(int key);  // true when the key moves between the steps
     void fillTable(const Step& step);
 
     StepsRequest request_;

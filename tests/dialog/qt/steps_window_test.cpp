@@ -25,21 +25,12 @@ constexpr const char* kSystem3 = "Sistem 3 x 3\r\n3 1\r\n 4 -2 1\r\n 3 6 -4\r\n 
 class StepsWindowQtTest : public ::testing::Test {
 protected:
     StepsWindowQtTest() {
-        dialog.show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(&dialog));
-        const QString data = directory.filePath(QStringLiteral("system3.txt"));
-        writeText(data, kSystem3);
-        platform.fileAnswers.push_back(data.toStdString());
-        click(kSelect);
-        click(kRead);
+        showAndRead(dialog, platform, directory, QStringLiteral("system3.txt"), kSystem3);
         clickEntry(*controlOf<QListWidget>(dialog, kMethodList), 0);  // Gauss
         click(kSteps);
         window = platform.stepsWindow();
     }
-    void click(int id) {
-        QTest::mouseClick(controlOf(dialog, id), Qt::LeftButton);
-        EXPECT_TRUE(runEnded(platform));
-    }
+    void click(int id) { clickAndWait(dialog, platform, id); }
     QString sentence() const { return window->findChild<QLabel*>(QStringLiteral("stepSentence"))->text(); }
     QString position() const { return window->findChild<QLabel*>(QStringLiteral("stepPosition"))->text(); }
     QPushButton* button(const char* name) const { return window->findChild<QPushButton*>(QString::fromLatin1(name)); }
@@ -88,6 +79,11 @@ TEST_F(StepsWindowQtTest, KeysButtonsAndTheSliderMoveBetweenTheSteps) {
     window->findChild<QSlider*>(QStringLiteral("stepSlider"))->setValue(3);
     EXPECT_EQ(window->current(), 2);
     EXPECT_EQ(position(), QStringLiteral("Pasul 3 din 6"));
+    // A button with the focus leaves the keys to the window.
+    QTest::keyClick(button("close"), Qt::Key_Right);
+    EXPECT_EQ(window->current(), 3);
+    QTest::keyClick(button("close"), Qt::Key_Home);
+    EXPECT_EQ(window->current(), 0);
 }
 
 // The elimination's first step marks its pivot and the rows it changed and
