@@ -27,16 +27,6 @@ RealVector upperTriangle(const ProblemState& s) {
     return packed;
 }
 
-// Keeps the text of the last message (a refusal says why).
-class LastMessage : public MessageService {
-public:
-    void show(std::string_view text, std::string_view, MessageIcon) override { text_ = text; }
-    const std::string& text() const { return text_; }
-
-private:
-    std::string text_;
-};
-
 // How the sweeps of each right-hand side ended.
 class SweepEnds : public IterationListener {
 public:
