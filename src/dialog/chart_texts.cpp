@@ -15,10 +15,14 @@ constexpr ConvergenceChartTexts kConvergenceEnglish{
 constexpr OmegaExplorerTexts kExplorerRomanian{
     "Explorare omega", "omega", "Iteratii", "Iteratii pana la toleranta", "Fara toleranta atinsa", "Omega optim",
     "Niciun omega nu a atins toleranta", "Opreste", "Foloseste acest omega", "Inchide", "Rezultat", "nerulat",
+    "Continua dupa cresterea lui dx (nu ca SOLVE)", "Nu ca SOLVE: a continuat dupa cresterea lui dx",
+    "Un SOLVE se termina la iteratia %1 (%2)",
 };
 constexpr OmegaExplorerTexts kExplorerEnglish{
     "Omega explorer", "omega", "Sweeps", "Sweeps to the tolerance", "Tolerance not reached", "Best omega",
     "No omega reached the tolerance", "Stop", "Use this omega", "Close", "Outcome", "not run",
+    "Go on past dx growth (not as SOLVE)", "Not the SOLVE's: went on past dx growth",
+    "A SOLVE ends at sweep %1 (%2)",
 };
 
 constexpr ComparisonTexts kComparisonRomanian{
@@ -82,7 +86,9 @@ std::string_view outcomeText(IterationEnd end, int language) {
     const bool english = language == kEnglish;
     switch (end) {
         case IterationEnd::Tolerance: return english ? "Tolerance reached" : "Toleranta atinsa";
-        case IterationEnd::Divergence: return english ? "Divergence" : "Divergenta";
+        // The report's "Divergenta" is a stop on a growing dx, which also
+        // happens while the iteration converges: the chart says what happened.
+        case IterationEnd::Divergence: return english ? "stopped: dx grew" : "oprit: dx a crescut";
         case IterationEnd::Stagnation: return english ? "Stagnation" : "Iteratie stationara";
         case IterationEnd::Limit: return english ? "Iteration limit reached" : "Numar de iteratii depasit";
     }

@@ -25,6 +25,11 @@ struct RunContext {
     FactorListener* factors = nullptr;
     SolutionListener* solutions = nullptr;
     RunProgress* progress = nullptr;
+    // Gauss-Seidel and SOR: the sweeps go on where dx does not decrease, and
+    // only EPS, NLIM or an iterate that is not finite end them (the
+    // relaxation explorer's look past the growth test). Such a run is not
+    // the SOLVE's; its report is not kept.
+    bool pastGrowth = false;
 };
 
 }  // namespace corvane
