@@ -15,13 +15,15 @@ constexpr ConvergenceChartTexts kConvergenceEnglish{
 constexpr OmegaExplorerTexts kExplorerRomanian{
     "Explorare omega", "omega", "Iteratii", "Iteratii pana la toleranta", "Fara toleranta atinsa", "Omega optim",
     "Niciun omega nu a atins toleranta", "Opreste", "Foloseste acest omega", "Inchide", "Rezultat", "nerulat",
-    "Continua dupa cresterea lui dx (nu ca SOLVE)", "Nu ca SOLVE: a continuat dupa cresterea lui dx",
+    "Continua dupa cresterea lui dx (nu ca SOLVE)", "Nu ca SOLVE",
+    "* a continuat dupa cresterea lui dx: un SOLVE se opreste mai devreme",
     "Un SOLVE se termina la iteratia %1 (%2)",
 };
 constexpr OmegaExplorerTexts kExplorerEnglish{
     "Omega explorer", "omega", "Sweeps", "Sweeps to the tolerance", "Tolerance not reached", "Best omega",
     "No omega reached the tolerance", "Stop", "Use this omega", "Close", "Outcome", "not run",
-    "Go on past dx growth (not as SOLVE)", "Not the SOLVE's: went on past dx growth",
+    "Go on past dx growth (not as SOLVE)", "Not as SOLVE",
+    "* went on past dx growth: a SOLVE stops earlier",
     "A SOLVE ends at sweep %1 (%2)",
 };
 

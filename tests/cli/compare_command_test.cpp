@@ -403,6 +403,33 @@ TEST(CompareCommand, PrintsEachRowAsItsMethodEndsAndStopsOnCtrlC) {
     EXPECT_NE(err.find("corvane: interrupted\n"), std::string::npos) << err;
 }
 
+// Cholesky runs exactly when the matrix read is symmetric, whichever entry
+// breaks the symmetry (near the diagonal, far from it, in the last column).
+TEST(CompareCommand, CholeskyRunsExactlyWhenTheMatrixIsSymmetric) {
+    const std::string directory = testing::scratchDirectory("compare-symmetry");
+    constexpr int n = 150;
+    const struct {
+        int row, column;  // the entry changed; 0: none
+        bool cholesky;
+    } cases[] = {{0, 0, true}, {2, 1, false}, {3, 100, false}, {140, 70, false}, {149, 150, false}};
+    for (const auto& c : cases) {
+        std::string text = "band\n" + std::to_string(n) + " 1\n";
+        for (int i = 1; i <= n; ++i) {
+            for (int j = 1; j <= n; ++j) {
+                const int value = i == j ? 4 : (i - j == 1 || j - i == 1) ? 1 : 0;
+                text += std::to_string(i == c.row && j == c.column ? value + 2 : value) + " ";
+            }
+            text += "\n";
+        }
+        for (int i = 1; i <= n; ++i) text += "1 ";
+        const ProblemState read = comparedProblem(directory + "/band.txt", text + "\n", SolveOptions{});
+        const Comparison comparison = compareMethods(read, std::nullopt);
+        const bool cholesky = std::any_of(comparison.rows.begin(), comparison.rows.end(),
+                                          [](const ComparisonRow& row) { return row.method == Method::Cholesky; });
+        EXPECT_EQ(cholesky, c.cholesky) << c.row << "," << c.column;
+    }
+}
+
 // Each method's turn tells its phases, the SOLVE's first, then the residuals
 // in double (and, with the exact answer known, the errors), every column.
 TEST(CompareStop, EachMethodTellsItsPhasesUpToItsMeasures) {

@@ -59,7 +59,7 @@ OmegaExplorerWindow::OmegaExplorerWindow(OmegaExplorerRequest request, QWidget* 
     use_->setEnabled(false);
     pastGrowth_->setObjectName(QStringLiteral("pastGrowth"));
     marks_->setObjectName(QStringLiteral("pastGrowthNote"));
-    marks_->setText(QStringLiteral("* ") + toQt(texts.pastGrowthSeries));
+    marks_->setText(toQt(texts.pastGrowthNote));
     marks_->hide();
     QPushButton* close = namedButton(texts.close, "close");
 
