@@ -104,6 +104,9 @@ SolveOutcome solveOnce(const ProblemState& read, Method method, MessageService& 
     SilentMessages quiet;
     chooseMethod(run, method, quiet);
     if (method == Method::Cholesky) run.AV_INPUT = upperTriangle(read);
+    // Copying a large problem takes a while: a stop asked for meanwhile ends
+    // the comparison before the SOLVE begins.
+    if (progress != nullptr && progress->stopRequested()) throw RunInterrupted();
     DiscardingSink discard;
     RecordWriter report(discard), console(discard);
     RunContext context{run, report, console, messages, listeners.iterations, listeners.factors, listeners.solutions, progress};
