@@ -59,6 +59,7 @@ OmegaExplorerWindow::OmegaExplorerWindow(OmegaExplorerRequest request, QWidget* 
     use_->setEnabled(false);
     pastGrowth_->setObjectName(QStringLiteral("pastGrowth"));
     marks_->setObjectName(QStringLiteral("pastGrowthNote"));
+    status_->setObjectName(QStringLiteral("explorerStatus"));
     marks_->setText(toQt(texts.pastGrowthNote));
     marks_->hide();
     QPushButton* close = namedButton(texts.close, "close");
@@ -148,10 +149,13 @@ void OmegaExplorerWindow::finish() {
     best_ = bestOmega(rows_);
     const OmegaExplorerTexts& texts = omegaExplorerTexts(request_.language);
     if (best_) {
-        status_->setText(toQt(texts.bestSeries) + QStringLiteral(": ") + QString::fromStdString(shortestFloatText(*best_)));
+        QString text = toQt(texts.bestSeries) + QStringLiteral(": ") + QString::fromStdString(shortestFloatText(*best_));
         for (std::size_t k = 0; k < rows_.size(); ++k) {
-            if (rows_[k].omega == *best_) table_->selectRow(static_cast<int>(k));
+            if (rows_[k].omega != *best_) continue;
+            table_->selectRow(static_cast<int>(k));
+            if (rows_[k].solveStop) text += QStringLiteral(" *");  // a SOLVE with it stops earlier
         }
+        status_->setText(text);
     } else {
         status_->setText(toQt(texts.noBest));
     }

@@ -68,6 +68,8 @@ TEST(OmegaExplorerWindowQt, PastTheGrowthTestEveryFactorRunsToTheToleranceMarked
         }
         EXPECT_EQ(table->item(0, 0)->toolTip().toStdString(), c.tip);
         EXPECT_TRUE(note->isVisible());
+        EXPECT_TRUE(window->findChild<QLabel*>(QStringLiteral("explorerStatus"))->text().endsWith(QStringLiteral(": 1.8 *")))
+            << "the best factor is marked too";
         EXPECT_EQ(note->text().toStdString(), c.note);
         QXYSeries* marked = seriesNamed(*window->chart(), kPastGrowthSeriesName);
         ASSERT_NE(marked, nullptr);
