@@ -187,20 +187,11 @@ int writeSweepFiles(const SolveOptions& o, const IterationHistory& history, floa
     return kSuccess;
 }
 
-// Shown when standard error is a terminal, unless told otherwise; once the
-// run has lasted half a second, or at once when asked for.
-TerminalProgress progressDisplay(const SolveOptions& o, const InterruptWatch& interrupt) {
-    const bool terminal = ::isatty(STDERR_FILENO) != 0;
-    const bool show = o.progress || (terminal && !o.noProgress);
-    const auto delay = o.progress ? std::chrono::milliseconds(0) : std::chrono::milliseconds(500);
-    return TerminalProgress(stderr, show, terminal, delay, interrupt);
-}
-
 // The Read, then SOLVE as many times as asked. Returns an exit status.
 int readAndSolve(const SolveOptions& o, ProblemState& state, RecordSink& console, MessageService& messages,
                  PlotRenderer* plots) {
     const InterruptWatch interrupt;
-    TerminalProgress progress = progressDisplay(o, interrupt);
+    TerminalProgress progress = progressDisplay(o.progress, o.noProgress, interrupt);
     Report report;
     int status = kSuccess;
     progress.start();

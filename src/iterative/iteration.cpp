@@ -44,6 +44,7 @@ struct Progress {
     float previous = kStartingDifference;
     float comparedWith = kStartingDifference;  // the previous difference the last sweep's was compared with
     int nonDecreases = 0;
+    bool growthTestPassed = false;  // a run past the growth test went past where it stops
 };
 
 // A sweep as the step listener sees it: the iterate, its change and what the
@@ -105,6 +106,19 @@ void writeHistoryLine(RecordWriter& out, int m, int sweep, const RealVector& X1,
     out.write(formatList("(i<>, t6, 1(<>g15.7))", WIDTH(n + 1) + 2, m + 1), items);
 }
 
+// A sweep whose dx did not decrease, in a run past the growth test: the
+// listener hears of the first such sweep at which the SOLVE stops (a dx equal
+// to the previous one, or the second that did not decrease); the sweeps go on.
+void goPastGrowth(RunContext& context, int rhs, int sweep, Progress& progress) {
+    const bool equal = progress.dx == progress.previous;
+    const bool solveStops = equal || progress.nonDecreases == kNonDecreasesToStop;
+    if (solveStops && !progress.growthTestPassed && context.iterations != nullptr) {
+        context.iterations->growthTestPassed(rhs, sweep, equal ? IterationEnd::Stagnation : IterationEnd::Divergence);
+    }
+    progress.growthTestPassed = progress.growthTestPassed || solveStops;
+    progress.previous = progress.dx;
+}
+
 // The sweeps for one right-hand side, from X0 = 0, until a stop test ends them
 // or NLIM sweeps are made. outcome keeps its value when no test sets it. The
 // step listener hears each sweep, the last one with how the sweeps ended.
@@ -142,6 +156,12 @@ Progress iterate(RunContext& context, Sweep sweep, int m, int rhs, const RealVec
             continue;
         }
         ++progress.nonDecreases;
+        if (context.pastGrowth) {
+            goPastGrowth(context, rhs, it, progress);
+            outcome = kLimitReached;
+            X0 = X1;
+            continue;
+        }
         if (progress.dx == progress.previous) {
             out.writeList({"* Iteratie stationara", it});
             outcome = kStagnation;

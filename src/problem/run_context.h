@@ -27,6 +27,11 @@ struct RunContext {
     SolutionListener* solutions = nullptr;
     RunProgress* progress = nullptr;
     StepListener* steps = nullptr;  // the methods run their plain loops and tell each step
+    // Gauss-Seidel and SOR: the sweeps go on where dx does not decrease, and
+    // only EPS, NLIM or an iterate that is not finite end them (the
+    // relaxation explorer's look past the growth test). Such a run is not
+    // the SOLVE's; its report is not kept.
+    bool pastGrowth = false;
 };
 
 }  // namespace corvane
