@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "app/iteration_history.h"
+#include "app/method_steps.h"
 #include "app/true_error.h"
 #include "dialog/help_texts.h"
 #include "problem/messages.h"
@@ -68,6 +69,12 @@ struct Note {
     BothLanguages text;
 };
 
+// A method's working step by step, on the data as read.
+struct StepsRequest {
+    MethodSteps steps;
+    int language;  // 1 Romanian, 2 English
+};
+
 // Work that may last: a Read, a SOLVE or an import.
 struct BackgroundRun {
     std::function<void(RunProgress& progress)> work;  // runs off the dialog's thread
@@ -114,6 +121,8 @@ public:
     // The comparison runs the methods off the dialog's thread, showing each
     // method's rows as it ends, until it is done or cancelled.
     virtual void showComparison(const ComparisonRequest& request) = 0;
+    // The steps of a run, one at a time, with the means to move between them.
+    virtual void showSteps(const StepsRequest& request) = 0;
     // A note beside the dialog (an information icon, one OK button), in
     // this language; a new note takes the place of the one shown.
     virtual void showNote(const Note& note, int language) = 0;

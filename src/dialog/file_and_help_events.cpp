@@ -55,6 +55,7 @@ void DialogController::forgetDataFile() {
     solvedSinceRead_ = false;
     view_.setEnabled(kSolve, false);
     view_.setEnabled(kCompare, false);
+    view_.setEnabled(kSteps, false);
 }
 
 // The chosen file becomes the data and results file. Returns false, after

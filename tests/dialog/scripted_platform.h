@@ -43,6 +43,7 @@ public:
     std::vector<int> languages;  // each change of the interface language, as the platform heard it
     std::vector<OmegaExplorerRequest> explorers;
     std::vector<ComparisonRequest> comparisons;
+    std::vector<StepsRequest> stepsShown;
     std::vector<std::string> questions;  // the texts of the Yes/No questions
     bool confirmAnswer = true;           // their answer
     // Questions with answers of their own, and the answers the user gives in
@@ -120,6 +121,7 @@ public:
     }
     void showOmegaExplorer(const OmegaExplorerRequest& request) override { explorers.push_back(request); }
     void showComparison(const ComparisonRequest& request) override { comparisons.push_back(request); }
+    void showSteps(const StepsRequest& request) override { stepsShown.push_back(request); }
     // A note as shown in its language; the last one is kept whole.
     void showNote(const Note& note, int language) override {
         notes.push_back({note.title.in(language), note.text.in(language)});

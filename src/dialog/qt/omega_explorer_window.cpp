@@ -1,6 +1,7 @@
 #include "dialog/qt/omega_explorer_window.h"
 
 #include <QChartView>
+#include <QCheckBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -22,6 +23,13 @@ QString endText(const std::optional<IterationEnd>& end, int language) {
     return toQt(end ? outcomeText(*end, language) : omegaExplorerTexts(language).notRun);
 }
 
+// "A SOLVE ends at sweep 18 (stopped: dx grew)"
+QString solveStopText(const SolveStop& stop, int language) {
+    return toQt(omegaExplorerTexts(language).solveStopsAt)
+        .replace(QStringLiteral("%1"), QString::number(stop.sweep))
+        .replace(QStringLiteral("%2"), toQt(outcomeText(stop.end, language)));
+}
+
 }  // namespace
 
 OmegaExplorerWindow::OmegaExplorerWindow(OmegaExplorerRequest request, QWidget* parent)
@@ -30,6 +38,8 @@ OmegaExplorerWindow::OmegaExplorerWindow(OmegaExplorerRequest request, QWidget* 
       table_(new QTableWidget(0, 4)),
       view_(new QChartView),
       status_(new QLabel),
+      marks_(new QLabel),
+      pastGrowth_(new QCheckBox),
       stop_(namedButton({}, "stop")),
       use_(namedButton({}, "useOmega")),
       close_(namedButton({}, "close")) {
@@ -49,6 +59,10 @@ OmegaExplorerWindow::OmegaExplorerWindow(OmegaExplorerRequest request, QWidget* 
     view_->setRenderHint(QPainter::Antialiasing);
     view_->setMinimumSize(480, 320);
     use_->setEnabled(false);
+    pastGrowth_->setObjectName(QStringLiteral("pastGrowth"));
+    marks_->setObjectName(QStringLiteral("pastGrowthNote"));
+    status_->setObjectName(QStringLiteral("explorerStatus"));
+    marks_->hide();
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(status_, 1);
@@ -58,13 +72,18 @@ OmegaExplorerWindow::OmegaExplorerWindow(OmegaExplorerRequest request, QWidget* 
     auto* panes = new QHBoxLayout;
     panes->addWidget(table_);
     panes->addWidget(view_, 1);
+    auto* options = new QHBoxLayout;
+    options->addWidget(pastGrowth_);
+    options->addWidget(marks_, 1);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(panes, 1);
+    layout->addLayout(options);
     layout->addLayout(buttons);
 
     connect(stop_, &QPushButton::clicked, this, &OmegaExplorerWindow::stop);
     connect(use_, &QPushButton::clicked, this, &OmegaExplorerWindow::useSelectedOmega);
     connect(close_, &QPushButton::clicked, this, &QWidget::close);
+    connect(pastGrowth_, &QCheckBox::toggled, this, &OmegaExplorerWindow::restart);
     connect(table_, &QTableWidget::itemSelectionChanged, this,
             [this] { use_->setEnabled(!table_->selectedItems().isEmpty()); });
     showTexts();
@@ -83,9 +102,9 @@ void OmegaExplorerWindow::showTexts() {
     setWindowTitle(toQt(texts.windowTitle));
     table_->setHorizontalHeaderLabels({QStringLiteral("omega"), toQt(texts.sweepAxis), toQt(texts.outcomeColumn),
                                        QStringLiteral("dx")});
-    for (std::size_t k = 0; k < rows_.size(); ++k) {
-        table_->item(static_cast<int>(k), 2)->setText(endText(rows_[k].end, request_.language));
-    }
+    for (std::size_t k = 0; k < rows_.size(); ++k) showRowTexts(static_cast<int>(k));
+    pastGrowth_->setText(toQt(texts.pastGrowth));
+    marks_->setText(toQt(texts.pastGrowthNote));
     stop_->setText(toQt(texts.stop));
     use_->setText(toQt(texts.useOmega));
     close_->setText(toQt(texts.close));
@@ -93,12 +112,17 @@ void OmegaExplorerWindow::showTexts() {
     redraw();
 }
 
-// While running nothing; at the end the best factor, or that none reached the tolerance.
+// While running nothing; at the end the best factor, marked when a SOLVE
+// with it stops earlier, or that none reached the tolerance.
 void OmegaExplorerWindow::showStatus() {
     if (running_) return;
     const OmegaExplorerTexts& texts = omegaExplorerTexts(request_.language);
     if (best_) {
-        status_->setText(toQt(texts.bestSeries) + QStringLiteral(": ") + QString::fromStdString(shortestFloatText(*best_)));
+        QString text = toQt(texts.bestSeries) + QStringLiteral(": ") + QString::fromStdString(shortestFloatText(*best_));
+        for (const OmegaRow& row : rows_) {
+            if (row.omega == *best_ && row.solveStop) text += QStringLiteral(" *");
+        }
+        status_->setText(text);
     } else {
         status_->setText(toQt(texts.noBest));
     }
@@ -108,6 +132,22 @@ void OmegaExplorerWindow::stop() {
     if (running_) finish();
 }
 
+// The check box changed how the factors run: every factor again, from the
+// first, the rows of the other way taken away.
+void OmegaExplorerWindow::restart() {
+    rows_.clear();
+    best_.reset();
+    table_->setRowCount(0);
+    marks_->hide();
+    status_->clear();
+    stop_->setEnabled(true);
+    use_->setEnabled(false);
+    redraw();
+    if (running_) return;  // the next turn is already on its way
+    running_ = true;
+    QTimer::singleShot(0, this, &OmegaExplorerWindow::runNextFactor);
+}
+
 // One factor per turn of the event loop; the next turn comes only while running.
 void OmegaExplorerWindow::runNextFactor() {
     if (!running_) return;
@@ -115,7 +155,8 @@ void OmegaExplorerWindow::runNextFactor() {
         finish();
         return;
     }
-    addRow(exploreOmega(request_.read, {request_.omegas[rows_.size()]}).front());
+    const GrowthTest growth = pastGrowth_->isChecked() ? GrowthTest::PassedOver : GrowthTest::Stops;
+    addRow(exploreOmega(request_.read, {request_.omegas[rows_.size()]}, {}, {}, growth).front());
     redraw();
     QTimer::singleShot(0, this, &OmegaExplorerWindow::runNextFactor);
 }
@@ -124,10 +165,24 @@ void OmegaExplorerWindow::addRow(const OmegaRow& row) {
     rows_.push_back(row);
     const int at = table_->rowCount();
     table_->insertRow(at);
-    const QString cells[] = {QString::fromStdString(shortestFloatText(row.omega)), QString::number(row.sweeps),
-                             endText(row.end, request_.language), QString::fromStdString(shortestFloatText(row.dx))};
+    const QString cells[] = {QString::fromStdString(shortestFloatText(row.omega)), QString::number(row.sweeps), {},
+                             QString::fromStdString(shortestFloatText(row.dx))};
     for (int column = 0; column < 4; ++column) table_->setItem(at, column, new QTableWidgetItem(cells[column]));
+    showRowTexts(at);
+    if (row.solveStop) marks_->show();
     table_->scrollToItem(table_->item(at, 0));
+}
+
+// The row's words in the window's language: its outcome, and for a row that
+// is not the SOLVE's a "*" after it and where the SOLVE stops as its tip.
+void OmegaExplorerWindow::showRowTexts(int at) {
+    const OmegaRow& row = rows_[static_cast<std::size_t>(at)];
+    const QString mark = row.solveStop ? QStringLiteral(" *") : QString();
+    table_->item(at, 2)->setText(endText(row.end, request_.language) + mark);
+    if (!row.solveStop) return;
+    for (int column = 0; column < 4; ++column) {
+        table_->item(at, column)->setToolTip(solveStopText(*row.solveStop, request_.language));
+    }
 }
 
 void OmegaExplorerWindow::finish() {

@@ -67,6 +67,7 @@ QtPlatform::~QtPlatform() {
     delete convergence_;
     delete explorer_;
     delete comparison_;
+    delete steps_;
     delete note_;
 }
 
@@ -89,6 +90,13 @@ void QtPlatform::showComparison(const ComparisonRequest& request) {
     delete comparison_;
     comparison_ = new ComparisonWindow(request, activeParent());
     comparison_->show();
+}
+
+// One step-by-step window at a time: a new one takes the place of the one before.
+void QtPlatform::showSteps(const StepsRequest& request) {
+    delete steps_;
+    steps_ = new StepsWindow(request, activeParent());
+    steps_->show();
 }
 
 void QtPlatform::showNote(const Note& note, int language) {

@@ -12,6 +12,7 @@
 #include "dialog/qt/comparison_window.h"
 #include "dialog/qt/convergence_window.h"
 #include "dialog/qt/omega_explorer_window.h"
+#include "dialog/qt/steps_window.h"
 
 class QWidget;
 
@@ -44,6 +45,7 @@ public:
     void showConvergenceChart(const IterationHistory& history, float eps, int language) override;
     void showOmegaExplorer(const OmegaExplorerRequest& request) override;
     void showComparison(const ComparisonRequest& request) override;
+    void showSteps(const StepsRequest& request) override;
     void showNote(const Note& note, int language) override;
     void setLanguage(int language) override;
     QMessageBox* note() const { return note_; }
@@ -57,12 +59,14 @@ public:
     ConvergenceWindow* convergenceWindow() const { return convergence_; }
     OmegaExplorerWindow* omegaExplorerWindow() const { return explorer_; }
     ComparisonWindow* comparisonWindow() const { return comparison_; }
+    StepsWindow* stepsWindow() const { return steps_; }
 
 private:
     QtMessageService messages_;
     QPointer<ConvergenceWindow> convergence_;
     QPointer<OmegaExplorerWindow> explorer_;
     QPointer<ComparisonWindow> comparison_;
+    QPointer<StepsWindow> steps_;
     QPointer<QMessageBox> note_;
     Note noteTexts_;  // of the note shown
     BackgroundRunner runner_;
