@@ -128,7 +128,7 @@ public:
     virtual void showNote(const Note& note, int language) = 0;
 
     // The interface language changed: the chart, the explorer, the
-    // comparison and the note that are open tell their texts in it.
+    // comparison, the steps and the note that are open tell their texts in it.
     virtual void setLanguage(int language) = 0;
 
     // A question with the answers it names (Yes and No: see yesNoQuestion);

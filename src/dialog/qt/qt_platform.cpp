@@ -117,6 +117,7 @@ void QtPlatform::setLanguage(int language) {
     if (convergence_ != nullptr) convergence_->setLanguage(language);
     if (explorer_ != nullptr) explorer_->setLanguage(language);
     if (comparison_ != nullptr) comparison_->setLanguage(language);
+    if (steps_ != nullptr) steps_->setLanguage(language);
 }
 
 void QtPlatform::runInBackground(BackgroundRun run) { runner_.start(std::move(run), activeParent()); }

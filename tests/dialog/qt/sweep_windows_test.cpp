@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QCheckBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
@@ -221,17 +222,20 @@ TEST_F(SweepWindowsQtTest, OpenWindowsFollowTheInterfaceLanguage) {
         const char* chart;
         const char* explorer;
         const char* explorerClose;
+        const char* pastGrowth;  // the explorer's check box
         const char* comparison;
         const char* outcome;  // of Gauss in the comparison's table
     };
-    for (const Case& c : {Case{kEnglishButton, "Convergence", "Omega explorer", "Close", "Comparison of the methods", "Solved"},
-                          Case{kRomanianButton, "Convergenta", "Explorare omega", "Inchide", "Compararea metodelor",
-                               "Rezolvat"}}) {
+    for (const Case& c : {Case{kEnglishButton, "Convergence", "Omega explorer", "Close",
+                               "Go on past dx growth (not as SOLVE)", "Comparison of the methods", "Solved"},
+                          Case{kRomanianButton, "Convergenta", "Explorare omega", "Inchide",
+                               "Continua dupa cresterea lui dx (nu ca SOLVE)", "Compararea metodelor", "Rezolvat"}}) {
         click(c.button);
         EXPECT_EQ(platform.convergenceWindow()->windowTitle(), QString::fromUtf8(c.chart));
         EXPECT_EQ(platform.convergenceWindow()->chart()->title(), QString::fromUtf8(c.chart));
         EXPECT_EQ(explorer->windowTitle(), QString::fromUtf8(c.explorer));
         EXPECT_EQ(explorer->findChild<QPushButton*>(QStringLiteral("close"))->text(), QString::fromUtf8(c.explorerClose));
+        EXPECT_EQ(explorer->findChild<QCheckBox*>(QStringLiteral("pastGrowth"))->text(), QString::fromUtf8(c.pastGrowth));
         EXPECT_EQ(comparison->windowTitle(), QString::fromUtf8(c.comparison));
         EXPECT_EQ(comparison->findChild<QTableWidget*>()->item(0, 2)->text(), QString::fromUtf8(c.outcome));
     }
