@@ -20,8 +20,12 @@ QString categoryOf(const ComparisonRow& row) {
 }
 
 constexpr double kMostValueLabels = 6;  // on the value axis, so that each shows whole
+// The axis begins this share of a label's step before its first label: a
+// label on the very end of the axis would stand half outside the plot, and
+// the chart leaves it out.
+constexpr double kRoomBeforeFirstLabel = 0.25;
 
-// The foot of the axis: a decade below the smallest value above 0.
+// The first label of the axis: a decade below the smallest value above 0.
 double axisFoot(const std::vector<double>& values) {
     double smallest = 0.0;
     for (double v : values)
@@ -44,23 +48,26 @@ QChart* comparisonChart(const std::vector<ComparisonRow>& rows, bool errors, boo
     chart->legend()->hide();
     chart->setTitle(axis);
 
+    // Horizontal bars, each method's name beside its bar with the width it
+    // needs. The first category is drawn at the foot of the chart: the rows
+    // go in from the last, so that the first method stands on top.
     std::vector<double> values;
     QStringList categories;
-    for (const ComparisonRow& row : rows) {
-        const std::optional<double> value = chartedValue(row, errors);
+    for (auto row = rows.rbegin(); row != rows.rend(); ++row) {
+        const std::optional<double> value = chartedValue(*row, errors);
         if (!value || !std::isfinite(*value)) continue;
         values.push_back(*value);
-        categories << categoryOf(row);
+        categories << categoryOf(*row);
     }
     const double foot = axisFoot(values);
-    auto* bars = new QBarSet(axis);
     double top = foot * 10.0;
-    for (double v : values) {
-        bars->append(std::max(v, foot));
-        top = std::max(top, v);
-    }
-    // Horizontal bars: each method's name has the width it needs beside its
-    // bar, the first method on top.
+    for (double v : values) top = std::max(top, v);
+    const double footDecade = std::log10(foot);
+    const double topDecade = std::ceil(std::log10(top)) + 1;
+    const double step = std::max(1.0, std::ceil((topDecade - footDecade) / kMostValueLabels));
+    const double start = std::pow(10.0, footDecade - kRoomBeforeFirstLabel * step);
+    auto* bars = new QBarSet(axis);
+    for (double v : values) bars->append(std::max(v, start));
     auto* series = new QHorizontalBarSeries;
     series->setObjectName(QString::fromLatin1(kComparisonBarsName));
     series->append(bars);
@@ -68,14 +75,10 @@ QChart* comparisonChart(const std::vector<ComparisonRow>& rows, bool errors, boo
 
     auto* methods = new QBarCategoryAxis;
     methods->append(categories);
-    methods->setReverse(true);
     auto* scale = new QLogValueAxis;
-    const double footDecade = std::log10(foot);
-    const double topDecade = std::ceil(std::log10(top)) + 1;
-    const double step = std::max(1.0, std::ceil((topDecade - footDecade) / kMostValueLabels));
     scale->setBase(std::pow(10.0, step));
     scale->setLabelFormat(QStringLiteral("%.0e"));
-    scale->setRange(foot, std::pow(10.0, footDecade + std::ceil((topDecade - footDecade) / step) * step));
+    scale->setRange(start, std::pow(10.0, footDecade + std::ceil((topDecade - footDecade) / step) * step));
     if (std::find(values.begin(), values.end(), 0.0) != values.end()) scale->setTitleText(toQt(texts.zeroNote));
     chart->addAxis(methods, Qt::AlignLeft);
     chart->addAxis(scale, Qt::AlignBottom);

@@ -13,6 +13,7 @@
 #include <limits>
 
 #include "dialog/chart_texts.h"
+#include "dialog/qt/chart_ticks.h"
 #include "dialog/qt/chart_file.h"
 #include "dialog/qt/qt_text.h"
 
@@ -21,8 +22,8 @@ namespace {
 
 bool onLogarithmicAxis(double value) { return std::isfinite(value) && value > 0; }
 
-// Whole decades around every difference and EPS the axis shows; at least one.
-// Its labels fall on every decade, or on every second, fifth, tenth ... when
+// Whole decades around every difference and EPS the axis shows (at least
+// one), with a little room below the lowest. Its labels fall on every decade, or on every second, fifth, tenth ... when
 // there are more than kMostDecadeLabels decades, so that each shows whole.
 struct DecadeRange {
     double low = 0.1;
@@ -31,6 +32,10 @@ struct DecadeRange {
 };
 
 constexpr int kMostDecadeLabels = 8;
+// The axis reaches this share of a label's step below its lowest label:
+// a label on the very foot of the axis would stand half below the plot,
+// and the chart leaves it out.
+constexpr double kRoomBelowLowestLabel = 0.25;
 
 // 1, 2 or 5 times a power of ten decades between two labels.
 double decadesPerLabel(double decades) {
@@ -59,7 +64,7 @@ DecadeRange decadesAround(const IterationHistory& history, float eps) {
     const double step = decadesPerLabel(highDecade - lowDecade);
     lowDecade = std::floor(lowDecade / step) * step;
     highDecade = std::ceil(highDecade / step) * step;
-    return {std::pow(10.0, lowDecade), std::pow(10.0, highDecade), step};
+    return {std::pow(10.0, lowDecade - kRoomBelowLowestLabel * step), std::pow(10.0, highDecade), step};
 }
 
 // Where a difference is drawn: at its value, or on the edge of the axis.
@@ -125,16 +130,6 @@ void addRightHandSide(QChart& chart, int rhs, const RightHandSideHistory& side, 
     hideFromLegend(chart, end);
 }
 
-// 1, 2 or 5 times a power of ten, so that about eight ticks span `extent`.
-double tickInterval(double extent) {
-    const double rough = std::max(1.0, extent / 8);
-    const double decade = std::pow(10.0, std::floor(std::log10(rough)));
-    for (double factor : {1.0, 2.0, 5.0}) {
-        if (factor * decade >= rough) return factor * decade;
-    }
-    return 10 * decade;
-}
-
 // The labels the chart may draw over its last sweep: how each right-hand
 // side ended, and the edge markers' words.
 QStringList labelsAtTheEnd(const IterationHistory& history, int language) {
@@ -162,7 +157,7 @@ SweepAxis sweepAxis(double lastSweep, const QStringList& labels) {
     for (const QString& label : labels) widest = std::max(widest, metrics.horizontalAdvance(label));
     const double share = (widest / 2 + kMarkerRoom) / (kDefaultChartSize.width() * kPlotShare);
     const double end = (lastSweep - share) / (1 - share);
-    const double interval = tickInterval(end);
+    const double interval = roundTickInterval(end, {1.0, 2.0, 5.0}, 1.0);
     return {std::max(std::ceil(end / interval), std::floor(lastSweep / interval) + 1) * interval, interval};
 }
 

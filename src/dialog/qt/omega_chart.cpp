@@ -10,6 +10,7 @@
 
 #include "app/iteration_history.h"
 #include "dialog/chart_texts.h"
+#include "dialog/qt/chart_ticks.h"
 #include "dialog/qt/qt_text.h"
 
 namespace corvane {
@@ -21,16 +22,6 @@ Series* named(const char* objectName, std::string_view legend) {
     series->setObjectName(QString::fromLatin1(objectName));
     series->setName(toQt(legend));
     return series;
-}
-
-// 1, 2, 2.5 or 5 times a power of ten, so that about eight ticks span `extent`.
-double tickInterval(double extent) {
-    const double rough = extent / 8;
-    const double decade = std::pow(10.0, std::floor(std::log10(rough)));
-    for (double factor : {1.0, 2.0, 2.5, 5.0}) {
-        if (factor * decade >= rough) return factor * decade;
-    }
-    return 10 * decade;
 }
 
 // The decimals that write every multiple of `interval` exactly.
@@ -50,7 +41,7 @@ void setRanges(QValueAxis& x, QValueAxis& y, const std::vector<OmegaRow>& rows) 
         high = std::max(high, static_cast<double>(row.omega));
         sweeps = std::max(sweeps, row.sweeps);
     }
-    const double interval = tickInterval(high - low);
+    const double interval = roundTickInterval(high - low, {1.0, 2.0, 2.5, 5.0});
     x.setRange(std::floor(low / interval) * interval, std::ceil(high / interval) * interval);
     x.setTickType(QValueAxis::TicksDynamic);
     x.setTickAnchor(0);

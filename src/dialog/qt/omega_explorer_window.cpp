@@ -2,13 +2,16 @@
 
 #include <QChartView>
 #include <QCheckBox>
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTimer>
+#include <QStyle>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "app/iteration_history.h"
 #include "dialog/chart_texts.h"
@@ -28,6 +31,46 @@ QString solveStopText(const SolveStop& stop, int language) {
     return toQt(omegaExplorerTexts(language).solveStopsAt)
         .replace(QStringLiteral("%1"), QString::number(stop.sweep))
         .replace(QStringLiteral("%2"), toQt(outcomeText(stop.end, language)));
+}
+
+constexpr int kChartRoomBeyondLeast = 200;  // pixels
+
+// The widest text each column may come to hold (its header too), in
+// either language.
+std::vector<QStringList> widestTexts(const std::vector<float>& omegas) {
+    std::vector<QStringList> columns(4);
+    for (int language : {kRomanian, kEnglish}) {
+        const OmegaExplorerTexts& texts = omegaExplorerTexts(language);
+        columns[1] << toQt(texts.sweepAxis);
+        columns[2] << toQt(texts.outcomeColumn) << toQt(texts.notRun);
+        for (IterationEnd end : {IterationEnd::Tolerance, IterationEnd::Divergence, IterationEnd::Stagnation,
+                                 IterationEnd::Limit}) {
+            columns[2] << toQt(outcomeText(end, language)) + QStringLiteral(" *");
+        }
+    }
+    columns[0] << QStringLiteral("omega");
+    for (float omega : omegas) columns[0] << QString::fromStdString(shortestFloatText(omega));
+    columns[1] << QStringLiteral("888888");
+    columns[3] << QStringLiteral("dx") << QStringLiteral("-8.88888888e-38");
+    return columns;
+}
+
+// Each column as wide as the widest text it may come to hold: rows that
+// come in later never widen the table and push its last column behind the
+// scroll bar.
+void fixColumnWidths(QTableWidget& table, const std::vector<float>& omegas) {
+    const QFontMetrics cells(table.font());
+    const QFontMetrics headers(table.horizontalHeader()->font());
+    const int margins = 2 * (table.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &table) + 1) + 8;
+    table.horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    const std::vector<QStringList> columns = widestTexts(omegas);
+    for (int column = 0; column < 4; ++column) {
+        int widest = 0;
+        for (const QString& text : columns[static_cast<std::size_t>(column)]) {
+            widest = std::max({widest, cells.horizontalAdvance(text), headers.horizontalAdvance(text)});
+        }
+        table.setColumnWidth(column, widest + margins);
+    }
 }
 
 }  // namespace
@@ -50,7 +93,7 @@ OmegaExplorerWindow::OmegaExplorerWindow(OmegaExplorerRequest request, QWidget* 
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
-    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    fixColumnWidths(*table_, request_.omegas);
     // As wide as its columns and the scroll bar the rows will need, so that
     // no column hides behind it.
     table_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -79,6 +122,9 @@ OmegaExplorerWindow::OmegaExplorerWindow(OmegaExplorerRequest request, QWidget* 
     layout->addLayout(panes, 1);
     layout->addLayout(options);
     layout->addLayout(buttons);
+    // The chart wider than its least: its legend (up to four entries under
+    // the plot) shows each entry whole.
+    resize(sizeHint().width() + kChartRoomBeyondLeast, 600);
 
     connect(stop_, &QPushButton::clicked, this, &OmegaExplorerWindow::stop);
     connect(use_, &QPushButton::clicked, this, &OmegaExplorerWindow::useSelectedOmega);
