@@ -33,6 +33,26 @@ double axisFoot(const std::vector<double>& values) {
     return smallest > 0.0 ? std::pow(10.0, std::floor(std::log10(smallest)) - 1.0) : 1.0e-8;
 }
 
+// The logarithmic axis of the values: a label every decade or few, from a
+// decade below the smallest value above 0 to above the largest, with a
+// little room before the first label.
+struct ValueScale {
+    double start;
+    double end;
+    double decadesPerLabel;
+};
+
+ValueScale valueScale(const std::vector<double>& values) {
+    const double foot = axisFoot(values);
+    double top = foot * 10.0;
+    for (double v : values) top = std::max(top, v);
+    const double footDecade = std::log10(foot);
+    const double topDecade = std::ceil(std::log10(top)) + 1;
+    const double step = std::max(1.0, std::ceil((topDecade - footDecade) / kMostValueLabels));
+    return {std::pow(10.0, footDecade - kRoomBeforeFirstLabel * step),
+            std::pow(10.0, footDecade + std::ceil((topDecade - footDecade) / step) * step), step};
+}
+
 }  // namespace
 
 std::optional<double> chartedValue(const ComparisonRow& row, bool errors) {
@@ -59,15 +79,9 @@ QChart* comparisonChart(const std::vector<ComparisonRow>& rows, bool errors, boo
         values.push_back(*value);
         categories << categoryOf(*row);
     }
-    const double foot = axisFoot(values);
-    double top = foot * 10.0;
-    for (double v : values) top = std::max(top, v);
-    const double footDecade = std::log10(foot);
-    const double topDecade = std::ceil(std::log10(top)) + 1;
-    const double step = std::max(1.0, std::ceil((topDecade - footDecade) / kMostValueLabels));
-    const double start = std::pow(10.0, footDecade - kRoomBeforeFirstLabel * step);
+    const ValueScale range = valueScale(values);
     auto* bars = new QBarSet(axis);
-    for (double v : values) bars->append(std::max(v, start));
+    for (double v : values) bars->append(std::max(v, range.start));
     auto* series = new QHorizontalBarSeries;
     series->setObjectName(QString::fromLatin1(kComparisonBarsName));
     series->append(bars);
@@ -76,9 +90,9 @@ QChart* comparisonChart(const std::vector<ComparisonRow>& rows, bool errors, boo
     auto* methods = new QBarCategoryAxis;
     methods->append(categories);
     auto* scale = new QLogValueAxis;
-    scale->setBase(std::pow(10.0, step));
+    scale->setBase(std::pow(10.0, range.decadesPerLabel));
     scale->setLabelFormat(QStringLiteral("%.0e"));
-    scale->setRange(start, std::pow(10.0, footDecade + std::ceil((topDecade - footDecade) / step) * step));
+    scale->setRange(range.start, range.end);
     if (std::find(values.begin(), values.end(), 0.0) != values.end()) scale->setTitleText(toQt(texts.zeroNote));
     chart->addAxis(methods, Qt::AlignLeft);
     chart->addAxis(scale, Qt::AlignBottom);
