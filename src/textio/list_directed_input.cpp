@@ -2,10 +2,10 @@
 
 #include <algorithm>
 #include <array>
-#include <charconv>
 #include <cmath>
-#include <cstdlib>
 #include <string>
+
+#include <fast_float/fast_float.h>
 
 namespace corvane {
 namespace {
@@ -44,17 +44,11 @@ bool isExponentLetter(char c) { return c == 'e' || c == 'E' || c == 'd' || c == 
 
 // Converts a number in C form (the syntax checked already), correctly rounded
 // to single precision. A value too small for single precision becomes 0 or a
-// subnormal as strtof makes it; one too large is refused.
+// subnormal; one too large (rounded to infinity) is refused.
 bool convertCNumber(const char* begin, const char* end, float& value) {
     float result = 0;
-    const std::from_chars_result converted = std::from_chars(begin, end, result);
-    if (converted.ec == std::errc::result_out_of_range) {
-        const std::string text(begin, end);
-        result = std::strtof(text.c_str(), nullptr);
-    } else if (converted.ec != std::errc{} || converted.ptr != end) {
-        return false;
-    }
-    if (!std::isfinite(result)) return false;
+    const fast_float::from_chars_result converted = fast_float::from_chars(begin, end, result);
+    if (converted.ec != std::errc{} || converted.ptr != end || !std::isfinite(result)) return false;
     value = result;
     return true;
 }
@@ -67,10 +61,11 @@ bool convertReal(std::string_view token, float& value) {
     const std::size_t size = token.size();
     // Most numbers are C numbers: converted at once when the conversion takes
     // the whole token, else checked and rewritten below. Of the forms
-    // std::from_chars reads, only "inf" and "nan" are no Fortran numbers, and
-    // they are refused as not finite.
+    // fast_float reads, only "inf" and "nan" are no Fortran numbers, and they
+    // are refused as not finite (as are numbers too large, which it rounds to
+    // infinity).
     float result = 0;
-    const std::from_chars_result converted = std::from_chars(token.data(), token.data() + size, result);
+    const fast_float::from_chars_result converted = fast_float::from_chars(token.data(), token.data() + size, result);
     if (converted.ec == std::errc{} && converted.ptr == token.data() + size) {
         if (!std::isfinite(result)) return false;
         value = result;
@@ -174,7 +169,7 @@ bool ListDirectedInput::takeRealAt(std::size_t& pos, float& value) {
     const char* begin = text_.data() + pos;
     const char* limit = text_.data() + text_.size();
     float result = 0;
-    const std::from_chars_result converted = std::from_chars(begin, limit, result);
+    const fast_float::from_chars_result converted = fast_float::from_chars(begin, limit, result);
     if (converted.ec != std::errc{} || !std::isfinite(result)) return false;
     const std::size_t after = static_cast<std::size_t>(converted.ptr - text_.data());
     // The number must be the whole value: followed by what ends a value, or

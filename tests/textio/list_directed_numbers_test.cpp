@@ -1,4 +1,4 @@
-// Real numbers of the data file: the conversion (std::from_chars where the
+// Real numbers of the data file: the conversion (fast_float where the
 // number is already in C form) against the straightforward one (the Fortran
 // form checked, rewritten as a C number, then strtof), on every form a file
 // may hold, well-formed or not.
