@@ -59,6 +59,8 @@ TEST(MatrixMarketImport, EachFormFieldAndStorage) {
          "t\n1\n1.0000001\n"},
         {"a leading plus, a value below double's range and more duplicates than the matrix has entries",
          "%%MatrixMarket matrix coordinate real general\n1 1 3\n1 1 +2.5\n1 1 1e-400\n1 1 0.5\n", "t\n1\n3\n"},
+        {"a value below even the widest type's range is 0 too",
+         "%%MatrixMarket matrix coordinate real general\n1 1 2\n1 1 1e-5000\n1 1 -1.5\n", "t\n1\n-1.5\n"},
     };
     for (const auto& c : cases) EXPECT_EQ(imported(c.matrix), c.expected) << c.name;
 }
@@ -153,6 +155,8 @@ TEST(MatrixMarketImport, FaultsNameTheirLine) {
         {"%%MatrixMarket matrix coordinate integer general\n1 1 1\n1 1 1.5\n", DataLayout::General,
          "line 3: \"1.5\" is not an integer"},
         {header + "1 1 1\n1 1 1e400\n", DataLayout::General, "line 3: \"1e400\" is too large for single precision"},
+        {header + "1 1 1\n1 1 -1e5000\n", DataLayout::General, "line 3: \"-1e5000\" is too large for single precision"},
+        {header + "1 1 1\n1 1 -inf\n", DataLayout::General, "line 3: \"-inf\" is not a number"},
         {"%%MatrixMarket matrix coordinate real skew-symmetric\n2 2 1\n1 1 1\n", DataLayout::General,
          "line 3: a skew-symmetric matrix has no diagonal entries"},
         {header + "2 2 1\n2 1 1\n", DataLayout::Symmetric, "not symmetric"},
