@@ -115,7 +115,7 @@ TEST(OmegaCommand, CtrlCStopsBetweenTwoFactors) {
     // Started in the background, stopped once the first rows are out.
     testing::writeFile(directory + "/stop.sh",
                        "cd '" + directory + "'\n"
-                       "'" CORVANE_EXECUTABLE "' omega data.txt --eps 1e-7 --nlim 20000 --step 0.0005 --csv "
+                       + testing::corvaneCommandLine() + " omega data.txt --eps 1e-7 --nlim 20000 --step 0.0005 --csv "
                        ">out.txt 2>err.txt &\n"
                        "pid=$!\n"
                        "until [ \"$(wc -l <out.txt)\" -ge 3 ]; do sleep 0.05; done\n"

@@ -28,10 +28,22 @@ std::string scratchDirectory(const std::string& name) {
     return dir.string();
 }
 
+std::vector<std::string> corvaneCommandWords() {
+    const char* launcher = std::getenv("CORVANE_NODE_LAUNCHER");
+    if (launcher != nullptr && *launcher != '\0') return {"node", launcher};
+    return {CORVANE_EXECUTABLE};
+}
+
+std::string corvaneCommandLine() {
+    std::string line;
+    for (const std::string& word : corvaneCommandWords()) line += (line.empty() ? "'" : " '") + word + "'";
+    return line;
+}
+
 CliResult runCorvane(const std::string& arguments) {
     const std::string dir = scratchDirectory("cli-capture");
     const std::string out = dir + "/out", err = dir + "/err";
-    const std::string command = std::string("'") + CORVANE_EXECUTABLE + "' " + arguments + " </dev/null >'" + out +
+    const std::string command = corvaneCommandLine() + " " + arguments + " </dev/null >'" + out +
                                 "' 2>'" + err + "'";
     int raw = std::system(command.c_str());
     CliResult result;
