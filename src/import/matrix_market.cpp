@@ -5,6 +5,8 @@
 #include <charconv>
 #include <cmath>
 
+#include "textio/decimal_reading.h"
+
 namespace corvane {
 namespace {
 
@@ -115,20 +117,14 @@ double valueFrom(std::string_view word, int line, bool integer) {
     const std::string_view magnitude = number.empty() || number.front() != '-' ? number : number.substr(1);
     if (integer && !allDigits(magnitude)) throw MarketError(line, "\"" + std::string(word) + "\" is not an integer");
     double value = 0;
-    std::from_chars_result read = std::from_chars(begin, end, value);
-    if (read.ec == std::errc::result_out_of_range) {  // beyond double: 0 or too large, as the wider type says
-        long double wide = 0;
-        read = std::from_chars(begin, end, wide);
-        value = static_cast<double>(wide);
-        if (read.ec == std::errc() && std::isinf(value)) {
-            throw MarketError(line, "\"" + std::string(word) + "\" is too large for single precision");
-        }
-    }
-    if (read.ec != std::errc() || read.ptr != end || !std::isfinite(value)) {
+    const std::from_chars_result read = readDecimal(begin, end, value);
+    const bool beyondDouble = read.ec == std::errc::result_out_of_range;  // rounded to 0 or infinite
+    if (!(beyondDouble || (read.ec == std::errc() && std::isfinite(value))) || read.ptr != end) {
         throw MarketError(line, "\"" + std::string(word) + "\" is not a number");
     }
+    if (std::isinf(value)) throw MarketError(line, "\"" + std::string(word) + "\" is too large for single precision");
     float single = 0;
-    const std::from_chars_result direct = std::from_chars(begin, end, single);
+    const std::from_chars_result direct = readDecimal(begin, end, single);
     if (direct.ec == std::errc() && static_cast<float>(value) != single) {
         value = std::nextafter(value, static_cast<double>(single));
     }

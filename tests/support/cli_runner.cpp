@@ -28,11 +28,12 @@ std::string scratchDirectory(const std::string& name) {
     return dir.string();
 }
 
-CliResult runCorvane(const std::string& arguments) {
+CliResult runCorvane(const std::string& arguments) { return runProgram(CORVANE_EXECUTABLE, arguments); }
+
+CliResult runProgram(const std::string& program, const std::string& arguments) {
     const std::string dir = scratchDirectory("cli-capture");
     const std::string out = dir + "/out", err = dir + "/err";
-    const std::string command = std::string("'") + CORVANE_EXECUTABLE + "' " + arguments + " </dev/null >'" + out +
-                                "' 2>'" + err + "'";
+    const std::string command = "'" + program + "' " + arguments + " </dev/null >'" + out + "' 2>'" + err + "'";
     int raw = std::system(command.c_str());
     CliResult result;
     result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
