@@ -1,5 +1,6 @@
 // Runs every single-precision bit pattern through the program's decimal
-// digits (textio/decimal_text: {fmt}) and its reading (fast_float), and
+// digits (textio/decimal_text: {fmt}) and its reading (textio/decimal_reading:
+// fast_float), and
 // through the C++ library's std::to_chars / std::from_chars that they
 // replaced, and counts the differences. Built and run by
 // scripts/check-number-text; not part of the test suite (it takes long).
@@ -35,8 +36,7 @@
 #include <thread>
 #include <vector>
 
-#include <fast_float/fast_float.h>
-
+#include "textio/decimal_reading.h"
 #include "textio/decimal_text.h"
 
 namespace {
@@ -92,10 +92,12 @@ Reading oldReadFloat(std::string_view text) {
     return {true, std::bit_cast<std::uint32_t>(value), r.ptr - text.data()};
 }
 
+// The reading now: readDecimal (fast_float), whose value beyond the range is
+// the rounded one (0 or infinity) that the program takes.
 Reading newReadFloat(std::string_view text) {
     float value = 0;
-    const fast_float::from_chars_result r = fast_float::from_chars(text.data(), text.data() + text.size(), value);
-    if (r.ec != std::errc{}) return {};
+    const std::from_chars_result r = corvane::readDecimal(text.data(), text.data() + text.size(), value);
+    if (r.ec != std::errc{} && r.ec != std::errc::result_out_of_range) return {};
     return {true, std::bit_cast<std::uint32_t>(value), r.ptr - text.data()};
 }
 
@@ -120,11 +122,10 @@ Reading oldReadDouble(std::string_view text) {
 
 Reading newReadDouble(std::string_view text) {
     double value = 0;
-    const fast_float::from_chars_result r = fast_float::from_chars(text.data(), text.data() + text.size(), value);
-    if (r.ec != std::errc{}) return {false, kNotANumber, 0};
-    const std::string_view magnitude = text.substr(text.starts_with('-') ? 1 : 0);
-    const bool digitsFirst = !magnitude.empty() && (magnitude[0] == '.' || (magnitude[0] >= '0' && magnitude[0] <= '9'));
-    if (std::isinf(value) && digitsFirst) return {false, kTooLarge, 0};
+    const std::from_chars_result r = corvane::readDecimal(text.data(), text.data() + text.size(), value);
+    const bool beyond = r.ec == std::errc::result_out_of_range;
+    if (!beyond && r.ec != std::errc{}) return {false, kNotANumber, 0};
+    if (beyond && std::isinf(value)) return {false, kTooLarge, 0};
     return {true, std::bit_cast<std::uint64_t>(value), r.ptr - text.data()};
 }
 

@@ -5,7 +5,7 @@
 #include <charconv>
 #include <cmath>
 
-#include <fast_float/fast_float.h>
+#include "textio/decimal_reading.h"
 
 namespace corvane {
 namespace {
@@ -105,11 +105,10 @@ bool allDigits(std::string_view word) {
 
 // A decimal number in C form, read the same whatever the C locale (the Qt
 // front end takes the user's, whose decimal point may be a comma). A value
-// of an integer file must be an integer. A number beyond double precision is
-// 0 when it is too small and refused when it is too large. The double is
-// nudged by one unit in its last place when rounding it to single precision
-// would give another value than rounding the text at once (a text just
-// beside a halfway point between two floats), so that an entry is rounded once.
+// of an integer file must be an integer. The double is nudged by one unit
+// in its last place when rounding it to single precision would give
+// another value than rounding the text at once (a text just beside a
+// halfway point between two floats), so that an entry is rounded once.
 double valueFrom(std::string_view word, int line, bool integer) {
     std::string_view number = word;
     if (number.size() > 1 && number.front() == '+' && number[1] != '-' && number[1] != '+') number.remove_prefix(1);
@@ -118,18 +117,17 @@ double valueFrom(std::string_view word, int line, bool integer) {
     const std::string_view magnitude = number.empty() || number.front() != '-' ? number : number.substr(1);
     if (integer && !allDigits(magnitude)) throw MarketError(line, "\"" + std::string(word) + "\" is not an integer");
     double value = 0;
-    const fast_float::from_chars_result read = fast_float::from_chars(begin, end, value);
-    if (read.ec != std::errc() || read.ptr != end) {
+    const std::from_chars_result read = readDecimal(begin, end, value);
+    const bool beyondDouble = read.ec == std::errc::result_out_of_range;  // rounded to 0 or infinite
+    if (!(beyondDouble || (read.ec == std::errc() && std::isfinite(value))) || read.ptr != end) {
         throw MarketError(line, "\"" + std::string(word) + "\" is not a number");
     }
-    // Digits that round to infinity: a number too large, not the word "inf".
-    if (std::isinf(value) && !magnitude.empty() && (magnitude.front() == '.' || allDigits(magnitude.substr(0, 1)))) {
-        throw MarketError(line, "\"" + std::string(word) + "\" is too large for single precision");
-    }
-    if (!std::isfinite(value)) throw MarketError(line, "\"" + std::string(word) + "\" is not a number");
+    if (std::isinf(value)) throw MarketError(line, "\"" + std::string(word) + "\" is too large for single precision");
     float single = 0;
-    fast_float::from_chars(begin, end, single);
-    if (static_cast<float>(value) != single) value = std::nextafter(value, static_cast<double>(single));
+    const std::from_chars_result direct = readDecimal(begin, end, single);
+    if (direct.ec == std::errc() && static_cast<float>(value) != single) {
+        value = std::nextafter(value, static_cast<double>(single));
+    }
     return value;
 }
 

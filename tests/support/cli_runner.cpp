@@ -40,17 +40,26 @@ std::string corvaneCommandLine() {
     return line;
 }
 
-CliResult runCorvane(const std::string& arguments) {
+namespace {
+
+CliResult runCommand(const std::string& command, const std::string& arguments) {
     const std::string dir = scratchDirectory("cli-capture");
     const std::string out = dir + "/out", err = dir + "/err";
-    const std::string command = corvaneCommandLine() + " " + arguments + " </dev/null >'" + out +
-                                "' 2>'" + err + "'";
-    int raw = std::system(command.c_str());
+    const std::string line = command + " " + arguments + " </dev/null >'" + out + "' 2>'" + err + "'";
+    int raw = std::system(line.c_str());
     CliResult result;
     result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
     result.out = readFile(out);
     result.err = readFile(err);
     return result;
+}
+
+}  // namespace
+
+CliResult runCorvane(const std::string& arguments) { return runCommand(corvaneCommandLine(), arguments); }
+
+CliResult runProgram(const std::string& program, const std::string& arguments) {
+    return runCommand("'" + program + "'", arguments);
 }
 
 }  // namespace corvane::testing

@@ -22,6 +22,8 @@ std::string corvaneCommandLine();
 
 // `arguments` is a shell-quoted argument string, e.g. "solve 'a b.txt' --method gauss".
 CliResult runCorvane(const std::string& arguments);
+// The same for another program (another build of corvane).
+CliResult runProgram(const std::string& program, const std::string& arguments);
 
 std::string readFile(const std::string& path);
 void writeFile(const std::string& path, const std::string& text);
