@@ -1,5 +1,5 @@
 // corvane: with arguments ("solve ...") runs one problem from the command
-// line; without arguments opens the main dialog.
+// line; without arguments opens the main dialog (in a build with Qt).
 
 #include "cli/command_line.h"
 #ifdef CORVANE_WITH_DIALOG
@@ -24,6 +24,10 @@ public:
 
 }  // namespace
 }  // namespace corvane
+#else
+#include <iostream>
+
+#include "cli/exit_status.h"
 #endif
 
 int main(int argc, char** argv) {
@@ -32,6 +36,10 @@ int main(int argc, char** argv) {
     corvane::QtPlotRenderer plots;
     return corvane::runCommandLine(argc, argv, &plots);
 #else
+    if (argc <= 1) {
+        std::cerr << "corvane: this build has no dialog (it was built without Qt): give a command, see corvane --help\n";
+        return corvane::kUsage;
+    }
     return corvane::runCommandLine(argc, argv);
 #endif
 }

@@ -1,7 +1,6 @@
 #include "app/iteration_history.h"
 
-#include <charconv>
-#include <cmath>
+#include "textio/decimal_text.h"
 
 namespace corvane {
 
@@ -24,14 +23,6 @@ std::string_view endName(IterationEnd end) {
         case IterationEnd::Limit: return "limit";
     }
     return "";
-}
-
-std::string shortestFloatText(float value) {
-    if (std::isnan(value)) return "nan";
-    if (std::isinf(value)) return value > 0 ? "inf" : "-inf";
-    char text[32];
-    const std::to_chars_result result = std::to_chars(text, text + sizeof text, value);
-    return std::string(text, result.ptr);
 }
 
 std::string historyCsv(const IterationHistory& history) {

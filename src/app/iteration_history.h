@@ -39,8 +39,5 @@ std::string_view endName(IterationEnd end);
 // the fewest digits that read back as the same float.
 std::string historyCsv(const IterationHistory& history);
 
-// The fewest decimal digits that read back as the same float ("inf", "-inf",
-// "nan" for the values that are not finite).
-std::string shortestFloatText(float value);
 
 }  // namespace corvane

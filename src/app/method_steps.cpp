@@ -1,7 +1,7 @@
 #include "app/method_steps.h"
 
-#include <bit>
 #include <cstdint>
+#include <cstring>
 #include <utility>
 
 #include "app/dispatcher.h"
@@ -11,7 +11,9 @@
 namespace corvane {
 namespace {
 
-bool sameBits(float a, float b) { return std::bit_cast<std::uint32_t>(a) == std::bit_cast<std::uint32_t>(b); }
+// Compared as bits, so that -0 differs from 0 and a NaN equals itself.
+// (memcmp rather than std::bit_cast, which the browser build's C++ library lacks.)
+bool sameBits(float a, float b) { return std::memcmp(&a, &b, sizeof a) == 0; }
 
 template <typename T>
 void exchangeRows(Matrix<T>& M, int a, int b) {

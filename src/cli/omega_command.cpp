@@ -7,6 +7,7 @@
 
 #include "app/dispatcher.h"
 #include "app/iteration_history.h"
+#include "textio/decimal_text.h"
 #include "app/omega_explorer.h"
 #include "app/option_rules.h"
 #include "cli/data_file_reading.h"

@@ -46,7 +46,7 @@ std::string plotOptionsError(const PlotOptions& o, const PlotRenderer* renderer)
     if (o.path.empty()) return "";
     if (!endsWith(o.path, ".svg") && !endsWith(o.path, ".png")) return "--plot needs a file name ending in .svg or .png";
     if (!plotSize(o.size)) return "--plot-size must be WIDTHxHEIGHT, each from 1 to 10000 pixels";
-    if (renderer == nullptr) return "this build has no charts";
+    if (renderer == nullptr) return "this build draws no charts (it was built without Qt)";
     return "";
 }
 

@@ -20,6 +20,7 @@
 
 #include <exception>
 #include <memory>
+#include "textio/decimal_text.h"
 #include "textio/record_writer.h"
 
 namespace corvane {

@@ -1,10 +1,10 @@
 #include "import/data_file_import.h"
 
-#include <charconv>
 #include <cmath>
 #include <vector>
 
 #include "problem/input_file.h"
+#include "textio/decimal_text.h"
 
 namespace corvane {
 namespace {
@@ -32,17 +32,10 @@ SingleMatrix rounded(const MarketMatrix& m, ImportSource source) {
     return single;
 }
 
-// The shortest text that reads back as the same float.
-std::string numberText(float value) {
-    char text[32];
-    const auto result = std::to_chars(text, text + sizeof text, value);
-    return std::string(text, result.ptr);
-}
-
 // Values, kValuesPerLine to a line, starting on a new line.
 void appendValues(std::string& out, const std::vector<float>& values) {
     for (std::size_t k = 0; k < values.size(); ++k) {
-        out += numberText(values[k]);
+        out += shortestFloatText(values[k]);
         out += (k + 1) % kValuesPerLine == 0 || k + 1 == values.size() ? '\n' : ' ';
     }
 }

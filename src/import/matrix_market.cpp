@@ -5,6 +5,8 @@
 #include <charconv>
 #include <cmath>
 
+#include "textio/decimal_reading.h"
+
 namespace corvane {
 namespace {
 
@@ -127,28 +129,6 @@ bool allDigits(std::string_view word) {
     return !word.empty() && std::all_of(word.begin(), word.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
-// Whether a number that even long double cannot hold is too large (rather
-// than too small): its decimal exponent, the written one plus the digits
-// before the point (less the zeros after it), is positive.
-bool aboveEveryRange(std::string_view number) {
-    const std::size_t exponentAt = std::min(number.find_first_of("eE"), number.size());
-    long long exponent = 0;
-    if (exponentAt < number.size()) {
-        std::string_view written = withoutPlus(number.substr(exponentAt + 1));
-        const bool negative = written.starts_with('-');
-        if (negative) written.remove_prefix(1);
-        for (char d : written) exponent = std::min(exponent * 10 + (d - '0'), 1LL << 40);
-        if (negative) exponent = -exponent;
-    }
-    const std::string_view mantissa = number.substr(0, exponentAt);
-    const std::size_t firstDigit = mantissa.find_first_of("123456789");
-    if (firstDigit == std::string_view::npos) return false;  // zero
-    const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
-    const long long shift = firstDigit < point ? static_cast<long long>(point - firstDigit)
-                                               : -static_cast<long long>(firstDigit - point - 1);
-    return exponent + shift > 0;
-}
-
 // A decimal number in C form, read the same whatever the C locale (the Qt
 // front end takes the user's, whose decimal point may be a comma). A value
 // of an integer file must be an integer, and every value must fit single
@@ -164,24 +144,14 @@ double valueFrom(std::string_view word, int line, bool integer) {
     if (integer && !allDigits(magnitude)) throw MarketError(line, ImportFault::ValueNotInteger, {quoted(word)});
     const MarketError tooLarge(line, ImportFault::TooLarge, {quoted(word)});
     double value = 0;
-    std::from_chars_result read = std::from_chars(begin, end, value);
-    if (read.ec == std::errc::result_out_of_range) {  // beyond double: 0 or too large, as the wider type says
-        long double wide = 0;
-        read = std::from_chars(begin, end, wide);
-        if (read.ec == std::errc::result_out_of_range && read.ptr == end) {  // beyond long double as well
-            if (aboveEveryRange(magnitude)) throw tooLarge;
-            wide = number.front() == '-' ? -0.0L : 0.0L;
-            read.ec = std::errc();
-        }
-        value = static_cast<double>(wide);
-        if (read.ec == std::errc() && read.ptr == end && std::isinf(value)) throw tooLarge;
-    }
-    if (read.ec != std::errc() || read.ptr != end || !std::isfinite(value)) {
+    const std::from_chars_result read = readDecimal(begin, end, value);
+    const bool beyondDouble = read.ec == std::errc::result_out_of_range;  // rounded to 0 or infinite
+    if (!(beyondDouble || (read.ec == std::errc() && std::isfinite(value))) || read.ptr != end) {
         throw MarketError(line, ImportFault::NotANumber, {quoted(word)});
     }
     if (std::isinf(static_cast<float>(value))) throw tooLarge;
     float single = 0;
-    const std::from_chars_result direct = std::from_chars(begin, end, single);
+    const std::from_chars_result direct = readDecimal(begin, end, single);
     if (direct.ec == std::errc() && static_cast<float>(value) != single) {
         value = std::nextafter(value, static_cast<double>(single));
     }

@@ -4,8 +4,9 @@
 #include <array>
 #include <charconv>
 #include <cmath>
-#include <cstdlib>
 #include <string>
+
+#include "textio/decimal_reading.h"
 
 namespace corvane {
 namespace {
@@ -43,18 +44,13 @@ bool convertInteger(std::string_view token, int& value) {
 bool isExponentLetter(char c) { return c == 'e' || c == 'E' || c == 'd' || c == 'D' || c == 'q' || c == 'Q'; }
 
 // Converts a number in C form (the syntax checked already), correctly rounded
-// to single precision. A value too small for single precision becomes 0 or a
-// subnormal as strtof makes it; one too large is refused.
+// to single precision. A value too small for single precision becomes 0; one
+// too large is refused.
 bool convertCNumber(const char* begin, const char* end, float& value) {
     float result = 0;
-    const std::from_chars_result converted = std::from_chars(begin, end, result);
-    if (converted.ec == std::errc::result_out_of_range) {
-        const std::string text(begin, end);
-        result = std::strtof(text.c_str(), nullptr);
-    } else if (converted.ec != std::errc{} || converted.ptr != end) {
-        return false;
-    }
-    if (!std::isfinite(result)) return false;
+    const std::from_chars_result converted = readDecimal(begin, end, result);
+    const bool rounded = converted.ec == std::errc{} || converted.ec == std::errc::result_out_of_range;
+    if (!rounded || converted.ptr != end || !std::isfinite(result)) return false;
     value = result;
     return true;
 }
@@ -67,10 +63,10 @@ bool convertReal(std::string_view token, float& value) {
     const std::size_t size = token.size();
     // Most numbers are C numbers: converted at once when the conversion takes
     // the whole token, else checked and rewritten below. Of the forms
-    // std::from_chars reads, only "inf" and "nan" are no Fortran numbers, and
+    // readDecimal reads, only "inf" and "nan" are no Fortran numbers, and
     // they are refused as not finite.
     float result = 0;
-    const std::from_chars_result converted = std::from_chars(token.data(), token.data() + size, result);
+    const std::from_chars_result converted = readDecimal(token.data(), token.data() + size, result);
     if (converted.ec == std::errc{} && converted.ptr == token.data() + size) {
         if (!std::isfinite(result)) return false;
         value = result;
@@ -174,7 +170,7 @@ bool ListDirectedInput::takeRealAt(std::size_t& pos, float& value) {
     const char* begin = text_.data() + pos;
     const char* limit = text_.data() + text_.size();
     float result = 0;
-    const std::from_chars_result converted = std::from_chars(begin, limit, result);
+    const std::from_chars_result converted = readDecimal(begin, limit, result);
     if (converted.ec != std::errc{} || !std::isfinite(result)) return false;
     const std::size_t after = static_cast<std::size_t>(converted.ptr - text_.data());
     // The number must be the whole value: followed by what ends a value, or

@@ -1,5 +1,7 @@
 #include "textio/number_format.h"
 
+#include "textio/decimal_text.h"
+
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -45,27 +47,6 @@ bool appendNonFinite(std::string& out, double value, int width) {
     }
     appendRightJustified(out, text, static_cast<int>(std::strlen(text)), width);
     return true;
-}
-
-// Digits of magnitude (> 0) rounded to `significant` digits, to nearest with
-// ties to even on the exact binary value: fills `digits` (no point) and
-// returns the decimal exponent of the first digit (magnitude ~ d1.d2d3... * 10^e).
-int roundedDigits(double magnitude, int significant, char* digits) {
-    char buffer[64];
-    const char* end =
-        std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific, significant - 1).ptr;
-    const char* p = buffer;
-    int count = 0;
-    digits[count++] = *p++;
-    if (*p == '.') {
-        for (++p; *p != 'e'; ++p) digits[count++] = *p;
-    }
-    digits[count] = '\0';
-    ++p;  // the 'e'
-    const bool negative = *p++ == '-';
-    int exponent = 0;
-    for (; p < end; ++p) exponent = exponent * 10 + (*p - '0');
-    return negative ? -exponent : exponent;
 }
 
 // The same digits without a conversion routine, for a magnitude that is a

@@ -15,6 +15,7 @@
 #include "app/option_rules.h"
 #include "problem/input_file.h"
 #include "support/run_fixture.h"
+#include "textio/decimal_text.h"
 #include "textio/number_format.h"
 
 namespace corvane {

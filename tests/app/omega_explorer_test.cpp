@@ -10,6 +10,7 @@
 
 #include "app/dispatcher.h"
 #include "app/iteration_history.h"
+#include "textio/decimal_text.h"
 #include "app/option_rules.h"
 #include "problem/input_file.h"
 #include "support/nos4_problem.h"

@@ -39,7 +39,7 @@ TEST(PlotOptions, APlotNeedsAnSvgOrPngNameAndSomethingToDrawIt) {
     EXPECT_EQ(plotOptionsError({"chart.pdf", "800x500"}, &renderer), "--plot needs a file name ending in .svg or .png");
     EXPECT_EQ(plotOptionsError({"chart.png", "800"}, &renderer),
               "--plot-size must be WIDTHxHEIGHT, each from 1 to 10000 pixels");
-    EXPECT_EQ(plotOptionsError({"chart.png", "800x500"}, nullptr), "this build has no charts");
+    EXPECT_EQ(plotOptionsError({"chart.png", "800x500"}, nullptr), "this build draws no charts (it was built without Qt)");
 }
 
 }  // namespace

@@ -65,13 +65,12 @@ pid_t spawnCorvane(const std::vector<std::string>& arguments, const std::string&
     posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
     posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     std::vector<char*> argv;
-    std::string program = CORVANE_EXECUTABLE;
-    argv.push_back(program.data());
-    std::vector<std::string> copies = arguments;
+    std::vector<std::string> copies = testing::corvaneCommandWords();
+    copies.insert(copies.end(), arguments.begin(), arguments.end());
     for (std::string& a : copies) argv.push_back(a.data());
     argv.push_back(nullptr);
     pid_t pid = -1;
-    if (posix_spawn(&pid, CORVANE_EXECUTABLE, &actions, nullptr, argv.data(), environ) != 0) pid = -1;
+    if (posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), environ) != 0) pid = -1;
     posix_spawn_file_actions_destroy(&actions);
     return pid;
 }

@@ -6,13 +6,10 @@
 
 #include <gtest/gtest.h>
 
-#include <stdlib.h>
-
 #include <clocale>
-#include <cstdlib>
 #include <string>
 
-#include "support/cli_runner.h"
+#include "support/comma_locale.h"
 
 namespace corvane {
 namespace {
@@ -59,6 +56,8 @@ TEST(MatrixMarketImport, EachFormFieldAndStorage) {
          "t\n1\n1.0000001\n"},
         {"a leading plus, a value below double's range and more duplicates than the matrix has entries",
          "%%MatrixMarket matrix coordinate real general\n1 1 3\n1 1 +2.5\n1 1 1e-400\n1 1 0.5\n", "t\n1\n3\n"},
+        {"a value below even the widest type's range is 0 too",
+         "%%MatrixMarket matrix coordinate real general\n1 1 2\n1 1 1e-5000\n1 1 -1.5\n", "t\n1\n-1.5\n"},
         {"values below every range are 0", "%%MatrixMarket matrix coordinate real general\n1 1 3\n1 1 1E-9999\n1 1 2\n1 1 -0.0001e-99999\n",
          "t\n1\n2\n"},
         {"a leading plus on the sizes and the indices",
@@ -100,33 +99,11 @@ TEST(MatrixMarketImport, FilesWithoutHeader) {
     }
 }
 
-// A locale whose decimal point is a comma: one that is installed, or one
-// made for the test from a definition of its numbers alone. Empty when
-// neither can be had.
-std::string commaLocale() {
-    for (const char* name : {"de_DE.UTF-8", "fr_FR.UTF-8", "ro_RO.UTF-8", "ru_RU.UTF-8"}) {
-        if (std::setlocale(LC_NUMERIC, name)) return name;
-    }
-    const std::string directory = testing::scratchDirectory("comma-locale");
-    testing::writeFile(directory + "/comma.def",
-                       "LC_NUMERIC\ndecimal_point \",\"\nthousands_sep \".\"\ngrouping 3\nEND LC_NUMERIC\n");
-    const std::string command =
-        "localedef -c -i '" + directory + "/comma.def' -f UTF-8 '" + directory + "/comma' >/dev/null 2>&1";
-    std::system(command.c_str());  // status 1 for the categories it leaves out, which the test does not need
-    ::setenv("LOCPATH", directory.c_str(), 1);
-    const bool made = std::setlocale(LC_NUMERIC, "comma") != nullptr;
-    ::unsetenv("LOCPATH");
-    return made ? "comma" : "";
-}
-
 // The dialog runs under the user's C locale; a comma as its decimal point
 // changes neither what is read nor what is written.
 TEST(MatrixMarketImport, TheLocaleChangesNothing) {
-    struct LocaleRestored {
-        std::string name = std::setlocale(LC_NUMERIC, nullptr);
-        ~LocaleRestored() { std::setlocale(LC_NUMERIC, name.c_str()); }
-    } restored;
-    const std::string locale = commaLocale();
+    const testing::NumericLocaleRestored restored;
+    const std::string locale = testing::selectCommaLocale();
     if (locale.empty()) GTEST_SKIP() << "no locale with a decimal comma to be had";
     ASSERT_EQ(std::string(std::localeconv()->decimal_point), ",");
     EXPECT_EQ(imported("%%MatrixMarket matrix coordinate real general\n1 1 2\n1 1 1.5e-3\n1 1 2.25\n"),
@@ -162,6 +139,8 @@ TEST(MatrixMarketImport, FaultsNameTheirLine) {
         {"%%MatrixMarket matrix coordinate integer general\n1 1 1\n1 1 1.5\n", DataLayout::General,
          "line 3: \"1.5\" is not an integer"},
         {header + "1 1 1\n1 1 1e400\n", DataLayout::General, "line 3: \"1e400\" is too large for single precision"},
+        {header + "1 1 1\n1 1 -1e5000\n", DataLayout::General, "line 3: \"-1e5000\" is too large for single precision"},
+        {header + "1 1 1\n1 1 -inf\n", DataLayout::General, "line 3: \"-inf\" is not a number"},
         // Beyond single precision, whatever the wider types make of it: one message with the line.
         {header + "1 1 1\n1 1 1E310\n", DataLayout::General, "line 3: \"1E310\" is too large for single precision"},
         {header + "1 1 1\n1 1 1E9999\n", DataLayout::General, "line 3: \"1E9999\" is too large for single precision"},

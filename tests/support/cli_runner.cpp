@@ -28,12 +28,25 @@ std::string scratchDirectory(const std::string& name) {
     return dir.string();
 }
 
-CliResult runCorvane(const std::string& arguments) {
+std::vector<std::string> corvaneCommandWords() {
+    const char* launcher = std::getenv("CORVANE_NODE_LAUNCHER");
+    if (launcher != nullptr && *launcher != '\0') return {"node", launcher};
+    return {CORVANE_EXECUTABLE};
+}
+
+std::string corvaneCommandLine() {
+    std::string line;
+    for (const std::string& word : corvaneCommandWords()) line += (line.empty() ? "'" : " '") + word + "'";
+    return line;
+}
+
+namespace {
+
+CliResult runCommand(const std::string& command, const std::string& arguments) {
     const std::string dir = scratchDirectory("cli-capture");
     const std::string out = dir + "/out", err = dir + "/err";
-    const std::string command = std::string("'") + CORVANE_EXECUTABLE + "' " + arguments + " </dev/null >'" + out +
-                                "' 2>'" + err + "'";
-    int raw = std::system(command.c_str());
+    const std::string line = command + " " + arguments + " </dev/null >'" + out + "' 2>'" + err + "'";
+    int raw = std::system(line.c_str());
     CliResult result;
     result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
     result.out = readFile(out);
@@ -41,8 +54,16 @@ CliResult runCorvane(const std::string& arguments) {
     return result;
 }
 
+}  // namespace
+
+CliResult runCorvane(const std::string& arguments) { return runCommand(corvaneCommandLine(), arguments); }
+
+CliResult runProgram(const std::string& program, const std::string& arguments) {
+    return runCommand("'" + program + "'", arguments);
+}
+
 CliResult interruptAfterLines(const std::string& directory, const std::string& arguments, int lines) {
-    writeFile(directory + "/stop.sh", "cd '" + directory + "'\n'" CORVANE_EXECUTABLE "' " + arguments +
+    writeFile(directory + "/stop.sh", "cd '" + directory + "'\n" + corvaneCommandLine() + " " + arguments +
                                           " </dev/null >out.txt 2>err.txt &\n"
                                           "pid=$!\n"
                                           "until [ \"$(wc -l <out.txt)\" -ge " +

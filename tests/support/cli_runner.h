@@ -1,7 +1,10 @@
 #pragma once
 // Runs the corvane executable as a user would and captures what it prints.
+// With CORVANE_NODE_LAUNCHER set to the WebAssembly build's corvane.mjs, the
+// same runs go through node instead of the native program.
 
 #include <string>
+#include <vector>
 
 namespace corvane::testing {
 
@@ -11,8 +14,16 @@ struct CliResult {
     std::string err;  // standard error
 };
 
+// The words that start the program: its path, or node and the launcher.
+std::vector<std::string> corvaneCommandWords();
+
+// The same words quoted for the shell.
+std::string corvaneCommandLine();
+
 // `arguments` is a shell-quoted argument string, e.g. "solve 'a b.txt' --method gauss".
 CliResult runCorvane(const std::string& arguments);
+// The same for another program (another build of corvane).
+CliResult runProgram(const std::string& program, const std::string& arguments);
 
 std::string readFile(const std::string& path);
 void writeFile(const std::string& path, const std::string& text);

@@ -3,6 +3,7 @@
 
 #include "support/reference_number_format.h"
 
+#include <cfloat>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -10,6 +11,14 @@
 
 namespace corvane::testing {
 namespace {
+
+// Quad precision (113 bits): long double where it is that wide (64-bit ARM,
+// WebAssembly), the compiler's __float128 elsewhere.
+#if LDBL_MANT_DIG >= 113
+using Quad = long double;
+#else
+using Quad = __float128;
+#endif
 
 void appendStars(std::string& out, int width) { out.append(static_cast<std::size_t>(width > 0 ? width : 0), '*'); }
 
@@ -56,20 +65,20 @@ int roundedDigits(double magnitude, int significant, char* digits) {
 // 2*10^(d+1)*magnitude >= 2*10^d - 1. The product of a double and 2*10^(d+1)
 // is exact in 113-bit quad precision for the field widths in use.
 bool atLeastFixedLowerBound(double magnitude, int digits) {
-    __float128 scale = 2;
-    __float128 bound = 2;
+    Quad scale = 2;
+    Quad bound = 2;
     for (int i = 0; i < digits; ++i) {
         scale *= 10;
         bound *= 10;
     }
     scale *= 10;
-    return static_cast<__float128>(magnitude) * scale >= bound - 1;
+    return static_cast<Quad>(magnitude) * scale >= bound - 1;
 }
 
 bool belowFixedUpperBound(double magnitude, int digits) {
-    __float128 bound = 2;
+    Quad bound = 2;
     for (int i = 0; i < digits; ++i) bound *= 10;
-    return static_cast<__float128>(magnitude) * 2 < bound - 1;
+    return static_cast<Quad>(magnitude) * 2 < bound - 1;
 }
 
 void appendExponentDigits(char*& p, int exponent) {

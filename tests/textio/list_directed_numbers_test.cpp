@@ -1,4 +1,4 @@
-// Real numbers of the data file: the conversion (std::from_chars where the
+// Real numbers of the data file: the conversion (readDecimal where the
 // number is already in C form) against the straightforward one (the Fortran
 // form checked, rewritten as a C number, then strtof), on every form a file
 // may hold, well-formed or not.
@@ -16,6 +16,8 @@
 #include <random>
 #include <string>
 #include <vector>
+
+#include "support/comma_locale.h"
 
 namespace corvane {
 namespace {
@@ -84,6 +86,22 @@ TEST(ListDirectedReals, MatchTheStraightforwardConversion) {
         if (accepted) {
             EXPECT_EQ(std::bit_cast<std::uint32_t>(value), std::bit_cast<std::uint32_t>(*expected)) << token;
         }
+    }
+}
+
+// The dialog runs under the user's locale: a decimal comma there changes
+// nothing, also for a number too small for single precision.
+TEST(ListDirectedReals, TheLocaleChangesNothing) {
+    const testing::NumericLocaleRestored restored;
+    if (testing::selectCommaLocale().empty()) GTEST_SKIP() << "no locale with a decimal comma to be had";
+    struct Case {
+        const char* token;
+        float value;
+    };
+    for (const Case& c : {Case{"1.5e-50", 0.0f}, Case{"-2.5d-60", -0.0f}, Case{"1.5", 1.5f}, Case{"2.5-3", 2.5e-3f}}) {
+        float value = -12345.0f;
+        ASSERT_TRUE(parseListDirectedValue(c.token, value)) << c.token;
+        EXPECT_EQ(std::bit_cast<std::uint32_t>(value), std::bit_cast<std::uint32_t>(c.value)) << c.token;
     }
 }
 

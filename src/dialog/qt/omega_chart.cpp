@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/iteration_history.h"
+#include "textio/decimal_text.h"
 #include "dialog/chart_texts.h"
 #include "dialog/qt/chart_ticks.h"
 #include "dialog/qt/qt_text.h"

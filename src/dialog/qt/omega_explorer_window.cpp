@@ -14,6 +14,7 @@
 #include <algorithm>
 
 #include "app/iteration_history.h"
+#include "textio/decimal_text.h"
 #include "dialog/chart_texts.h"
 #include "dialog/qt/omega_chart.h"
 #include "dialog/qt/program_icon.h"

@@ -21,6 +21,7 @@
 #include "dialog/qt/comparison_chart.h"
 #include "dialog/qt/convergence_chart.h"
 #include "qt_test_support.h"
+#include "textio/decimal_text.h"
 
 namespace corvane::testing {
 namespace {
