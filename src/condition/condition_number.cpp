@@ -225,9 +225,12 @@ void NUMAR_CONDITIE(RunContext& context) {
 
     bool singular = false;
     stepBoundary(context.progress, RunPhase::Elimination, 0, s.n);
-    ELIM2(out, s.n, s.n, s.A, s.B, kInversionThreshold, singular, context.progress);
+    const EliminationOutcome failure = ELIM2(out, s.n, s.n, s.A, s.B, kInversionThreshold, singular, context.progress);
     if (singular) {
         out.write("(/, a)", {"* Matrice aproape singulara."});
+        if (context.pivots != nullptr) {
+            context.pivots->pivotBelowThreshold({failure.failedRow, failure.pivot, kInversionThreshold});
+        }
         return;
     }
     stepBoundary(context.progress, RunPhase::Elimination, s.n, s.n);

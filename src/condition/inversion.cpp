@@ -12,12 +12,13 @@ void reportSmallPivot(RecordWriter& out, int row, float pivot, float threshold) 
 
 }  // namespace
 
-void ELIM2(RecordWriter& out, int n, int nb, RealMatrix& A, RealMatrix& B, float threshold, bool& singular,
+EliminationOutcome ELIM2(RecordWriter& out, int n, int nb, RealMatrix& A, RealMatrix& B, float threshold, bool& singular,
            RunProgress* progress) {
     int interchanges = 0;  // not reported by the inversion
     const EliminationOutcome failure = eliminateAndSubstitute(n, nb, A, B, threshold, interchanges, progress);
     singular = failure.failedRow != 0;
     if (singular) reportSmallPivot(out, failure.failedRow, failure.pivot, threshold);
+    return failure;
 }
 
 }  // namespace corvane

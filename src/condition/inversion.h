@@ -2,6 +2,7 @@
 // Inversion by Gaussian elimination with partial pivoting: A·X = B solved in
 // place for nb right-hand sides; with B the identity, B ends as the inverse.
 
+#include "kernels/elimination_kernel.h"
 #include "problem/matrix.h"
 #include "problem/run_progress.h"
 #include "textio/record_writer.h"
@@ -13,7 +14,8 @@ namespace corvane {
 // " Linia k: Pivot = p < threshold" to the report, sets singular (the matrix
 // counts as nearly singular) and stops at once, leaving A and B partly
 // reduced. A matrix of order n < 1 has nothing to reduce and is not singular.
-void ELIM2(RecordWriter& out, int n, int nb, RealMatrix& A, RealMatrix& B, float threshold, bool& singular,
+// Returns where the elimination stopped, if it did.
+EliminationOutcome ELIM2(RecordWriter& out, int n, int nb, RealMatrix& A, RealMatrix& B, float threshold, bool& singular,
            RunProgress* progress = nullptr);
 
 }  // namespace corvane

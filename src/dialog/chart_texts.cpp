@@ -29,12 +29,12 @@ constexpr OmegaExplorerTexts kExplorerEnglish{
 
 constexpr ComparisonTexts kComparisonRomanian{
     "Compararea metodelor", "Metoda", "nr. b", "Rezultat", "secunde", "relativa", "iteratii",
-    "valorile 0 apar la baza axei", "cond1(A) estimat ~", "nu a rulat", "Ruleaza...", "Gata", "Oprita", "Opreste",
+    "valorile 0 la baza axei", "cond1(A) estimat ~", "nu a rulat", "Ruleaza...", "Gata", "Oprita", "Opreste",
     "Inchide",
 };
 constexpr ComparisonTexts kComparisonEnglish{
     "Comparison of the methods", "Method", "rhs", "Outcome", "seconds", "relative", "sweeps",
-    "values of 0 are drawn at the foot of the axis", "Estimated cond1(A) ~", "not run", "Running...", "Done", "Stopped",
+    "values of 0 at the axis foot", "Estimated cond1(A) ~", "not run", "Running...", "Done", "Stopped",
     "Stop", "Close",
 };
 

@@ -1,7 +1,10 @@
 #include "dialog/dialog_controller.h"
 
+#include "dialog/changed_data_question.h"
 #include "dialog/console_lines.h"
 #include "dialog/held_messages.h"
+#include "dialog/question_texts.h"
+#include "dialog/run_panel.h"
 #include "dialog/run_texts.h"
 #include "dialog/control_ids.h"
 #include "app/conditioning_warning.h"
@@ -235,6 +238,8 @@ void DialogController::chooseLanguage(int language) {
     state_.LIMBA_EN = language == corvane::kEnglish;
     SET_TITLES();
     SET_GS_CONTROLS();
+    view_.setText(kRunLines, runPanel_.text(language));
+    platform_.setLanguage(language);
     for (int code = 0; code < 3; ++code) {
         view_.setListEntry(kNormList, code + 1, trimmed(state_.NORMA_CONTROL[code][language - 1]));
     }
@@ -320,16 +325,23 @@ void DialogController::runOffThread(std::function<void(RunProgress&)> work, std:
 bool DialogController::mayClose() {
     if (!running_) return true;
     const RunTexts& texts = runTexts(state_.LIMBA);
-    if (!platform_.confirm(texts.stopTitle, texts.stopQuestion)) return false;
+    if (platform_.ask(yesNoQuestion(texts.stopTitle, texts.stopQuestion, state_.LIMBA)) != kYes) return false;
     platform_.stopRunAndWait();
     return true;
 }
 
-void DialogController::readDataFile() {
+void DialogController::readDataFile(std::function<void()> then) {
     // The sizes shown are those of this file: a Read that fails before its
     // sizes line leaves none, not the sizes of the file read before.
     state_.n = 0;
     state_.nb = 0;
+    if (!followDataFile()) {
+        state_.DATE_CITITE = false;
+        view_.setText(kOrder, "");
+        view_.setText(kRhsCount, "");
+        updateActions();
+        return;
+    }
     auto messages = std::make_shared<HeldMessages>();
     runOffThread(
         [this, messages](RunProgress& progress) {
@@ -342,8 +354,9 @@ void DialogController::readDataFile() {
                 state_.nb = 0;
             }
         },
-        [this, messages](bool failed) {
+        [this, messages, then = std::move(then)](bool failed) {
             messages->showOn(platform_.messages());
+            solvedSinceRead_ = false;
             if (failed) return;
             state_.N_TEXT = sizeText(state_.n);
             state_.NB_TEXT = sizeText(state_.nb);
@@ -351,6 +364,7 @@ void DialogController::readDataFile() {
             view_.setText(kRhsCount, trimmed(state_.NB_TEXT));
             updateActions();
             showInfiniteReciprocalNote();
+            if (then && ENABLE_REZOLVA()) then();
         },
         true);
 }
@@ -359,16 +373,25 @@ void DialogController::readDataFile() {
 // the first entry whose reciprocal is infinite (the report computes on with it).
 void DialogController::showInfiniteReciprocalNote() {
     if (!state_.DATE_CITITE || !state_.INFINITE_RECIPROCAL) return;
-    platform_.showNote(infiniteReciprocalTitle(state_.LIMBA),
-                       infiniteReciprocalText(*state_.INFINITE_RECIPROCAL, state_.LIMBA));
+    const InfiniteReciprocal& entry = *state_.INFINITE_RECIPROCAL;
+    platform_.showNote({{infiniteReciprocalTitle(corvane::kRomanian), infiniteReciprocalTitle(corvane::kEnglish)},
+                        {infiniteReciprocalText(entry, corvane::kRomanian), infiniteReciprocalText(entry, corvane::kEnglish)}},
+                       state_.LIMBA);
 }
 
 // Everything one SOLVE works with off the dialog's thread; the dialog reads
 // it once the run has ended.
 struct SolveRun {
     SolveRun(ProblemState& state, ResultsFile& file, RecordSink& consoleSink)
-        : consoleLines(consoleSink), report(file), console(consoleLines),
-          context{state, report, console, messages, &sweeps, &condition, &solutions} {}
+        : consoleLines(consoleSink), report(file), console(consoleLines), pivots(taskOf(state)),
+          context{state, report, console, messages, &sweeps, &condition, &solutions} {
+        context.pivots = &pivots;
+    }
+
+    static EliminationTask taskOf(const ProblemState& state) {
+        if (state.CONDITIE) return EliminationTask::ConditionNumber;
+        return state.INVERSARE ? EliminationTask::Inverse : EliminationTask::System;
+    }
 
     HeldMessages messages;
     ConsoleLines consoleLines;
@@ -377,14 +400,30 @@ struct SolveRun {
     IterationHistory sweeps;
     ConditionEstimate condition;
     SolutionCopy solutions;
+    PivotFailureRecord pivots;
     RunContext context;
     std::optional<KnownAnswer> answer;
     std::optional<ProblemState> read;  // the SOLVE works on the matrix; the residual needs it as read
     SolveOutcome outcome = SolveOutcome::Ran;
 };
 
+// A SOLVE after another without a new Read would compute on what the last
+// one left; the user is asked first, the Read being the preferred answer
+// (a Read that succeeds is then followed by the SOLVE).
+void DialogController::solve() {
+    if (solvedSinceRead_) {
+        switch (static_cast<ChangedDataAnswer>(platform_.ask(changedDataQuestion(state_.LIMBA)))) {
+            case ChangedDataAnswer::ReadAgain: readDataFile([this] { startSolve(); }); return;
+            case ChangedDataAnswer::SolveOnChangedData: break;
+            case ChangedDataAnswer::Cancel: return;
+        }
+    }
+    startSolve();
+}
+
 // The lines the run copies to standard output are shown under SOLVE as well,
-// replacing those of the run before, also when the run stops on an error.
+// replacing those of the run before, also when the run stops on an error; a
+// small pivot that stopped Gauss or the inversion is told there too.
 // After Gauss, LU or Cholesky a note beside the dialog warns when the matrix
 // leaves few correct digits in x; when the exact answer is known (the
 // inverse of a generated Hilbert matrix, or right-hand sides made as
@@ -392,7 +431,7 @@ struct SolveRun {
 // The SOLVE runs off the dialog's thread and may be cancelled; a cancelled
 // one leaves its report ended by the interruption line and shows no chart
 // and no note.
-void DialogController::solve() {
+void DialogController::startSolve() {
     auto run = std::make_shared<SolveRun>(state_, file_, console_);
     run->answer = knownAnswer(state_);
     if (run->answer) run->read = state_;
@@ -406,8 +445,11 @@ void DialogController::solve() {
 }
 
 void DialogController::finishSolve(SolveRun& run, bool failed) {
+    // Only a SOLVE refused before it began leaves the data as read.
+    if (failed || run.outcome != SolveOutcome::Refused) solvedSinceRead_ = true;
     run.messages.showOn(platform_.messages());
-    view_.setText(kRunLines, run.consoleLines.text());
+    runPanel_ = {run.consoleLines.text(), run.pivots.failure()};
+    view_.setText(kRunLines, runPanel_.text(state_.LIMBA));
     if (failed || run.outcome == SolveOutcome::Interrupted) return;
     keepSweeps(run.sweeps);
     showSolutionNote(run.condition.value(), run.read, run.answer, run.solutions.solutions());
@@ -418,19 +460,26 @@ void DialogController::finishSolve(SolveRun& run, bool failed) {
 void DialogController::showSolutionNote(const std::optional<double>& conditionOne, const std::optional<ProblemState>& read,
                                         const std::optional<KnownAnswer>& answer,
                                         const std::optional<RealMatrix>& solutions) {
-    std::string title, text;
-    if (conditionOne) {
-        if (const std::optional<ConditioningWarning> warning = conditioningWarning(*conditionOne)) {
-            title = warningTitle(state_.LIMBA);
-            text = warningText(*warning, state_.LIMBA);
+    const std::optional<ConditioningWarning> warning =
+        conditionOne ? conditioningWarning(*conditionOne) : std::nullopt;
+    const bool measured = answer && read && solutions;
+    if (!warning && !measured) return;
+    Note note;
+    for (int language : {corvane::kRomanian, corvane::kEnglish}) {
+        std::string title, text;
+        if (warning) {
+            title = warningTitle(language);
+            text = warningText(*warning, language);
         }
+        if (measured) {
+            if (title.empty()) title = solutionErrorTitle(language);
+            else text += "\n\n";
+            text += solutionErrorText(*read, *answer, *solutions, language);
+        }
+        (language == corvane::kEnglish ? note.title.english : note.title.romanian) = title;
+        (language == corvane::kEnglish ? note.text.english : note.text.romanian) = text;
     }
-    if (answer && read && solutions) {
-        if (title.empty()) title = solutionErrorTitle(state_.LIMBA);
-        else text += "\n\n";
-        text += solutionErrorText(*read, *answer, *solutions, state_.LIMBA);
-    }
-    if (!title.empty()) platform_.showNote(title, text);
+    platform_.showNote(note, state_.LIMBA);
 }
 
 // The chart belongs to the last SOLVE: one that made Gauss-Seidel or SOR

@@ -14,6 +14,7 @@
 #include "dialog/dialog_platform.h"
 #include "dialog/dialog_view.h"
 #include "dialog/help_texts.h"
+#include "dialog/run_panel.h"
 #include "app/dispatcher.h"
 #include "app/iteration_history.h"
 #include "app/solution_error_note.h"
@@ -63,6 +64,7 @@ private:
     void SUB_SELECT();
     void forgetDataFile();
     bool useDataFile(const std::optional<std::string>& chosen);
+    bool followDataFile();
     void importMatrix();
     void SUB_OPEN();
     void SUB_HELP();
@@ -71,6 +73,7 @@ private:
     void SUB_GENHELP();
     void SUB_ABOUT();
     void solve();
+    void startSolve();
     void finishSolve(SolveRun& run, bool failed);
     void runOffThread(std::function<void(RunProgress&)> work, std::function<void(bool failed)> finish, bool cancellable);
     void beginRun();
@@ -86,7 +89,8 @@ private:
     void chooseLanguage(int language);
     void chooseProblemKind(int id, bool on);
     void chooseMethod();
-    void readDataFile();
+    // `then` follows a Read that leaves SOLVE enabled.
+    void readDataFile(std::function<void()> then = {});
     void showInfiniteReciprocalNote();
     void updateActions();
     void updateExplorer();
@@ -102,6 +106,8 @@ private:
     HelpTexts helpTexts_;
     bool running_ = false;
     std::vector<std::pair<int, bool>> enabledBeforeRun_;  // the controls a run disabled, as they were
+    RunPanel runPanel_;  // what the panel under the buttons tells of the last SOLVE
+    bool solvedSinceRead_ = false;  // a SOLVE (finished or stopped) worked on the data read
     std::optional<IterationHistory> lastSweeps_;  // of the last SOLVE, when it was Gauss-Seidel or SOR
     float lastEps_ = 0;
 };

@@ -28,6 +28,7 @@ struct FileRequest {
     std::string proposedName;      // shown as the initial file name
     std::string initialDirectory;  // empty: the dialog's own choice
     bool confirmReplace = false;   // ask before an existing file is replaced
+    int language = 1;              // of the dialog's own words: 1 Romanian, 2 English
 };
 
 // The relaxation explorer on the read problem.
@@ -43,6 +44,29 @@ struct ComparisonRequest {
     ProblemState read;                  // read again from the data file, the matrix in full
     std::optional<ExactAnswer> exact;   // when the dialog knows the exact answer
     int language;                       // 1 Romanian, 2 English
+};
+
+// A question with answers of its own, offered in this order; Enter takes
+// `preferred`, Escape and the close box take `escape`.
+struct Question {
+    std::string title;
+    std::string text;
+    std::vector<std::string> answers;
+    int preferred = 0;
+    int escape = 0;
+};
+
+// A text in both interface languages.
+struct BothLanguages {
+    std::string romanian;
+    std::string english;
+    const std::string& in(int language) const { return language == 2 ? english : romanian; }
+};
+
+// A note beside the dialog, told again in the other language when it changes.
+struct Note {
+    BothLanguages title;
+    BothLanguages text;
 };
 
 // A method's working step by step, on the data as read.
@@ -72,6 +96,10 @@ public:
 
     // Shows the file in the editor; returns when the editor has been closed.
     virtual void editFile(const std::string& path) = 0;
+    // Shows a file too large to edit read-only, a page at a time, in the
+    // interface language (1 Romanian, 2 English); returns when it has been
+    // closed.
+    virtual void viewFile(const std::string& path, int language) = 0;
 
     // Where a file of this name lies along the program search path (the
     // program's directory, the current directory, then PATH), or nothing.
@@ -95,12 +123,17 @@ public:
     virtual void showComparison(const ComparisonRequest& request) = 0;
     // The steps of a run, one at a time, with the means to move between them.
     virtual void showSteps(const StepsRequest& request) = 0;
-    // A note beside the dialog (an information icon, one OK button); a new
-    // note takes the place of the one shown.
-    virtual void showNote(std::string_view title, std::string_view text) = 0;
+    // A note beside the dialog (an information icon, one OK button), in
+    // this language; a new note takes the place of the one shown.
+    virtual void showNote(const Note& note, int language) = 0;
 
-    // A question with Yes and No; true for Yes.
-    virtual bool confirm(std::string_view title, std::string_view question) = 0;
+    // The interface language changed: the chart, the explorer, the
+    // comparison, the steps and the note that are open tell their texts in it.
+    virtual void setLanguage(int language) = 0;
+
+    // A question with the answers it names (Yes and No: see yesNoQuestion);
+    // the index of the one chosen.
+    virtual int ask(const Question& question) = 0;
 
     // The wait cursor, shown while a Read or a SOLVE runs.
     virtual void setBusy(bool busy) = 0;

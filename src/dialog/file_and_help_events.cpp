@@ -6,6 +6,7 @@
 
 #include "dialog/control_ids.h"
 #include "dialog/dialog_controller.h"
+#include "dialog/file_pages.h"
 #include "dialog/generated_matrix_help.h"
 #include "dialog/open_failure.h"
 #include "dialog/text_file.h"
@@ -21,12 +22,10 @@ constexpr std::string_view kCannotOpenResults = "Can not open/create \"Result Fi
 constexpr std::string_view kCannotCreateSave = "Can not create \"Save File\".";
 
 // The message for a results file that is not open: a cancelled choice, or a
-// chosen file that could not be opened, with its path and the reason.
-std::string cannotOpenText(const std::optional<std::string>& chosen, int language) {
+// file that could not be opened, with its path and the reason.
+std::string cannotOpenText(const std::string& path, const std::string& reason) {
     std::string text(kCannotOpenResults);
-    if (!chosen) return text;
-    std::string reason = openFailureReason(*chosen, language);
-    if (!reason.empty()) text += "\n" + *chosen + "\n" + reason;
+    if (!reason.empty()) text += "\n" + path + "\n" + reason;
     return text;
 }
 
@@ -41,7 +40,8 @@ std::string DialogController::currentDirectory() const {
 void DialogController::SUB_SELECT() {
     forgetDataFile();
     std::optional<std::string> chosen = platform_.chooseFile(
-        {std::string(kFileDialogTitle), FileKind::Data, std::string(trimmed(state_.FNAME)), currentDirectory()});
+        {std::string(kFileDialogTitle), FileKind::Data, std::string(trimmed(state_.FNAME)), currentDirectory(), false,
+         state_.LIMBA});
     useDataFile(chosen);
 }
 
@@ -52,6 +52,7 @@ void DialogController::forgetDataFile() {
     view_.setText(kOrder, "");
     view_.setText(kRhsCount, "");
     state_.DATE_CITITE = false;
+    solvedSinceRead_ = false;
     view_.setEnabled(kSolve, false);
     view_.setEnabled(kCompare, false);
     view_.setEnabled(kSteps, false);
@@ -67,7 +68,8 @@ bool DialogController::useDataFile(const std::optional<std::string>& chosen) {
     if (!chosen || !file_.open(std::string(trimmed(state_.FNAME)))) {
         // No results file is open now: nothing to read or show until the
         // next successful choice.
-        platform_.messages().show(cannotOpenText(chosen, state_.LIMBA), "Error", MessageIcon::Error);
+        const std::string reason = chosen ? openFailureReason(*chosen, state_.LIMBA) : std::string();
+        platform_.messages().show(cannotOpenText(chosen.value_or(""), reason), "Error", MessageIcon::Error);
         view_.setText(kPath, "");
         view_.setEnabled(kOpen, false);
         view_.setEnabled(kRead, false);
@@ -79,9 +81,29 @@ bool DialogController::useDataFile(const std::optional<std::string>& chosen) {
     return true;
 }
 
+// A Read takes the file the path names now: one deleted and put back under
+// its name is read again. When the path names no file the Read is told why
+// and ends there; the path stays chosen for the next Read.
+bool DialogController::followDataFile() {
+    if (file_.followPath()) return true;
+    const std::string path(trimmed(state_.FNAME));
+    platform_.messages().show(cannotOpenText(path, existingFileFailureReason(path, state_.LIMBA)), "Error",
+                              MessageIcon::Error);
+    return false;
+}
+
 void DialogController::SUB_OPEN() {
+    const std::string path(trimmed(state_.FNAME));
+    std::error_code error;
+    const std::uintmax_t bytes = std::filesystem::file_size(path, error);
+    if (!error && bytes > kLargestEditedFile) {
+        // Shown read-only and a page at a time: the data cannot change there,
+        // and the file is never held whole.
+        platform_.viewFile(path, state_.LIMBA);
+        return;
+    }
     std::optional<std::string> before = file_.readAll();
-    platform_.editFile(std::string(trimmed(state_.FNAME)));
+    platform_.editFile(path);
     // Data changed in the editor must be read again before a SOLVE: the
     // place where the next report goes was found in the old text.
     if (file_.readAll() != before) {
@@ -97,7 +119,7 @@ void DialogController::SUB_HELP() {
 void DialogController::SUB_SAVE() {
     const DataFileHelpPieces& pieces = helpTexts_[static_cast<std::size_t>(state_.LIMBA - 1)];
     std::optional<std::string> chosen = platform_.chooseFile(
-        {std::string(kFileDialogTitle), FileKind::Text, pieces.proposedFileName, currentDirectory(), true});
+        {std::string(kFileDialogTitle), FileKind::Text, pieces.proposedFileName, currentDirectory(), true, state_.LIMBA});
     if (!chosen) {
         platform_.messages().show(kCannotCreateSave, "Error", MessageIcon::Error);
         return;

@@ -11,6 +11,8 @@
 
 #include "dialog/control_ids.h"
 #include "dialog/dialog_controller.h"
+#include "dialog/import_fault_texts.h"
+#include "dialog/question_texts.h"
 #include "dialog/open_failure.h"
 #include "import/data_file_import.h"
 #include "import/whole_file.h"
@@ -43,9 +45,9 @@ struct Words {
     const char* english;
 };
 
+constexpr Words kErrorTitle{"Eroare", "Error"};
 constexpr Words kCannotRead{"Nu se poate citi fisierul matricei.", "Cannot read the matrix file."};
 constexpr Words kCannotWrite{"Nu se poate scrie fisierul de date.", "Cannot write the data file."};
-constexpr Words kMissing{"Fisierul nu exista.", "The file does not exist."};
 constexpr Words kWouldReplaceMatrix{"Fisierul de date ar inlocui chiar fisierul matricei: dati-i acestuia extensia .mtx.",
                                     "The data file would replace the matrix file itself: give the matrix file the "
                                     ".mtx extension."};
@@ -56,14 +58,15 @@ std::string inLanguage(const Words& words, int language) { return language == kE
 // a results file that cannot be opened.
 std::string fileFaultText(const Words& what, const std::string& path, std::error_code error, int language) {
     const std::string reason =
-        error == std::errc::no_such_file_or_directory ? inLanguage(kMissing, language) : systemFailureReason(error.value(), language);
+        error == std::errc::no_such_file_or_directory ? missingFileReason(language) : systemFailureReason(error.value(), language);
     return inLanguage(what, language) + "\n" + path + "\n" + reason;
 }
 
 // The storage of a matrix file without a header.
 MarketStorage headerlessStorage(const ProblemState& state, DialogPlatform& platform, std::string_view title,
                                 const std::string& path) {
-    const bool symmetric = state.SIMETRICA || platform.confirm(title, symmetricQuestion(path, state.LIMBA));
+    const bool symmetric =
+        state.SIMETRICA || platform.ask(yesNoQuestion(title, symmetricQuestion(path, state.LIMBA), state.LIMBA)) == kYes;
     return symmetric ? MarketStorage::Symmetric : MarketStorage::General;
 }
 
@@ -75,7 +78,8 @@ std::optional<ImportRequest> requestFor(const std::string& chosen, const Problem
     std::error_code readError;
     const std::optional<std::string> start = readFileStart(chosen, kHeaderBytes, readError);
     if (!start) {
-        platform.messages().show(fileFaultText(kCannotRead, chosen, readError, state.LIMBA), message::kErrorTitle,
+        platform.messages().show(fileFaultText(kCannotRead, chosen, readError, state.LIMBA),
+                                 inLanguage(kErrorTitle, state.LIMBA),
                                  MessageIcon::Error);
         return std::nullopt;
     }
@@ -99,7 +103,7 @@ std::string writeDataFile(ImportRequest request, const std::string& chosen, cons
     try {
         dataFile = importedDataFile(request);
     } catch (const ImportError& fault) {
-        return chosen + ": " + fault.what();
+        return chosen + ": " + importFaultText(fault, language);
     }
     request.matrixText = {};
     if ((error = replaceWholeFile(path, dataFile))) return fileFaultText(kCannotWrite, path, error, language);
@@ -114,26 +118,29 @@ std::string writeDataFile(ImportRequest request, const std::string& chosen, cons
 void DialogController::importMatrix() {
     const std::string_view title = state_.LIMBA == kEnglish ? kImportTitleEnglish : kImportTitleRomanian;
     const std::optional<std::string> chosen =
-        platform_.chooseFile({std::string(title), FileKind::MatrixMarket, "", currentDirectory()});
+        platform_.chooseFile({std::string(title), FileKind::MatrixMarket, "", currentDirectory(), false, state_.LIMBA});
     if (!chosen) return;
     const std::string path = std::filesystem::path(*chosen).replace_extension(".dat").string();
     if (sameFile(path, *chosen)) {
-        platform_.messages().show(inLanguage(kWouldReplaceMatrix, state_.LIMBA) + "\n" + path, message::kErrorTitle,
-                                  MessageIcon::Error);
+        platform_.messages().show(inLanguage(kWouldReplaceMatrix, state_.LIMBA) + "\n" + path,
+                                  inLanguage(kErrorTitle, state_.LIMBA), MessageIcon::Error);
         return;
     }
     std::optional<ImportRequest> request = requestFor(*chosen, state_, platform_, title);
     if (!request) return;
-    if (std::filesystem::exists(path) && !platform_.confirm(title, replaceQuestion(path, state_.LIMBA))) return;
+    if (std::filesystem::exists(path) &&
+        platform_.ask(yesNoQuestion(title, replaceQuestion(path, state_.LIMBA), state_.LIMBA)) != kYes) {
+        return;
+    }
     auto fault = std::make_shared<std::string>();
     runOffThread(
         [fault, request = std::move(*request), chosen = *chosen, path, language = state_.LIMBA](RunProgress&) {
             *fault = writeDataFile(request, chosen, path, language);
         },
-        [this, fault, path](bool failed) {
+        [this, fault, path, language = state_.LIMBA](bool failed) {
             if (failed) return;
             if (!fault->empty()) {
-                platform_.messages().show(*fault, message::kErrorTitle, MessageIcon::Error);
+                platform_.messages().show(*fault, inLanguage(kErrorTitle, language), MessageIcon::Error);
                 return;
             }
             forgetDataFile();

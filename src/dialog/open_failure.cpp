@@ -23,6 +23,7 @@ constexpr Reason kNotAFile{"Nu este un fisier obisnuit.", "It is not a regular f
 constexpr Reason kReadOnlyFile{"Fisierul este doar pentru citire: datele se pot citi, dar rapoartele nu se pot scrie in el.",
                                "The file is read-only: its data can be read, but no report can be written into it."};
 constexpr Reason kReadOnlyFileSystem{"Sistemul de fisiere este doar pentru citire.", "The file system is read-only."};
+constexpr Reason kMissing{"Fisierul nu exista.", "The file does not exist."};
 
 // The system's reasons in Romanian; others are told in English.
 struct SystemReason {
@@ -38,6 +39,9 @@ constexpr SystemReason kRomanianSystemReasons[] = {
     {ENAMETOOLONG, "Numele fisierului este prea lung."},
     {EBUSY, "Fisierul este ocupat."},
     {ETXTBSY, "Fisierul este ocupat."},
+    {EISDIR, "Este un director."},
+    {EROFS, "Sistemul de fisiere este doar pentru citire."},
+    {EIO, "Eroare de intrare/iesire."},
 };
 
 std::string told(const Reason& reason, int language) {
@@ -71,6 +75,8 @@ int accessError(const fs::path& file, bool exists) {
 
 }  // namespace
 
+std::string missingFileReason(int language) { return told(kMissing, language); }
+
 std::string openFailureReason(const std::string& path, int language) {
     std::error_code ignored;
     const fs::file_status status = fs::status(path, ignored);
@@ -82,6 +88,17 @@ std::string openFailureReason(const std::string& path, int language) {
     if (error == EROFS) return told(kReadOnlyFileSystem, language);
     if (error == EACCES && exists && nobodyMayWrite(status.permissions())) return told(kReadOnlyFile, language);
     return systemFailureReason(error, language);
+}
+
+std::string existingFileFailureReason(const std::string& path, int language) {
+    std::error_code ignored;
+    const fs::file_status status = fs::status(path, ignored);
+    if (!fs::exists(status)) {
+        const fs::path file(path);
+        const fs::path folder = file.has_parent_path() ? file.parent_path() : fs::path(".");
+        if (fs::is_directory(folder, ignored)) return told(kMissing, language);
+    }
+    return openFailureReason(path, language);
 }
 
 }  // namespace corvane

@@ -12,6 +12,13 @@ namespace corvane {
 // missing folder, ...). Empty when the file could be opened now after all.
 std::string openFailureReason(const std::string& path, int language);
 
+// The same for a file that must be there (a Read never creates one): a path
+// that names no file in a folder that exists gets "the file does not exist".
+std::string existingFileFailureReason(const std::string& path, int language);
+
+// "The file does not exist.", as a sentence.
+std::string missingFileReason(int language);
+
 // The system's reason for an errno value, as a sentence: in Romanian for the
 // common ones when the interface is, else the system's own words.
 std::string systemFailureReason(int error, int language);

@@ -14,13 +14,14 @@ EliminationOutcome eliminateAndSubstitute(int n, int nb, RealMatrix& A, RealMatr
     return eliminateAndSolve(n, nb, A.data(), B.data(), threshold, interchanges, boundaries.forKernel());
 }
 
-void ELIM(RecordWriter& out, int n, int nb, RealMatrix& A, RealMatrix& B, float threshold, bool& singular,
+EliminationOutcome ELIM(RecordWriter& out, int n, int nb, RealMatrix& A, RealMatrix& B, float threshold, bool& singular,
           int& interchanges, RunProgress* progress, StepListener* steps) {
     const EliminationOutcome failure = eliminateAndSubstitute(n, nb, A, B, threshold, interchanges, progress, steps);
     singular = failure.failedRow != 0;
     if (singular) {
         out.write("(/, a, i0, a, 1pg15.7)", {" Linia ", failure.failedRow, ": Pivot =", failure.pivot});
     }
+    return failure;
 }
 
 }  // namespace corvane

@@ -23,8 +23,9 @@ EliminationOutcome eliminateAndSubstitute(int n, int nb, RealMatrix& A, RealMatr
 // On success B holds the solutions and A the multipliers (below the diagonal)
 // and U. A pivot below `threshold` in magnitude writes " Linia k: Pivot = p"
 // to `out`, sets singular and returns with A and B partly reduced.
-// `interchanges` is incremented once per row exchange.
-void ELIM(RecordWriter& out, int n, int nb, RealMatrix& A, RealMatrix& B, float threshold, bool& singular,
+// `interchanges` is incremented once per row exchange. Returns where the
+// elimination stopped, if it did.
+EliminationOutcome ELIM(RecordWriter& out, int n, int nb, RealMatrix& A, RealMatrix& B, float threshold, bool& singular,
           int& interchanges, RunProgress* progress = nullptr, StepListener* steps = nullptr);
 
 }  // namespace corvane

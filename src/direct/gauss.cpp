@@ -44,9 +44,13 @@ void GAUSS(RunContext& context) {
     int interchanges = 0;
     bool singular = false;
     stepBoundary(context.progress, RunPhase::Elimination, 0, s.n);
-    ELIM(out, s.n, s.nb, s.A, s.B, kPivotThreshold, singular, interchanges, context.progress, context.steps);
+    const EliminationOutcome failure =
+        ELIM(out, s.n, s.nb, s.A, s.B, kPivotThreshold, singular, interchanges, context.progress, context.steps);
     if (singular) {
         out.write("(/, a, 1pE8.2,a, /,a)", {"* Pivot <", kPivotThreshold, " !", "* Sistemul nu se poate rezolva."});
+        if (context.pivots != nullptr) {
+            context.pivots->pivotBelowThreshold({failure.failedRow, failure.pivot, kPivotThreshold});
+        }
         return;
     }
     stepBoundary(context.progress, RunPhase::Elimination, s.n, s.n);

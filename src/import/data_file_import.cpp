@@ -25,8 +25,8 @@ SingleMatrix rounded(const MarketMatrix& m, ImportSource source) {
     for (std::size_t k = 0; k < m.values.size(); ++k) {
         single.values[k] = static_cast<float>(m.values[k]);
         if (!std::isfinite(single.values[k])) {
-            throw ImportError(source, "entry (" + std::to_string(k % m.rows + 1) + ", " + std::to_string(k / m.rows + 1) +
-                                          ") is beyond single precision");
+            throw ImportError(source, ImportFault::EntryBeyondSingle,
+                              {std::to_string(k % m.rows + 1), std::to_string(k / m.rows + 1)});
         }
     }
     return single;
@@ -54,8 +54,7 @@ SingleMatrix onesRightHandSide(const SingleMatrix& a) {
         for (int j = 0; j < a.cols; ++j) sum += a.at(i, j);
         b.values[static_cast<std::size_t>(i)] = static_cast<float>(sum);
         if (!std::isfinite(b.values[static_cast<std::size_t>(i)])) {
-            throw ImportError(ImportSource::Matrix, "b(" + std::to_string(i + 1) + ") = A·(1, ..., 1) of row " +
-                                                        std::to_string(i + 1) + " is beyond single precision");
+            throw ImportError(ImportSource::Matrix, ImportFault::RowSumBeyondSingle, {std::to_string(i + 1)});
         }
     }
     return b;
@@ -65,7 +64,7 @@ MarketMatrix readOrExplain(std::string_view text, const MarketReadOptions& optio
     try {
         return readMarketMatrix(text, options);
     } catch (const MarketError& error) {
-        throw ImportError(source, error.what());
+        throw ImportError(source, error);
     }
 }
 
@@ -74,8 +73,8 @@ std::optional<SingleMatrix> rightHandSides(const ImportRequest& request, const S
     if (request.rhs == RightHandSides::Ones) return onesRightHandSide(a);
     const MarketMatrix b = readOrExplain(request.rhsText, {std::nullopt, kMaxArrayElements, false}, ImportSource::RightHandSides);
     if (b.rows != a.rows) {
-        throw ImportError(ImportSource::RightHandSides,
-                          std::to_string(b.rows) + " rows for a matrix of order " + std::to_string(a.rows));
+        throw ImportError(ImportSource::RightHandSides, ImportFault::RightHandSideRows,
+                          {std::to_string(b.rows), std::to_string(a.rows)});
     }
     return rounded(b, ImportSource::RightHandSides);
 }
@@ -92,7 +91,7 @@ std::string importedDataFile(const ImportRequest& request) {
     const SingleMatrix a =
         rounded(readOrExplain(request.matrixText, {request.headerless, kMaxArrayElements}, ImportSource::Matrix), ImportSource::Matrix);
     if (request.layout == DataLayout::Symmetric && !symmetric(a)) {
-        throw ImportError(ImportSource::Matrix, "not symmetric, so it cannot be written in the symmetric layout");
+        throw ImportError(ImportSource::Matrix, ImportFault::NotSymmetric, {});
     }
     const std::optional<SingleMatrix> b = rightHandSides(request, a);
     const int n = a.rows;

@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "import/matrix_market.h"
 
@@ -31,11 +32,22 @@ enum class ImportSource { Matrix, RightHandSides };
 // fault is on a line).
 class ImportError : public std::runtime_error {
 public:
-    ImportError(ImportSource source, const std::string& message) : std::runtime_error(message), source_(source) {}
+    ImportError(ImportSource source, ImportFault fault, std::vector<std::string> pieces)
+        : ImportError(source, std::nullopt, ImportFaultText{fault, std::move(pieces)}) {}
+    ImportError(ImportSource source, const MarketError& error) : ImportError(source, error.line(), error.fault()) {}
     ImportSource source() const { return source_; }
+    // The line of the file, when the fault is on one.
+    const std::optional<int>& line() const { return line_; }
+    const ImportFaultText& fault() const { return fault_; }
 
 private:
+    ImportError(ImportSource source, std::optional<int> line, ImportFaultText fault)
+        : std::runtime_error((line ? "line " + std::to_string(*line) + ": " : std::string()) + englishText(fault)),
+          source_(source), line_(line), fault_(std::move(fault)) {}
+
     ImportSource source_;
+    std::optional<int> line_;
+    ImportFaultText fault_;
 };
 
 // The data file's text; throws ImportError. Without right-hand sides the

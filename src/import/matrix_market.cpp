@@ -91,23 +91,21 @@ private:
 Header headerFrom(std::string_view line, int number) {
     const std::vector<std::string_view> words = wordsOf(line);
     if (words.size() != 5 || lowered(words[0]) != "%%matrixmarket" || lowered(words[1]) != "matrix") {
-        throw MarketError(number, "unknown header " + quoted(line) +
-                                      " (expected %%MatrixMarket matrix coordinate|array real|integer|pattern "
-                                      "general|symmetric|skew-symmetric)");
+        throw MarketError(number, ImportFault::UnknownHeader, {quoted(line)});
     }
     Header header;
     const std::string form = lowered(words[2]), field = lowered(words[3]), storage = lowered(words[4]);
     if (form == "array") header.form = Form::Array;
-    else if (form != "coordinate") throw MarketError(number, "unknown form " + quoted(words[2]));
-    if (field == "complex") throw MarketError(number, "complex entries are not supported (the program computes in real arithmetic)");
+    else if (form != "coordinate") throw MarketError(number, ImportFault::UnknownForm, {quoted(words[2])});
+    if (field == "complex") throw MarketError(number, ImportFault::ComplexField);
     if (field == "integer") header.field = Field::Integer;
     else if (field == "pattern") header.field = Field::Pattern;
-    else if (field != "real") throw MarketError(number, "unknown field " + quoted(words[3]));
-    if (storage == "hermitian") throw MarketError(number, "hermitian storage is not supported (the program computes in real arithmetic)");
+    else if (field != "real") throw MarketError(number, ImportFault::UnknownField, {quoted(words[3])});
+    if (storage == "hermitian") throw MarketError(number, ImportFault::HermitianStorage);
     const std::optional<MarketStorage> known = marketStorageNamed(storage);
-    if (!known) throw MarketError(number, "unknown storage " + quoted(words[4]));
+    if (!known) throw MarketError(number, ImportFault::UnknownStorage, {quoted(words[4])});
     header.storage = *known;
-    if (header.form == Form::Array && header.field == Field::Pattern) throw MarketError(number, "an array cannot hold a pattern");
+    if (header.form == Form::Array && header.field == Field::Pattern) throw MarketError(number, ImportFault::ArrayPattern);
     return header;
 }
 
@@ -117,12 +115,12 @@ std::string_view withoutPlus(std::string_view number) {
     return number.size() > 1 && number.front() == '+' && number[1] != '-' && number[1] != '+' ? number.substr(1) : number;
 }
 
-long long integerFrom(std::string_view word, int line, const char* what) {
+long long integerFrom(std::string_view word, int line, ImportFault notInteger) {
     const std::string_view number = withoutPlus(word);
     long long value = 0;
     const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
     if (error != std::errc() || end != number.data() + number.size()) {
-        throw MarketError(line, std::string(what) + " " + quoted(word) + " is not an integer");
+        throw MarketError(line, notInteger, {quoted(word)});
     }
     return value;
 }
@@ -143,13 +141,13 @@ double valueFrom(std::string_view word, int line, bool integer) {
     const char* begin = number.data();
     const char* end = begin + number.size();
     const std::string_view magnitude = number.empty() || number.front() != '-' ? number : number.substr(1);
-    if (integer && !allDigits(magnitude)) throw MarketError(line, quoted(word) + " is not an integer");
-    const MarketError tooLarge(line, quoted(word) + " is too large for single precision");
+    if (integer && !allDigits(magnitude)) throw MarketError(line, ImportFault::ValueNotInteger, {quoted(word)});
+    const MarketError tooLarge(line, ImportFault::TooLarge, {quoted(word)});
     double value = 0;
     const std::from_chars_result read = readDecimal(begin, end, value);
     const bool beyondDouble = read.ec == std::errc::result_out_of_range;  // rounded to 0 or infinite
     if (!(beyondDouble || (read.ec == std::errc() && std::isfinite(value))) || read.ptr != end) {
-        throw MarketError(line, quoted(word) + " is not a number");
+        throw MarketError(line, ImportFault::NotANumber, {quoted(word)});
     }
     if (std::isinf(static_cast<float>(value))) throw tooLarge;
     float single = 0;
@@ -179,28 +177,28 @@ Sizes sizesFrom(std::string_view line, int number, bool coordinate, bool headerl
     Sizes sizes;
     long long rows = 0, cols = 0;
     if (headerless && words.size() == 1) {
-        rows = cols = integerFrom(words[0], number, "the order");
+        rows = cols = integerFrom(words[0], number, ImportFault::OrderNotInteger);
     } else if (words.size() == (coordinate ? 3u : 2u)) {
-        rows = integerFrom(words[0], number, "the row count");
-        cols = integerFrom(words[1], number, "the column count");
-        if (coordinate) sizes.entries = integerFrom(words[2], number, "the entry count");
+        rows = integerFrom(words[0], number, ImportFault::RowCountNotInteger);
+        cols = integerFrom(words[1], number, ImportFault::ColumnCountNotInteger);
+        if (coordinate) sizes.entries = integerFrom(words[2], number, ImportFault::EntryCountNotInteger);
     } else {
-        throw MarketError(number, coordinate ? "expected the sizes line \"rows columns entries\""
-                                             : "expected the sizes line \"rows columns\"");
+        throw MarketError(number, coordinate ? ImportFault::ExpectedCoordinateSizes : ImportFault::ExpectedArraySizes);
     }
-    if (rows < 1 || cols < 1) throw MarketError(number, "the sizes must be positive");
+    if (rows < 1 || cols < 1) throw MarketError(number, ImportFault::SizesNotPositive);
     if (options.square && rows != cols) {
-        throw MarketError(number, "the matrix is " + std::to_string(rows) + " x " + std::to_string(cols) + ", not square");
+        throw MarketError(number, ImportFault::NotSquare, {std::to_string(rows), std::to_string(cols)});
     }
     if (rows > options.maxElements / cols) {
-        throw MarketError(number, rows == cols ? "the order " + std::to_string(rows) + " is above the program's limit of " +
-                                                     std::to_string(largestOrder(options.maxElements))
-                                               : std::to_string(rows) + " x " + std::to_string(cols) +
-                                                     " is above the program's limit of " +
-                                                     std::to_string(options.maxElements) + " elements");
+        if (rows == cols) {
+            throw MarketError(number, ImportFault::OrderAboveLimit,
+                              {std::to_string(rows), std::to_string(largestOrder(options.maxElements))});
+        }
+        throw MarketError(number, ImportFault::SizeAboveLimit,
+                          {std::to_string(rows), std::to_string(cols), std::to_string(options.maxElements)});
     }
     // Duplicates add up, so the count may exceed rows × cols.
-    if (sizes.entries && *sizes.entries < 0) throw MarketError(number, "the entry count cannot be negative");
+    if (sizes.entries && *sizes.entries < 0) throw MarketError(number, ImportFault::NegativeEntryCount);
     sizes.rows = static_cast<int>(rows);
     sizes.cols = static_cast<int>(cols);
     return sizes;
@@ -210,7 +208,7 @@ Sizes sizesFrom(std::string_view line, int number, bool coordinate, bool headerl
 // duplicate coordinates add up.
 void store(MarketMatrix& m, MarketStorage storage, long long i, long long j, double value, int line) {
     if (storage == MarketStorage::SkewSymmetric && i == j) {
-        throw MarketError(line, "a skew-symmetric matrix has no diagonal entries");
+        throw MarketError(line, ImportFault::SkewDiagonal);
     }
     m.values[static_cast<std::size_t>(j) * m.rows + static_cast<std::size_t>(i)] += value;
     if (storage != MarketStorage::General && i != j) {
@@ -225,26 +223,25 @@ void readCoordinates(Lines& lines, MarketMatrix& m, const Header& header, const 
     while (std::optional<std::string_view> line = lines.nextData()) {
         const int number = lines.number();
         if (entries && count == *entries) {
-            throw MarketError(number, "more entries than the " + std::to_string(*entries) + " the sizes line gives");
+            throw MarketError(number, ImportFault::MoreEntries, {std::to_string(*entries)});
         }
         const std::vector<std::string_view> words = wordsOf(*line);
         if (words.size() != expectedWords) {
-            throw MarketError(number, header.field == Field::Pattern ? "expected an entry \"row column\""
-                                                                      : "expected an entry \"row column value\"");
+            throw MarketError(number, header.field == Field::Pattern ? ImportFault::ExpectedPatternEntry
+                                                                      : ImportFault::ExpectedEntry);
         }
-        const long long i = integerFrom(words[0], number, "the row index");
-        const long long j = integerFrom(words[1], number, "the column index");
+        const long long i = integerFrom(words[0], number, ImportFault::RowIndexNotInteger);
+        const long long j = integerFrom(words[1], number, ImportFault::ColumnIndexNotInteger);
         if (i < 1 || i > m.rows || j < 1 || j > m.cols) {
-            throw MarketError(number, "index (" + std::to_string(i) + ", " + std::to_string(j) + ") is outside the " +
-                                          std::to_string(m.rows) + " x " + std::to_string(m.cols) + " matrix");
+            throw MarketError(number, ImportFault::IndexOutside,
+                              {std::to_string(i), std::to_string(j), std::to_string(m.rows), std::to_string(m.cols)});
         }
         const double value = header.field == Field::Pattern ? 1.0 : valueFrom(words[2], number, header.field == Field::Integer);
         store(m, header.storage, i - 1, j - 1, value, number);
         ++count;
     }
     if (entries && count < *entries) {
-        throw MarketError(lines.number() + 1, "only " + std::to_string(count) + " of the " + std::to_string(*entries) +
-                                                  " entries the sizes line gives");
+        throw MarketError(lines.number() + 1, ImportFault::FewerEntries, {std::to_string(count), std::to_string(*entries)});
     }
 }
 
@@ -257,15 +254,15 @@ void readArray(Lines& lines, MarketMatrix& m, const Header& header) {
         for (int i = first; i < m.rows; ++i) {
             const std::optional<std::string_view> line = lines.nextData();
             if (!line) {
-                throw MarketError(lines.number() + 1, "too few values for the " + std::to_string(m.rows) + " x " +
-                                                          std::to_string(m.cols) + " array");
+                throw MarketError(lines.number() + 1, ImportFault::TooFewValues,
+                                  {std::to_string(m.rows), std::to_string(m.cols)});
             }
             const std::vector<std::string_view> words = wordsOf(*line);
-            if (words.size() != 1) throw MarketError(lines.number(), "expected one value per line");
+            if (words.size() != 1) throw MarketError(lines.number(), ImportFault::OneValuePerLine);
             store(m, header.storage, i, j, valueFrom(words[0], lines.number(), header.field == Field::Integer), lines.number());
         }
     }
-    if (lines.nextData()) throw MarketError(lines.number(), "more values than the array holds");
+    if (lines.nextData()) throw MarketError(lines.number(), ImportFault::MoreValues);
 }
 
 }  // namespace
@@ -284,7 +281,7 @@ bool hasMarketHeader(std::string_view text) {
 
 MarketMatrix readMarketMatrix(std::string_view text, const MarketReadOptions& options) {
     if (startsWithUtf16ByteOrderMark(text)) {
-        throw MarketError(1, "the file is UTF-16 text; save it as ASCII or UTF-8 text");
+        throw MarketError(1, ImportFault::Utf16);
     }
     text = withoutByteOrderMark(text);
     Lines lines(text);
@@ -297,14 +294,13 @@ MarketMatrix readMarketMatrix(std::string_view text, const MarketReadOptions& op
         header.storage = *options.headerless;
         lines = Lines(text);  // the first line is data or a comment
     } else {
-        throw MarketError(1, "no %%MatrixMarket header; a file without one is read only with --headerless "
-                             "general|symmetric|skew-symmetric naming its storage");
+        throw MarketError(1, ImportFault::NoHeader);
     }
     const std::optional<std::string_view> sizesLine = lines.nextData();
-    if (!sizesLine) throw MarketError(lines.number() + 1, "no sizes line");
+    if (!sizesLine) throw MarketError(lines.number() + 1, ImportFault::NoSizesLine);
     const Sizes sizes = sizesFrom(*sizesLine, lines.number(), header.form == Form::Coordinate, !hasHeader, options);
     if (header.storage != MarketStorage::General && sizes.rows != sizes.cols) {
-        throw MarketError(lines.number(), "a symmetric or skew-symmetric matrix must be square");
+        throw MarketError(lines.number(), ImportFault::SymmetricNotSquare);
     }
     MarketMatrix m;
     m.rows = sizes.rows;

@@ -12,19 +12,27 @@
 #include <string_view>
 #include <vector>
 
+#include "import/import_fault.h"
+
 namespace corvane {
 
 enum class MarketStorage { General, Symmetric, SkewSymmetric };
 
-// What cannot be read, and on which line (from 1) of the file.
+// What cannot be read, and on which line (from 1) of the file; what() is
+// "line N: " and the English message.
 class MarketError : public std::runtime_error {
 public:
-    MarketError(int line, const std::string& message)
-        : std::runtime_error("line " + std::to_string(line) + ": " + message), line_(line) {}
+    MarketError(int line, ImportFault fault, std::vector<std::string> pieces = {})
+        : MarketError(line, ImportFaultText{fault, std::move(pieces)}) {}
+    MarketError(int line, ImportFaultText fault)
+        : std::runtime_error("line " + std::to_string(line) + ": " + englishText(fault)), line_(line),
+          fault_(std::move(fault)) {}
     int line() const { return line_; }
+    const ImportFaultText& fault() const { return fault_; }
 
 private:
     int line_;
+    ImportFaultText fault_;
 };
 
 // A dense matrix, column by column; every stored entry in double as the

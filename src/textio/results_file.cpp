@@ -57,7 +57,11 @@ bool ResultsFile::followPath() {
     if (path_.empty()) return false;
     const std::string path = path_;
     close();
-    return openDescriptor(path, O_RDWR | O_CLOEXEC);
+    if (openDescriptor(path, O_RDWR | O_CLOEXEC)) return true;
+    // The path stays the chosen one: a file put back under it is taken by
+    // the next call.
+    path_ = path;
+    return false;
 }
 
 bool ResultsFile::stillNamedByPath() const {

@@ -32,10 +32,13 @@ public:
     void close();
     bool isOpen() const { return fd_ >= 0; }
 
+
     // Makes the open file the one its path names now: a file replaced under
     // its name (or deleted and made anew) is opened again, without creating
     // one. Returns false, with no file open, when the path names no file
-    // that can be opened for reading and writing.
+    // that can be opened for reading and writing; the path is kept, so that
+    // a later call takes a file put back under it. After close() there is
+    // no path to follow.
     bool followPath();
 
     // The whole file from its first byte; nullopt when it cannot be read.

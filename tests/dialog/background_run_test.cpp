@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include "dialog/changed_data_question.h"
 #include "dialog/dialog_fixture.h"
 #include "dialog/run_texts.h"
 
@@ -70,6 +71,7 @@ TEST_F(BackgroundRunTest, AStoppedSolveEndsItsReportAndTheNextRunsAgain) {
     EXPECT_FALSE(enabled(kConvergenceChart));
     EXPECT_TRUE(platform.recorded.shown.empty());
 
+    platform.answers.push_back(static_cast<int>(ChangedDataAnswer::SolveOnChangedData));
     click(kSolve);
     platform.endHeldRun();
     const std::string again = readFile(path);

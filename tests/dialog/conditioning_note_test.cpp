@@ -37,6 +37,25 @@ TEST_F(DialogTest, IllConditionedMatrixGetsANoteInTheDialogsLanguage) {
         << platform.notes[1].text;
 }
 
+// The note is handed over in both languages, and the windows beside the
+// dialog hear each change of the language.
+TEST_F(DialogTest, TheNoteCanBeToldAgainInTheOtherLanguage) {
+    click(kGenerated);
+    choose(kGeneratorList, 1);
+    choose(kMethodList, 1);
+    selectAndRead("hilbert5.txt", kHilbert5);
+    click(kSolve);
+    ASSERT_TRUE(platform.lastNote.has_value());
+    EXPECT_EQ(platform.lastNote->title.romanian, "Atentie");
+    EXPECT_EQ(platform.lastNote->title.english, "Warning");
+    EXPECT_EQ(platform.lastNote->text.romanian, platform.notes[0].text);
+    EXPECT_EQ(platform.lastNote->text.english.rfind("Ill-conditioned matrix: cond1(A) ~ 9.4E+05.", 0), 0u);
+    EXPECT_NE(platform.lastNote->text.english.find("Against the exact solution (1, ..., 1):"), std::string::npos);
+    click(kEnglishButton);
+    click(kRomanianButton);
+    EXPECT_EQ(platform.languages, (std::vector<int>{kEnglish, kRomanian}));
+}
+
 TEST_F(DialogTest, HilbertInverseIsMeasuredAgainstItsExactInverse) {
     click(kEnglishButton);
     click(kGenerated);

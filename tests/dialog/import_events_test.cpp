@@ -8,6 +8,7 @@
 #include <filesystem>
 
 #include "dialog/dialog_fixture.h"
+#include "dialog/import_fault_texts.h"
 
 namespace corvane::testing {
 namespace {
@@ -108,7 +109,7 @@ TEST_F(DialogTest, AFailedOrRefusedImportLeavesEverythingAsItWas) {
     platform.fileAnswers.push_back(directory + "/bad.mtx");
     click(kImport);
     ASSERT_EQ(platform.recorded.shown.size(), 1u);
-    EXPECT_NE(platform.recorded.shown[0].text.find("bad.mtx: line 1: complex entries are not supported"), std::string::npos)
+    EXPECT_NE(platform.recorded.shown[0].text.find("bad.mtx: linia 1: elementele complexe nu sunt acceptate"), std::string::npos)
         << platform.recorded.shown[0].text;
     EXPECT_FALSE(std::filesystem::exists(directory + "/bad.dat"));
 
@@ -119,6 +120,56 @@ TEST_F(DialogTest, AFailedOrRefusedImportLeavesEverythingAsItWas) {
     click(kImport);
     EXPECT_EQ(readFile(directory + "/spd.dat"), "mine\n");
     EXPECT_FALSE(state.DATE_CITITE);
+}
+
+// What the import refuses in a matrix file, told in the interface language
+// with a title of that language.
+TEST_F(DialogTest, ImportFaultsAreToldInTheInterfaceLanguage) {
+    const std::string directory = scratchDirectory("dialog-import-faults");
+    const std::string header = "%%MatrixMarket matrix coordinate real general\n";
+    const struct {
+        std::string matrix;
+        const char* romanian;
+        const char* english;
+    } cases[] = {
+        {"%%MatrixMarket matrix coordinate complex general\n1 1 1\n1 1 1 1\n",
+         "linia 1: elementele complexe nu sunt acceptate (programul calculeaza cu numere reale)",
+         "line 1: complex entries are not supported (the program computes in real arithmetic)"},
+        {header + "2 3 1\n1 1 1\n", "linia 2: matricea este 2 x 3, nu este patrata", "line 2: the matrix is 2 x 3, not square"},
+        {header + "2 2 1\n3 1 1\n", "linia 3: indicele (3, 1) este in afara matricei 2 x 2",
+         "line 3: index (3, 1) is outside the 2 x 2 matrix"},
+        {header + "1 1 1\n1 1 1e39\n", "linia 3: \"1e39\" este prea mare pentru simpla precizie",
+         "line 3: \"1e39\" is too large for single precision"},
+        {header + "2 2 1\nx 1 1\n", "linia 3: indicele de linie \"x\" nu este un numar intreg",
+         "line 3: the row index \"x\" is not an integer"},
+        {header + "2 2 3\n1 1 1\n2 2 1\n", "linia 5: doar 2 din cele 3 elemente date de linia dimensiunilor",
+         "line 5: only 2 of the 3 entries the sizes line gives"},
+        {header + "2 2 2\n1 1 3e38\n1 2 3e38\n", "b(1) = A·(1, ..., 1) al liniei 1 depaseste simpla precizie",
+         "b(1) = A·(1, ..., 1) of row 1 is beyond single precision"},
+    };
+    for (const auto& c : cases) {
+        writeFile(directory + "/bad.mtx", c.matrix);
+        for (int language : {kRomanianButton, kEnglishButton}) {
+            click(language);
+            platform.recorded.shown.clear();
+            platform.fileAnswers.push_back(directory + "/bad.mtx");
+            click(kImport);
+            ASSERT_EQ(platform.recorded.shown.size(), 1u) << c.english;
+            const bool english = language == kEnglishButton;
+            EXPECT_EQ(platform.recorded.shown[0].text, directory + "/bad.mtx: " + (english ? c.english : c.romanian));
+            EXPECT_EQ(platform.recorded.shown[0].title, english ? "Error" : "Eroare");
+        }
+    }
+}
+
+TEST(ImportFaultTexts, EveryFaultHasItsOwnRomanianWords) {
+    for (int k = 0; k <= static_cast<int>(ImportFault::NotSymmetric); ++k) {
+        const ImportError error(ImportSource::Matrix, static_cast<ImportFault>(k), {"\"p\"", "2", "3", "4"});
+        const std::string romanian = importFaultText(error, kRomanian);
+        EXPECT_FALSE(romanian.empty()) << k;
+        EXPECT_NE(romanian, importFaultText(error, kEnglish)) << k;
+        EXPECT_EQ(romanian.find('{'), std::string::npos) << romanian;
+    }
 }
 
 // A matrix file that cannot be read, a data file that cannot be written

@@ -6,7 +6,9 @@
 
 #include <filesystem>
 
+#include "dialog/changed_data_question.h"
 #include "dialog/dialog_fixture.h"
+#include "dialog/file_pages.h"
 
 namespace corvane::testing {
 namespace {
@@ -133,6 +135,43 @@ TEST_F(DialogTest, AReadOnlyDataFileIsToldAsSuch) {
     EXPECT_EQ(readFile(path), kSystem3);
 }
 
+TEST_F(DialogTest, ReadTakesTheFileBackOnceItIsRestoredUnderItsName) {
+    const std::string path = selectAndRead("system3.txt", kSystem3);
+    choose(kMethodList, 1);
+    click(kSolve);
+    const std::string solved = readFile(path);
+    std::filesystem::remove(path);
+    platform.answers.push_back(static_cast<int>(ChangedDataAnswer::SolveOnChangedData));
+    click(kSolve);
+    EXPECT_EQ(platform.recorded.shown.back().text,
+              "cannot write the results file: it was changed after the Read; read it again");
+
+    // The path names no file: the Read tells why, in the dialog's language,
+    // and creates nothing.
+    for (auto [language, reason] : {std::pair{kRomanianButton, "Fisierul nu exista."},
+                                    std::pair{kEnglishButton, "The file does not exist."}}) {
+        click(language);
+        platform.recorded.shown.clear();
+        click(kRead);
+        ASSERT_EQ(platform.recorded.shown.size(), 1u);
+        expectMessage(platform.recorded.shown[0], cannotOpen(path, reason));
+        EXPECT_FALSE(std::filesystem::exists(path));
+        EXPECT_FALSE(state.DATE_CITITE);
+        EXPECT_EQ(view.text(kOrder), "");
+        EXPECT_FALSE(enabled(kSolve));
+        EXPECT_TRUE(enabled(kRead) && enabled(kOpen)) << "the file may come back";
+    }
+
+    writeFile(path, kSystem3);
+    platform.recorded.shown.clear();
+    click(kRead);
+    EXPECT_TRUE(platform.recorded.shown.empty());
+    EXPECT_TRUE(state.DATE_CITITE);
+    EXPECT_EQ(view.text(kOrder), "3");
+    click(kSolve);
+    EXPECT_EQ(readFile(path), solved);
+}
+
 TEST_F(DialogTest, ReadShowsTheSizesWithTheWaitCursor) {
     selectAndRead("two.txt", "two right-hand sides, no values\n7 2\n");
     EXPECT_EQ(view.text(kOrder), "7");
@@ -201,7 +240,8 @@ TEST_F(DialogTest, SolveWritesTheReportAfterTheDataWithTheWaitCursor) {
     EXPECT_NE(report.find("Gauss"), std::string::npos) << report;
     EXPECT_NE(report.find("x("), std::string::npos) << report;
 
-    click(kSolve);  // a second SOLVE appends a second report
+    platform.answers.push_back(static_cast<int>(ChangedDataAnswer::SolveOnChangedData));
+    click(kSolve);  // a second SOLVE on the changed data appends a second report
     std::string twice = readFile(path);
     EXPECT_GT(twice.size(), text.size());
     EXPECT_EQ(twice.rfind(text, 0), 0u);
@@ -260,6 +300,31 @@ TEST_F(DialogTest, OpenShowsTheResultsFileInTheEditor) {
     click(kOpen);
     EXPECT_EQ(platform.edited, (std::vector<std::string>{path}));
     EXPECT_TRUE(enabled(kSolve));  // only looked at: SOLVE goes on where it was
+}
+
+TEST_F(DialogTest, AFileTooLargeToEditIsOnlyViewed) {
+    struct Case {
+        std::size_t bytes;
+        bool viewed;
+    };
+    for (const Case& c : {Case{kLargestEditedFile, false}, Case{kLargestEditedFile + 1, true}}) {
+        platform.edited.clear();
+        platform.viewed.clear();
+        click(kEnglishButton);
+        const std::string text = kSystem3 + std::string(c.bytes - std::string(kSystem3).size(), '.');
+        const std::string path = selectAndRead("large.txt", text);
+        choose(kMethodList, 1);
+        click(kOpen);
+        if (c.viewed) {
+            EXPECT_TRUE(platform.edited.empty());
+            EXPECT_EQ(platform.viewed, (std::vector<std::pair<std::string, int>>{{path, kEnglish}}));
+        } else {
+            EXPECT_EQ(platform.edited, std::vector<std::string>{path});
+            EXPECT_TRUE(platform.viewed.empty());
+        }
+        EXPECT_TRUE(enabled(kSolve)) << "only looked at";
+        EXPECT_EQ(readFile(path), text);
+    }
 }
 
 TEST_F(DialogTest, DataChangedInTheEditorMustBeReadAgain) {

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "dialog/dialog_platform.h"
+#include "dialog/question_texts.h"
 #include "support/recording_messages.h"
 
 namespace corvane::testing {
@@ -22,6 +23,7 @@ public:
     std::deque<std::optional<std::string>> fileAnswers;  // nullopt: the user cancels
     std::vector<FileRequest> fileRequests;
     std::vector<std::string> edited;
+    std::vector<std::pair<std::string, int>> viewed;  // path and language
     std::vector<DataFileHelpWindow> dataFileHelps;
     std::vector<IterationHelpWindow> iterationHelps;
     std::vector<AboutWindow> abouts;
@@ -37,11 +39,17 @@ public:
         std::string text;
     };
     std::vector<ShownNote> notes;
+    std::optional<Note> lastNote;
+    std::vector<int> languages;  // each change of the interface language, as the platform heard it
     std::vector<OmegaExplorerRequest> explorers;
     std::vector<ComparisonRequest> comparisons;
     std::vector<StepsRequest> stepsShown;
-    std::vector<std::string> questions;
-    bool confirmAnswer = true;
+    std::vector<std::string> questions;  // the texts of the Yes/No questions
+    bool confirmAnswer = true;           // their answer
+    // Questions with answers of their own, and the answers the user gives in
+    // turn; with none left the user presses Enter (the preferred answer).
+    std::vector<Question> asked;
+    std::deque<int> answers;
     // What the user does in the editor.
     std::function<void(const std::string& path)> whileEditing;
     // What the user does while the data-file help is open; it may press save.
@@ -95,6 +103,8 @@ public:
         if (whileEditing) whileEditing(path);
     }
 
+    void viewFile(const std::string& path, int language) override { viewed.emplace_back(path, language); }
+
     std::optional<std::string> findFile(const std::string& name) override {
         if (std::filesystem::is_regular_file(name)) return name;
         return std::nullopt;
@@ -112,12 +122,23 @@ public:
     void showOmegaExplorer(const OmegaExplorerRequest& request) override { explorers.push_back(request); }
     void showComparison(const ComparisonRequest& request) override { comparisons.push_back(request); }
     void showSteps(const StepsRequest& request) override { stepsShown.push_back(request); }
-    void showNote(std::string_view title, std::string_view text) override {
-        notes.push_back({std::string(title), std::string(text)});
+    // A note as shown in its language; the last one is kept whole.
+    void showNote(const Note& note, int language) override {
+        notes.push_back({note.title.in(language), note.text.in(language)});
+        lastNote = note;
     }
-    bool confirm(std::string_view, std::string_view question) override {
-        questions.emplace_back(question);
-        return confirmAnswer;
+    void setLanguage(int language) override { languages.push_back(language); }
+    int ask(const Question& question) override {
+        asked.push_back(question);
+        const bool yesNo = question.answers.size() == 2 && (question.answers[0] == "Da" || question.answers[0] == "Yes");
+        if (yesNo) {
+            questions.push_back(question.text);
+            return confirmAnswer ? kYes : 1;
+        }
+        if (answers.empty()) return question.preferred;
+        const int answer = answers.front();
+        answers.pop_front();
+        return answer;
     }
     void setBusy(bool busy) override { busyChanges.push_back(busy); }
 };

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "cli/solve_options.h"
+#include "dialog/changed_data_question.h"
 #include "dialog/dialog_fixture.h"
 #include "reliability/bad_inputs.h"
 #include "reliability/read_only_descriptor.h"
@@ -111,6 +112,7 @@ TEST_F(DialogReliabilityTest, DataReplacedUnderTheirNameAfterASolve) {
     std::filesystem::rename(path + ".tmp", path);
 
     const std::size_t shown = platform.recorded.shown.size();
+    platform.answers.push_back(static_cast<int>(ChangedDataAnswer::SolveOnChangedData));
     click(kSolve);
     ASSERT_EQ(platform.recorded.shown.size(), shown + 1);
     EXPECT_EQ(lastMessage().text, "cannot write the results file: it was changed after the Read; read it again");

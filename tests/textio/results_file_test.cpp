@@ -185,6 +185,21 @@ TEST(ResultsFile, AReadTakesTheFileThePathNamesNow) {
     EXPECT_FALSE(f.file.isOpen());
     EXPECT_FALSE(std::filesystem::exists(f.path)) << "a Read must not create the file";
     EXPECT_FALSE(f.messages.shown.empty());
+
+    // Put back under the same name: the path is still the chosen one.
+    testing::writeFile(f.path, kData);
+    ASSERT_TRUE(READINPUTFILE(f.state, f.file, f.messages));
+    EXPECT_EQ(f.state.n, 1);
+    out.write("(a)", {"again"});
+    out.flush();
+    EXPECT_EQ(testing::readFile(f.path), std::string(kData) + "again\r\n");
+}
+
+TEST(ResultsFile, ClosingForgetsThePath) {
+    ReadFile f("results-closed");
+    f.file.close();
+    EXPECT_FALSE(f.file.followPath());
+    EXPECT_FALSE(f.file.isOpen());
 }
 
 }  // namespace

@@ -1,7 +1,9 @@
 #pragma once
-// The bar chart of the comparison: one bar per method and right-hand side,
-// the error against the exact answer (or, without one, the residual) on a
-// logarithmic axis. Values of 0 are drawn at the foot of the axis.
+// The bar chart of the comparison: one horizontal bar per method and
+// right-hand side, named on its left, the error against the exact answer
+// (or, without one, the residual) on a logarithmic axis with a label every
+// decade or few. Values of 0 are drawn at the foot of the axis, which then
+// says so in its title.
 
 #include <QChart>
 #include <vector>

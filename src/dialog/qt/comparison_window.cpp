@@ -50,17 +50,11 @@ ComparisonWindow::ComparisonWindow(ComparisonRequest request, QWidget* parent)
       summary_(new QLabel),
       ticker_(new QTimer(this)),
       status_(new QLabel),
-      stop_(namedButton(comparisonTexts(request_.language).cancel, "stop")) {
-    const ComparisonTexts& texts = comparisonTexts(request_.language);
-    const ComparedQuantityTexts& quantities = comparedQuantityTexts(request_.language, request_.read.INVERSARE);
+      stop_(namedButton({}, "stop")),
+      close_(namedButton({}, "close")) {
     setObjectName(QStringLiteral("comparisonWindow"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(toQt(texts.windowTitle));
     setWindowIcon(programIcon());
-    table_->setHorizontalHeaderLabels({toQt(texts.methodColumn), toQt(texts.rhsColumn), toQt(texts.outcomeColumn),
-                                       toQt(texts.secondsColumn), toQt(quantities.residualColumn),
-                                       toQt(quantities.errorColumn), toQt(texts.relativeColumn),
-                                       toQt(texts.sweepsColumn)});
     table_->verticalHeader()->hide();
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -74,13 +68,11 @@ ComparisonWindow::ComparisonWindow(ComparisonRequest request, QWidget* parent)
     summary_->setWordWrap(true);
     summary_->hide();
     status_->setObjectName(QStringLiteral("comparisonStatus"));
-    status_->setText(toQt(texts.running));
-    QPushButton* close = namedButton(texts.close, "close");
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(status_, 1);
     buttons->addWidget(stop_);
-    buttons->addWidget(close);
+    buttons->addWidget(close_);
     auto* results = new QVBoxLayout;
     results->addWidget(table_, 1);
     results->addWidget(summary_);
@@ -93,9 +85,9 @@ ComparisonWindow::ComparisonWindow(ComparisonRequest request, QWidget* parent)
     resize(1100, 420);
 
     connect(stop_, &QPushButton::clicked, this, &ComparisonWindow::stop);
-    connect(close, &QPushButton::clicked, this, &QWidget::close);
+    connect(close_, &QPushButton::clicked, this, &QWidget::close);
     connect(ticker_, &QTimer::timeout, this, &ComparisonWindow::showWhereItStands);
-    redraw();
+    showTexts();
 
     QTimer::singleShot(0, this, &ComparisonWindow::start);
 }
@@ -140,6 +132,34 @@ void ComparisonWindow::closeEvent(QCloseEvent* event) {
 
 QChart* ComparisonWindow::chart() const { return view_->chart(); }
 
+void ComparisonWindow::setLanguage(int language) {
+    request_.language = language;
+    showTexts();
+}
+
+void ComparisonWindow::showTexts() {
+    const ComparisonTexts& texts = comparisonTexts(request_.language);
+    const ComparedQuantityTexts& quantities = comparedQuantityTexts(request_.language, request_.read.INVERSARE);
+    setWindowTitle(toQt(texts.windowTitle));
+    table_->setHorizontalHeaderLabels({toQt(texts.methodColumn), toQt(texts.rhsColumn), toQt(texts.outcomeColumn),
+                                       toQt(texts.secondsColumn), toQt(quantities.residualColumn),
+                                       toQt(quantities.errorColumn), toQt(texts.relativeColumn),
+                                       toQt(texts.sweepsColumn)});
+    for (std::size_t k = 0; k < rows_.size(); ++k) {
+        table_->item(static_cast<int>(k), 2)->setText(toQt(outcomeText(rows_[k].outcome, request_.language)));
+    }
+    stop_->setText(toQt(texts.cancel));
+    close_->setText(toQt(texts.close));
+    if (finished_) {
+        status_->setText(toQt(finished_->cancelled ? texts.cancelled : texts.done));
+        summary_->setText(summaryText(*finished_, request_.language));
+        summary_->setVisible(!summary_->text().isEmpty());
+    } else {
+        showWhereItStands();
+    }
+    redraw();
+}
+
 void ComparisonWindow::stop() {
     monitor_.requestStop();
     stop_->setEnabled(false);
@@ -182,10 +202,8 @@ void ComparisonWindow::finish(const Comparison& comparison) {
     ticker_->stop();
     if (worker_.joinable()) worker_.join();
     stop_->setEnabled(false);
-    const ComparisonTexts& texts = comparisonTexts(request_.language);
-    status_->setText(toQt(comparison.cancelled ? texts.cancelled : texts.done));
-    summary_->setText(summaryText(comparison, request_.language));
-    summary_->setVisible(!summary_->text().isEmpty());
+    finished_ = comparison;
+    showTexts();
     emit ended(comparison.cancelled);
     if (closing_) close();
 }

@@ -36,6 +36,8 @@ public:
     bool running() const { return running_; }
     QChart* chart() const;
     void stop();
+    // Every text of the window, the chart's too, in this language from now on.
+    void setLanguage(int language);
     // Where the run stands (the phase within the current method).
     ProgressSnapshot where() const { return monitor_.snapshot(); }
 
@@ -47,6 +49,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void showTexts();
     void start();
     void addRows(const std::vector<ComparisonRow>& rows);
     void finish(const Comparison& comparison);
@@ -55,6 +58,7 @@ private:
 
     ComparisonRequest request_;
     std::vector<ComparisonRow> rows_;
+    std::optional<Comparison> finished_;  // once the comparison has ended
     bool running_ = true;
     bool closing_ = false;  // closed while running: goes once the run has ended
     ProgressMonitor monitor_;
@@ -66,6 +70,7 @@ private:
     QTimer* ticker_;   // shows where the run stands
     QLabel* status_;
     QPushButton* stop_;
+    QPushButton* close_;
 };
 
 }  // namespace corvane

@@ -1,6 +1,8 @@
 #include "dialog/qt/convergence_chart.h"
 
 #include <QChart>
+#include <QFont>
+#include <QFontMetricsF>
 #include <QLegendMarker>
 #include <QLineSeries>
 #include <QLogValueAxis>
@@ -11,6 +13,8 @@
 #include <limits>
 
 #include "dialog/chart_texts.h"
+#include "dialog/qt/chart_ticks.h"
+#include "dialog/qt/chart_file.h"
 #include "dialog/qt/qt_text.h"
 
 namespace corvane {
@@ -18,11 +22,29 @@ namespace {
 
 bool onLogarithmicAxis(double value) { return std::isfinite(value) && value > 0; }
 
-// Whole decades around every difference and EPS the axis shows; at least one.
+// Whole decades around every difference and EPS the axis shows (at least
+// one), with a little room below the lowest. Its labels fall on every decade, or on every second, fifth, tenth ... when
+// there are more than kMostDecadeLabels decades, so that each shows whole.
 struct DecadeRange {
     double low = 0.1;
     double high = 10;
+    double decadesPerLabel = 1;
 };
+
+constexpr int kMostDecadeLabels = 8;
+// The axis reaches this share of a label's step below its lowest label:
+// a label on the very foot of the axis would stand half below the plot,
+// and the chart leaves it out.
+constexpr double kRoomBelowLowestLabel = 0.25;
+
+// 1, 2 or 5 times a power of ten decades between two labels.
+double decadesPerLabel(double decades) {
+    for (double step = 1;; step *= 10) {
+        for (double factor : {1.0, 2.0, 5.0}) {
+            if (decades / (factor * step) <= kMostDecadeLabels) return factor * step;
+        }
+    }
+}
 
 DecadeRange decadesAround(const IterationHistory& history, float eps) {
     double low = std::numeric_limits<double>::infinity(), high = 0;
@@ -36,9 +58,13 @@ DecadeRange decadesAround(const IterationHistory& history, float eps) {
         for (float dx : side.dx) include(dx);
     }
     if (high == 0) return {};
-    DecadeRange range{std::pow(10.0, std::floor(std::log10(low))), std::pow(10.0, std::ceil(std::log10(high)))};
-    if (range.low >= range.high) range.high = range.low * 10;
-    return range;
+    double lowDecade = std::floor(std::log10(low)), highDecade = std::ceil(std::log10(high));
+    if (lowDecade >= highDecade) highDecade = lowDecade + 1;
+    // A label every `step` decades, the ends on labels too.
+    const double step = decadesPerLabel(highDecade - lowDecade);
+    lowDecade = std::floor(lowDecade / step) * step;
+    highDecade = std::ceil(highDecade / step) * step;
+    return {std::pow(10.0, lowDecade - kRoomBelowLowestLabel * step), std::pow(10.0, highDecade), step};
 }
 
 // Where a difference is drawn: at its value, or on the edge of the axis.
@@ -104,14 +130,35 @@ void addRightHandSide(QChart& chart, int rhs, const RightHandSideHistory& side, 
     hideFromLegend(chart, end);
 }
 
-// 1, 2 or 5 times a power of ten, so that about eight ticks span `extent`.
-double tickInterval(double extent) {
-    const double rough = std::max(1.0, extent / 8);
-    const double decade = std::pow(10.0, std::floor(std::log10(rough)));
-    for (double factor : {1.0, 2.0, 5.0}) {
-        if (factor * decade >= rough) return factor * decade;
+// The labels the chart may draw over its last sweep: how each right-hand
+// side ended, and the edge markers' words.
+QStringList labelsAtTheEnd(const IterationHistory& history, int language) {
+    const ConvergenceChartTexts& texts = convergenceChartTexts(language);
+    QStringList labels{toQt(texts.notShownBelow), toQt(texts.notShownAbove)};
+    for (const RightHandSideHistory& side : history.rightHandSides()) {
+        if (side.end) labels << toQt(outcomeText(*side.end, language));
     }
-    return 10 * decade;
+    return labels;
+}
+
+// The sweep axis ends on a tick beyond the last sweep, far enough for the
+// end markers and their labels (centred over the marker) to show whole at
+// the chart's default size.
+struct SweepAxis {
+    double end;
+    double tickInterval;
+};
+
+SweepAxis sweepAxis(double lastSweep, const QStringList& labels) {
+    constexpr double kPlotShare = 0.75;  // of the chart's width: the rest holds the y axis and the margins
+    constexpr double kMarkerRoom = 10;   // pixels: half an end marker, and a gap
+    const QFontMetricsF metrics{QFont()};
+    double widest = 0;
+    for (const QString& label : labels) widest = std::max(widest, metrics.horizontalAdvance(label));
+    const double share = (widest / 2 + kMarkerRoom) / (kDefaultChartSize.width() * kPlotShare);
+    const double end = (lastSweep - share) / (1 - share);
+    const double interval = roundTickInterval(end, {1.0, 2.0, 5.0}, 1.0);
+    return {std::max(std::ceil(end / interval), std::floor(lastSweep / interval) + 1) * interval, interval};
 }
 
 }  // namespace
@@ -130,13 +177,14 @@ QChart* convergenceChart(const IterationHistory& history, float eps, int languag
 
     auto* x = new QValueAxis;
     x->setTitleText(toQt(texts.sweepAxis));
-    x->setRange(1, lastSweep);
+    const SweepAxis sweepRange = sweepAxis(lastSweep, labelsAtTheEnd(history, language));
+    x->setRange(1, sweepRange.end);
     x->setLabelFormat(QStringLiteral("%d"));
     x->setTickType(QValueAxis::TicksDynamic);
     x->setTickAnchor(0);
-    x->setTickInterval(tickInterval(lastSweep));
+    x->setTickInterval(sweepRange.tickInterval);
     auto* y = new QLogValueAxis;
-    y->setBase(10);
+    y->setBase(std::pow(10.0, range.decadesPerLabel));
     y->setTitleText(toQt(texts.differenceAxis));
     y->setLabelFormat(QStringLiteral("%.0e"));
     y->setRange(range.low, range.high);
@@ -157,7 +205,7 @@ QChart* convergenceChart(const IterationHistory& history, float eps, int languag
         level->setPen(pen);
         attach(*chart, level, x, y);
     }
-    chart->legend()->setAlignment(Qt::AlignRight);
+    chart->legend()->setAlignment(Qt::AlignBottom);
     return chart;
 }
 

@@ -21,12 +21,16 @@ ConvergenceWindow::ConvergenceWindow(QWidget* parent) : QWidget(parent, Qt::Wind
 }
 
 void ConvergenceWindow::showRun(const IterationHistory& history, float eps, int language) {
+    history_ = history;
+    eps_ = eps;
     QChart* previous = view_->chart();
     view_->setChart(convergenceChart(history, eps, language));
     delete previous;  // the view gives up a chart it no longer shows
     const std::string_view title = convergenceChartTexts(language).windowTitle;
     setWindowTitle(QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size())));
 }
+
+void ConvergenceWindow::setLanguage(int language) { showRun(IterationHistory(history_), eps_, language); }
 
 QChart* ConvergenceWindow::chart() const { return view_->chart(); }
 

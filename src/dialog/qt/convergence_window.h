@@ -18,10 +18,14 @@ public:
     explicit ConvergenceWindow(QWidget* parent = nullptr);
 
     void showRun(const IterationHistory& history, float eps, int language);
+    // The same run's chart with the texts of another language.
+    void setLanguage(int language);
     QChart* chart() const;
 
 private:
     QChartView* view_;
+    IterationHistory history_;
+    float eps_ = 0;
 };
 
 }  // namespace corvane

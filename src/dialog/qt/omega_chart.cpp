@@ -5,11 +5,13 @@
 #include <QScatterSeries>
 #include <QValueAxis>
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 #include "app/iteration_history.h"
 #include "textio/decimal_text.h"
 #include "dialog/chart_texts.h"
+#include "dialog/qt/chart_ticks.h"
 #include "dialog/qt/qt_text.h"
 
 namespace corvane {
@@ -23,19 +25,29 @@ Series* named(const char* objectName, std::string_view legend) {
     return series;
 }
 
-// The axes span every row with a margin, and never less than one sweep or a tenth of ω.
+// The decimals that write every multiple of `interval` exactly.
+int decimalsOf(double interval) {
+    int decimals = 0;
+    for (double scaled = interval; decimals < 6 && std::abs(scaled - std::round(scaled)) > 1e-9; scaled *= 10) ++decimals;
+    return decimals;
+}
+
+// ω from 0 to 2 (or whatever the rows span beyond), its ticks on round
+// values from one end to the other; the sweeps from 0, with room above.
 void setRanges(QValueAxis& x, QValueAxis& y, const std::vector<OmegaRow>& rows) {
     double low = 0, high = 2;
     int sweeps = 1;
-    if (!rows.empty()) {
-        const auto [first, last] = std::minmax_element(rows.begin(), rows.end(),
-                                                       [](const OmegaRow& a, const OmegaRow& b) { return a.omega < b.omega; });
-        const double margin = std::max(0.05, (last->omega - first->omega) * 0.05);
-        low = first->omega - margin;
-        high = last->omega + margin;
+    for (const OmegaRow& row : rows) {
+        low = std::min(low, static_cast<double>(row.omega));
+        high = std::max(high, static_cast<double>(row.omega));
+        sweeps = std::max(sweeps, row.sweeps);
     }
-    for (const OmegaRow& row : rows) sweeps = std::max(sweeps, row.sweeps);
-    x.setRange(low, high);
+    const double interval = roundTickInterval(high - low, {1.0, 2.0, 2.5, 5.0});
+    x.setRange(std::floor(low / interval) * interval, std::ceil(high / interval) * interval);
+    x.setTickType(QValueAxis::TicksDynamic);
+    x.setTickAnchor(0);
+    x.setTickInterval(interval);
+    x.setLabelFormat(QStringLiteral("%.%1f").arg(decimalsOf(interval)));
     y.setRange(0, sweeps * 1.1);
     y.applyNiceNumbers();
 }

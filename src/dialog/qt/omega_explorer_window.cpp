@@ -2,13 +2,16 @@
 
 #include <QChartView>
 #include <QCheckBox>
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTimer>
+#include <QStyle>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "app/iteration_history.h"
 #include "textio/decimal_text.h"
@@ -31,6 +34,46 @@ QString solveStopText(const SolveStop& stop, int language) {
         .replace(QStringLiteral("%2"), toQt(outcomeText(stop.end, language)));
 }
 
+constexpr int kChartRoomBeyondLeast = 200;  // pixels
+
+// The widest text each column may come to hold (its header too), in
+// either language.
+std::vector<QStringList> widestTexts(const std::vector<float>& omegas) {
+    std::vector<QStringList> columns(4);
+    for (int language : {kRomanian, kEnglish}) {
+        const OmegaExplorerTexts& texts = omegaExplorerTexts(language);
+        columns[1] << toQt(texts.sweepAxis);
+        columns[2] << toQt(texts.outcomeColumn) << toQt(texts.notRun);
+        for (IterationEnd end : {IterationEnd::Tolerance, IterationEnd::Divergence, IterationEnd::Stagnation,
+                                 IterationEnd::Limit}) {
+            columns[2] << toQt(outcomeText(end, language)) + QStringLiteral(" *");
+        }
+    }
+    columns[0] << QStringLiteral("omega");
+    for (float omega : omegas) columns[0] << QString::fromStdString(shortestFloatText(omega));
+    columns[1] << QStringLiteral("888888");
+    columns[3] << QStringLiteral("dx") << QStringLiteral("-8.88888888e-38");
+    return columns;
+}
+
+// Each column as wide as the widest text it may come to hold: rows that
+// come in later never widen the table and push its last column behind the
+// scroll bar.
+void fixColumnWidths(QTableWidget& table, const std::vector<float>& omegas) {
+    const QFontMetrics cells(table.font());
+    const QFontMetrics headers(table.horizontalHeader()->font());
+    const int margins = 2 * (table.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &table) + 1) + 8;
+    table.horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    const std::vector<QStringList> columns = widestTexts(omegas);
+    for (int column = 0; column < 4; ++column) {
+        int widest = 0;
+        for (const QString& text : columns[static_cast<std::size_t>(column)]) {
+            widest = std::max({widest, cells.horizontalAdvance(text), headers.horizontalAdvance(text)});
+        }
+        table.setColumnWidth(column, widest + margins);
+    }
+}
+
 }  // namespace
 
 OmegaExplorerWindow::OmegaExplorerWindow(OmegaExplorerRequest request, QWidget* parent)
@@ -40,36 +83,36 @@ OmegaExplorerWindow::OmegaExplorerWindow(OmegaExplorerRequest request, QWidget* 
       view_(new QChartView),
       status_(new QLabel),
       marks_(new QLabel),
-      pastGrowth_(new QCheckBox(toQt(omegaExplorerTexts(request_.language).pastGrowth))),
-      stop_(namedButton(omegaExplorerTexts(request_.language).stop, "stop")),
-      use_(namedButton(omegaExplorerTexts(request_.language).useOmega, "useOmega")) {
-    const OmegaExplorerTexts& texts = omegaExplorerTexts(request_.language);
+      pastGrowth_(new QCheckBox),
+      stop_(namedButton({}, "stop")),
+      use_(namedButton({}, "useOmega")),
+      close_(namedButton({}, "close")) {
     setObjectName(QStringLiteral("omegaExplorerWindow"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(toQt(texts.windowTitle));
     setWindowIcon(programIcon());
-    table_->setHorizontalHeaderLabels({QStringLiteral("omega"), toQt(texts.sweepAxis), toQt(texts.outcomeColumn),
-                                       QStringLiteral("dx")});
     table_->verticalHeader()->hide();
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
-    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    fixColumnWidths(*table_, request_.omegas);
+    // As wide as its columns and the scroll bar the rows will need, so that
+    // no column hides behind it.
+    table_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    table_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    table_->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
     view_->setRenderHint(QPainter::Antialiasing);
     view_->setMinimumSize(480, 320);
     use_->setEnabled(false);
     pastGrowth_->setObjectName(QStringLiteral("pastGrowth"));
     marks_->setObjectName(QStringLiteral("pastGrowthNote"));
     status_->setObjectName(QStringLiteral("explorerStatus"));
-    marks_->setText(toQt(texts.pastGrowthNote));
     marks_->hide();
-    QPushButton* close = namedButton(texts.close, "close");
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(status_, 1);
     buttons->addWidget(stop_);
     buttons->addWidget(use_);
-    buttons->addWidget(close);
+    buttons->addWidget(close_);
     auto* panes = new QHBoxLayout;
     panes->addWidget(table_);
     panes->addWidget(view_, 1);
@@ -80,18 +123,57 @@ OmegaExplorerWindow::OmegaExplorerWindow(OmegaExplorerRequest request, QWidget* 
     layout->addLayout(panes, 1);
     layout->addLayout(options);
     layout->addLayout(buttons);
+    // The chart wider than its least: its legend (up to four entries under
+    // the plot) shows each entry whole.
+    resize(sizeHint().width() + kChartRoomBeyondLeast, 600);
 
     connect(stop_, &QPushButton::clicked, this, &OmegaExplorerWindow::stop);
     connect(use_, &QPushButton::clicked, this, &OmegaExplorerWindow::useSelectedOmega);
-    connect(close, &QPushButton::clicked, this, &QWidget::close);
+    connect(close_, &QPushButton::clicked, this, &QWidget::close);
     connect(pastGrowth_, &QCheckBox::toggled, this, &OmegaExplorerWindow::restart);
     connect(table_, &QTableWidget::itemSelectionChanged, this,
             [this] { use_->setEnabled(!table_->selectedItems().isEmpty()); });
-    redraw();
+    showTexts();
     QTimer::singleShot(0, this, &OmegaExplorerWindow::runNextFactor);
 }
 
 QChart* OmegaExplorerWindow::chart() const { return view_->chart(); }
+
+void OmegaExplorerWindow::setLanguage(int language) {
+    request_.language = language;
+    showTexts();
+}
+
+void OmegaExplorerWindow::showTexts() {
+    const OmegaExplorerTexts& texts = omegaExplorerTexts(request_.language);
+    setWindowTitle(toQt(texts.windowTitle));
+    table_->setHorizontalHeaderLabels({QStringLiteral("omega"), toQt(texts.sweepAxis), toQt(texts.outcomeColumn),
+                                       QStringLiteral("dx")});
+    for (std::size_t k = 0; k < rows_.size(); ++k) showRowTexts(static_cast<int>(k));
+    pastGrowth_->setText(toQt(texts.pastGrowth));
+    marks_->setText(toQt(texts.pastGrowthNote));
+    stop_->setText(toQt(texts.stop));
+    use_->setText(toQt(texts.useOmega));
+    close_->setText(toQt(texts.close));
+    showStatus();
+    redraw();
+}
+
+// While running nothing; at the end the best factor, marked when a SOLVE
+// with it stops earlier, or that none reached the tolerance.
+void OmegaExplorerWindow::showStatus() {
+    if (running_) return;
+    const OmegaExplorerTexts& texts = omegaExplorerTexts(request_.language);
+    if (best_) {
+        QString text = toQt(texts.bestSeries) + QStringLiteral(": ") + QString::fromStdString(shortestFloatText(*best_));
+        for (const OmegaRow& row : rows_) {
+            if (row.omega == *best_ && row.solveStop) text += QStringLiteral(" *");
+        }
+        status_->setText(text);
+    } else {
+        status_->setText(toQt(texts.noBest));
+    }
+}
 
 void OmegaExplorerWindow::stop() {
     if (running_) finish();
@@ -130,36 +212,36 @@ void OmegaExplorerWindow::addRow(const OmegaRow& row) {
     rows_.push_back(row);
     const int at = table_->rowCount();
     table_->insertRow(at);
-    // A row that is not the SOLVE's: "*" after its outcome, and where the SOLVE stops as its tip.
-    const QString mark = row.solveStop ? QStringLiteral(" *") : QString();
-    const QString cells[] = {QString::fromStdString(shortestFloatText(row.omega)), QString::number(row.sweeps),
-                             endText(row.end, request_.language) + mark,
+    const QString cells[] = {QString::fromStdString(shortestFloatText(row.omega)), QString::number(row.sweeps), {},
                              QString::fromStdString(shortestFloatText(row.dx))};
-    for (int column = 0; column < 4; ++column) {
-        auto* item = new QTableWidgetItem(cells[column]);
-        if (row.solveStop) item->setToolTip(solveStopText(*row.solveStop, request_.language));
-        table_->setItem(at, column, item);
-    }
+    for (int column = 0; column < 4; ++column) table_->setItem(at, column, new QTableWidgetItem(cells[column]));
+    showRowTexts(at);
     if (row.solveStop) marks_->show();
     table_->scrollToItem(table_->item(at, 0));
+}
+
+// The row's words in the window's language: its outcome, and for a row that
+// is not the SOLVE's a "*" after it and where the SOLVE stops as its tip.
+void OmegaExplorerWindow::showRowTexts(int at) {
+    const OmegaRow& row = rows_[static_cast<std::size_t>(at)];
+    const QString mark = row.solveStop ? QStringLiteral(" *") : QString();
+    table_->item(at, 2)->setText(endText(row.end, request_.language) + mark);
+    if (!row.solveStop) return;
+    for (int column = 0; column < 4; ++column) {
+        table_->item(at, column)->setToolTip(solveStopText(*row.solveStop, request_.language));
+    }
 }
 
 void OmegaExplorerWindow::finish() {
     running_ = false;
     stop_->setEnabled(false);
     best_ = bestOmega(rows_);
-    const OmegaExplorerTexts& texts = omegaExplorerTexts(request_.language);
     if (best_) {
-        QString text = toQt(texts.bestSeries) + QStringLiteral(": ") + QString::fromStdString(shortestFloatText(*best_));
         for (std::size_t k = 0; k < rows_.size(); ++k) {
-            if (rows_[k].omega != *best_) continue;
-            table_->selectRow(static_cast<int>(k));
-            if (rows_[k].solveStop) text += QStringLiteral(" *");  // a SOLVE with it stops earlier
+            if (rows_[k].omega == *best_) table_->selectRow(static_cast<int>(k));
         }
-        status_->setText(text);
-    } else {
-        status_->setText(toQt(texts.noBest));
     }
+    showStatus();
     redraw();
 }
 

@@ -33,11 +33,16 @@ public:
     bool running() const { return running_; }
     QChart* chart() const;
     void stop();
+    // Every text of the window, the chart's too, in this language from now on.
+    void setLanguage(int language);
 
 private:
+    void showTexts();
+    void showStatus();
     void restart();
     void runNextFactor();
     void addRow(const OmegaRow& row);
+    void showRowTexts(int at);
     void finish();
     void redraw();
     void useSelectedOmega();
@@ -53,6 +58,7 @@ private:
     QCheckBox* pastGrowth_;
     QPushButton* stop_;
     QPushButton* use_;
+    QPushButton* close_;
 };
 
 }  // namespace corvane

@@ -4,10 +4,13 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPushButton>
 
 #include "dialog/program_search_path.h"
 #include "dialog/qt/file_chooser.h"
 #include "dialog/qt/help_dialogs.h"
+#include "dialog/qt/page_view.h"
+#include "dialog/qt/question_box.h"
 #include "dialog/qt/qt_text.h"
 #include "dialog/qt/text_editor.h"
 
@@ -23,22 +26,6 @@ QMessageBox::Icon boxIcon(MessageIcon icon) {
     return QMessageBox::NoIcon;
 }
 
-// While a modal window is open over a Read or a SOLVE, the pointer is the
-// ordinary arrow again.
-class ArrowWhileOpen {
-public:
-    ArrowWhileOpen() : active_(QApplication::overrideCursor() != nullptr) {
-        if (active_) QApplication::setOverrideCursor(Qt::ArrowCursor);
-    }
-    ~ArrowWhileOpen() {
-        if (active_) QApplication::restoreOverrideCursor();
-    }
-    ArrowWhileOpen(const ArrowWhileOpen&) = delete;
-    ArrowWhileOpen& operator=(const ArrowWhileOpen&) = delete;
-
-private:
-    bool active_;
-};
 
 }  // namespace
 
@@ -61,6 +48,10 @@ std::optional<std::string> QtPlatform::chooseFile(const FileRequest& request) {
 }
 
 void QtPlatform::editFile(const std::string& path) { editTextFile(QString::fromStdString(path), activeParent()); }
+
+void QtPlatform::viewFile(const std::string& path, int language) {
+    viewLargeFile(QString::fromStdString(path), language, activeParent());
+}
 
 std::optional<std::string> QtPlatform::findFile(const std::string& name) { return findOnProgramSearchPath(name); }
 
@@ -108,24 +99,32 @@ void QtPlatform::showSteps(const StepsRequest& request) {
     steps_->show();
 }
 
-void QtPlatform::showNote(std::string_view title, std::string_view text) {
+void QtPlatform::showNote(const Note& note, int language) {
     delete note_;
-    note_ = new QMessageBox(QMessageBox::Information, QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size())),
-                            QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())), QMessageBox::Ok,
-                            activeParent());
+    noteTexts_ = note;
+    note_ = new QMessageBox(QMessageBox::Information, toQt(note.title.in(language)), toQt(note.text.in(language)),
+                            QMessageBox::Ok, activeParent());
     note_->setWindowModality(Qt::NonModal);
     note_->setAttribute(Qt::WA_DeleteOnClose);
     note_->show();
+}
+
+void QtPlatform::setLanguage(int language) {
+    if (note_ != nullptr) {
+        note_->setWindowTitle(toQt(noteTexts_.title.in(language)));
+        note_->setText(toQt(noteTexts_.text.in(language)));
+    }
+    if (convergence_ != nullptr) convergence_->setLanguage(language);
+    if (explorer_ != nullptr) explorer_->setLanguage(language);
+    if (comparison_ != nullptr) comparison_->setLanguage(language);
+    if (steps_ != nullptr) steps_->setLanguage(language);
 }
 
 void QtPlatform::runInBackground(BackgroundRun run) { runner_.start(std::move(run), activeParent()); }
 
 void QtPlatform::stopRunAndWait() { runner_.stopAndWait(); }
 
-bool QtPlatform::confirm(std::string_view title, std::string_view question) {
-    return QMessageBox::question(activeParent(), toQt(title), toQt(question), QMessageBox::Yes | QMessageBox::No,
-                                 QMessageBox::No) == QMessageBox::Yes;
-}
+int QtPlatform::ask(const Question& question) { return askInBox(question, activeParent()); }
 
 void QtPlatform::setBusy(bool busy) {
     if (busy) {

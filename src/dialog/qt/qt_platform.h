@@ -37,6 +37,7 @@ public:
     MessageService& messages() override { return messages_; }
     std::optional<std::string> chooseFile(const FileRequest& request) override;
     void editFile(const std::string& path) override;
+    void viewFile(const std::string& path, int language) override;
     std::optional<std::string> findFile(const std::string& name) override;
     void showDataFileHelp(const DataFileHelpWindow& window, const std::function<void()>& onSave) override;
     void showIterationHelp(const IterationHelpWindow& window) override;
@@ -45,9 +46,10 @@ public:
     void showOmegaExplorer(const OmegaExplorerRequest& request) override;
     void showComparison(const ComparisonRequest& request) override;
     void showSteps(const StepsRequest& request) override;
-    void showNote(std::string_view title, std::string_view text) override;
+    void showNote(const Note& note, int language) override;
+    void setLanguage(int language) override;
     QMessageBox* note() const { return note_; }
-    bool confirm(std::string_view title, std::string_view question) override;
+    int ask(const Question& question) override;
     void setBusy(bool busy) override;
     void runInBackground(BackgroundRun run) override;
     void stopRunAndWait() override;
@@ -66,6 +68,7 @@ private:
     QPointer<ComparisonWindow> comparison_;
     QPointer<StepsWindow> steps_;
     QPointer<QMessageBox> note_;
+    Note noteTexts_;  // of the note shown
     BackgroundRunner runner_;
 };
 

@@ -83,21 +83,20 @@ StepsWindow::StepsWindow(StepsRequest request, QWidget* parent)
       sentence_(new QLabel),
       table_(new QTableWidget),
       slider_(new QSlider(Qt::Horizontal)),
-      position_(new QLabel) {
-    const StepViewTexts& texts = stepViewTexts(request_.language);
+      position_(new QLabel),
+      legend_(new QLabel),
+      keys_(new QLabel),
+      first_(namedButton({}, "first")),
+      previous_(namedButton({}, "previous")),
+      next_(namedButton({}, "next")),
+      last_(namedButton({}, "last")),
+      close_(namedButton({}, "close")) {
     setObjectName(QStringLiteral("stepsWindow"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(toQt(fillIn(texts.title, {stepsMethodName(request_.steps.method)})));
     setWindowIcon(programIcon());
-    first_ = namedButton(texts.first, "first");
-    previous_ = namedButton(texts.previous, "previous");
-    next_ = namedButton(texts.next, "next");
-    last_ = namedButton(texts.last, "last");
-    QPushButton* close = namedButton(texts.close, "close");
 
-    auto* legend = new QLabel(legendText(request_.language));
-    legend->setTextFormat(Qt::RichText);
-    legend->setWordWrap(true);
+    legend_->setTextFormat(Qt::RichText);
+    legend_->setWordWrap(true);
     sentence_->setObjectName(QStringLiteral("stepSentence"));
     sentence_->setWordWrap(true);
     sentence_->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -117,8 +116,7 @@ StepsWindow::StepsWindow(StepsRequest request, QWidget* parent)
     slider_->setRange(1, stepCount());
     slider_->setFocusPolicy(Qt::NoFocus);
     position_->setObjectName(QStringLiteral("stepPosition"));
-    auto* keys = new QLabel(toQt(texts.keys));
-    keys->setEnabled(false);
+    keys_->setEnabled(false);
 
     auto* navigation = new QHBoxLayout;
     navigation->addWidget(first_);
@@ -128,10 +126,10 @@ StepsWindow::StepsWindow(StepsRequest request, QWidget* parent)
     navigation->addWidget(last_);
     navigation->addWidget(position_);
     auto* bottom = new QHBoxLayout;
-    bottom->addWidget(keys, 1);
-    bottom->addWidget(close);
+    bottom->addWidget(keys_, 1);
+    bottom->addWidget(close_);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(legend);
+    layout->addWidget(legend_);
     layout->addWidget(sentence_);
     auto* matrix = new QHBoxLayout;
     matrix->addWidget(table_);
@@ -146,9 +144,10 @@ StepsWindow::StepsWindow(StepsRequest request, QWidget* parent)
     connect(next_, &QPushButton::clicked, this, [this] { showStep(current_ + 1); });
     connect(last_, &QPushButton::clicked, this, [this] { showStep(stepCount() - 1); });
     connect(slider_, &QSlider::valueChanged, this, [this](int value) { showStep(value - 1); });
-    connect(close, &QPushButton::clicked, this, &QWidget::close);
-    for (QPushButton* button : {first_, previous_, next_, last_, close}) button->installEventFilter(this);
+    connect(close_, &QPushButton::clicked, this, &QWidget::close);
+    for (QPushButton* button : {first_, previous_, next_, last_, close_}) button->installEventFilter(this);
 
+    showTexts();
     showStep(0);
     // Wide enough for the widest step's cells and notes, which a later step
     // may need: the last one's numbers and the first steps' notes.
@@ -158,6 +157,25 @@ StepsWindow::StepsWindow(StepsRequest request, QWidget* parent)
     const int width = std::max(widest, table_->sizeHint().width());
     fillTable(request_.steps.steps.front());
     resize(std::clamp(width + 40, 760, 1500), std::clamp(table_->sizeHint().height() + 220, 320, 950));
+}
+
+void StepsWindow::setLanguage(int language) {
+    request_.language = language;
+    showTexts();
+    if (current_ >= 0) showStepTexts(request_.steps.steps[static_cast<std::size_t>(current_)]);
+}
+
+// The window's own words; the step's are told by showStepTexts.
+void StepsWindow::showTexts() {
+    const StepViewTexts& texts = stepViewTexts(request_.language);
+    setWindowTitle(toQt(fillIn(texts.title, {stepsMethodName(request_.steps.method)})));
+    first_->setText(toQt(texts.first));
+    previous_->setText(toQt(texts.previous));
+    next_->setText(toQt(texts.next));
+    last_->setText(toQt(texts.last));
+    close_->setText(toQt(texts.close));
+    legend_->setText(legendText(request_.language));
+    keys_->setText(toQt(texts.keys));
 }
 
 bool StepsWindow::moveByKey(int key) {
@@ -190,15 +208,19 @@ void StepsWindow::showStep(int index) {
     index = std::clamp(index, 0, stepCount() - 1);
     if (index == current_) return;
     current_ = index;
-    const Step& step = request_.steps.steps[static_cast<std::size_t>(index)];
-    sentence_->setText(toQt(stepSentence(request_.steps, static_cast<std::size_t>(index), request_.language)));
-    fillTable(step);
+    showStepTexts(request_.steps.steps[static_cast<std::size_t>(index)]);
     slider_->setValue(index + 1);
-    position_->setText(toQt(fillIn(stepViewTexts(request_.language).stepOf, {index + 1, stepCount()})));
     first_->setEnabled(index > 0);
     previous_->setEnabled(index > 0);
     next_->setEnabled(index + 1 < stepCount());
     last_->setEnabled(index + 1 < stepCount());
+}
+
+// The sentence, the matrix with its row notes and the position of the step shown.
+void StepsWindow::showStepTexts(const Step& step) {
+    sentence_->setText(toQt(stepSentence(request_.steps, static_cast<std::size_t>(current_), request_.language)));
+    fillTable(step);
+    position_->setText(toQt(fillIn(stepViewTexts(request_.language).stepOf, {current_ + 1, stepCount()})));
 }
 
 // The cells in the order of stepRow, a narrow dark column before each block

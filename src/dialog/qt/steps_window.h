@@ -27,6 +27,8 @@ public:
     int current() const { return current_; }
     int stepCount() const { return static_cast<int>(request_.steps.steps.size()); }
     void showStep(int index);
+    // Every text of the window in this language from now on.
+    void setLanguage(int language);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -34,6 +36,8 @@ protected:
 
 private:
     bool moveByKey(int key);  // true when the key moves between the steps
+    void showTexts();
+    void showStepTexts(const Step& step);
     void fillTable(const Step& step);
 
     StepsRequest request_;
@@ -42,10 +46,13 @@ private:
     QTableWidget* table_;
     QSlider* slider_;
     QLabel* position_;
+    QLabel* legend_;  // the marks' colours
+    QLabel* keys_;    // the keys that move between the steps
     QPushButton* first_;
     QPushButton* previous_;
     QPushButton* next_;
     QPushButton* last_;
+    QPushButton* close_;
 };
 
 }  // namespace corvane

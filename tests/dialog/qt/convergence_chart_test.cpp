@@ -80,7 +80,8 @@ TEST_F(ConvergenceChartTest, OneLinePerRightHandSideWithTheHistorysFiniteDiffere
 
 TEST_F(ConvergenceChartTest, ZeroInfiniteAndNanDifferencesAreMarkersOnTheAxisEdges) {
     ASSERT_NE(axis, nullptr);
-    EXPECT_EQ(axis->min(), 1e-6) << "the decade below the smallest difference";
+    EXPECT_DOUBLE_EQ(axis->min(), std::pow(10.0, -6.25))
+        << "a quarter of a decade below the decade under the smallest difference, room for its label";
     EXPECT_EQ(axis->max(), 100.0) << "the decade above the largest finite one";
     EXPECT_EQ(edgePoints(*chart, 1), (QList<QPointF>{{4, axis->min()}}));
     EXPECT_EQ(edgePoints(*chart, 2), (QList<QPointF>{{3, axis->max()}}));
@@ -93,7 +94,7 @@ TEST_F(ConvergenceChartTest, EachEndIsMarkedWithItsOutcomeInTheLanguage) {
         QPointF at;
         QString romanian;
     } cases[] = {
-        {1, {4, 1e-6}, "Toleranta atinsa"},
+        {1, {4, std::pow(10.0, -6.25)}, "Toleranta atinsa"},
         {2, {3, 100}, "oprit: dx a crescut"},  // the report's "Divergenta": a stop, also while converging
         {3, {2, 100}, "Numar de iteratii depasit"},
     };

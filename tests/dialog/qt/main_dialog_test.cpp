@@ -4,6 +4,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -94,6 +95,37 @@ TEST_F(MainDialogTest, SelectReadGaussSolveWritesTheReport) {
     EXPECT_NE(text.find("x("), std::string::npos) << text;
     EXPECT_TRUE(platform.recorded.shown.empty());
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);  // the wait cursor is gone again
+}
+
+TEST_F(MainDialogTest, ASecondSolveAsksWhetherToReadTheDataAgain) {
+    readAndPickGauss();
+    click(kSolve);
+    const std::string once = fileText(dataPath);
+
+    whileModalOpen([&] { QTest::mouseClick(widget(kSolve), Qt::LeftButton); },
+                   [](QWidget& window) {  // then Escape
+                       auto* box = qobject_cast<QMessageBox*>(&window);
+                       ASSERT_NE(box, nullptr);
+                       EXPECT_EQ(box->windowTitle(), QStringLiteral("REZOLVA"));
+                       QStringList answers;
+                       for (QAbstractButton* b : box->buttons()) answers << b->text();
+                       answers.sort();
+                       EXPECT_EQ(answers, (QStringList{QStringLiteral("Anuleaza"), QStringLiteral("Citeste din nou"),
+                                                       QStringLiteral("Rezolva pe datele schimbate")}));
+                       ASSERT_NE(box->defaultButton(), nullptr);
+                       EXPECT_EQ(box->defaultButton()->text(), QStringLiteral("Citeste din nou"));
+                   });
+    EXPECT_TRUE(runEnded(platform));
+    EXPECT_EQ(fileText(dataPath), once) << "Escape cancels";
+
+    answerQuestion(QStringLiteral("Rezolva pe datele schimbate"));
+    click(kSolve);
+    EXPECT_GT(fileText(dataPath).size(), once.size());
+
+    answerQuestion({}, Qt::Key_Return);
+    click(kSolve);
+    EXPECT_EQ(fileText(dataPath), once) << "read again, then solved";
+    EXPECT_TRUE(platform.recorded.shown.empty());
 }
 
 TEST_F(MainDialogTest, ImportWritesTheDataFileAndReadsIt) {

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -14,6 +15,8 @@
 #include "dialog/control_ids.h"
 #include "dialog/dialog_templates.h"
 #include "dialog/qt/file_chooser.h"
+#include "dialog/qt/question_box.h"
+#include "dialog/question_texts.h"
 #include "dialog/qt/text_editor.h"
 #include "qt_test_support.h"
 
@@ -95,42 +98,91 @@ void answerNextQuestion(QMessageBox::StandardButton answer, QString* question = 
     });
 }
 
-TEST(FileChooserTest, OffersTheFiltersAndCreatesANewFileOnlyAfterAsking) {
-    QTemporaryDir directory;
-    FileRequest request{"Selecteaza Fisierul", FileKind::Data, "", directory.path().toStdString()};
-    QString question;
-    std::optional<std::string> chosen;
-    whileModalOpen([&] { chosen = chooseFileWithDialog(request, nullptr); },
-                   [&](QWidget& window) {
-                       auto* dialog = qobject_cast<QFileDialog*>(&window);
-                       ASSERT_NE(dialog, nullptr);
-                       EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Selecteaza Fisierul"));
-                       EXPECT_EQ(dialog->nameFilters(), (QStringList{QStringLiteral("Data Files (*.dat)"),
-                                                                    QStringLiteral("Text Files (*.txt)"),
-                                                                    QStringLiteral("All files (*)")}));
-                       EXPECT_EQ(dialog->selectedNameFilter(), QStringLiteral("Data Files (*.dat)"));
-                       EXPECT_EQ(dialog->defaultSuffix(), QStringLiteral("dat"));
-                       EXPECT_EQ(dialog->directory().absolutePath(), QDir(directory.path()).absolutePath());
-                       dialog->selectFile(QStringLiteral("new"));
-                       answerNextQuestion(QMessageBox::Yes, &question);
-                       QMetaObject::invokeMethod(dialog, "accept");
-                   });
-    ASSERT_TRUE(chosen);
-    EXPECT_EQ(QString::fromStdString(*chosen), directory.filePath(QStringLiteral("new.dat")));
-    EXPECT_TRUE(question.contains(QStringLiteral("Create the file?")));
+TEST(QuestionBoxTest, YesAndNoFollowTheLanguageAndNoIsPreferred) {
+    for (auto [language, yes, no] : {std::tuple{kRomanian, "Da", "Nu"}, std::tuple{kEnglish, "Yes", "No"}}) {
+        int answer = -1;
+        whileModalOpen([&] { answer = askInBox(yesNoQuestion("Titlu", "Intrebare?", language), nullptr); },
+                       [&](QWidget& window) {
+                           auto* box = qobject_cast<QMessageBox*>(&window);
+                           ASSERT_NE(box, nullptr);
+                           QStringList texts;
+                           for (QAbstractButton* b : box->buttons()) texts << b->text();
+                           QStringList expected{QString::fromUtf8(yes), QString::fromUtf8(no)};
+                           texts.sort();
+                           expected.sort();
+                           EXPECT_EQ(texts, expected);
+                           ASSERT_NE(box->defaultButton(), nullptr);
+                           EXPECT_EQ(box->defaultButton()->text(), QString::fromUtf8(no));
+                       });  // then Escape
+        EXPECT_EQ(answer, 1) << "Escape answers No";
+    }
 }
 
-TEST(FileChooserTest, AMatrixMarketFileMustExist) {
+// Answers the question box that opens next with the button of this text.
+void answerNextQuestionWith(const QString& button, QString* question) {
+    QTimer::singleShot(0, [button, question] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        *question = box->text();
+        for (QAbstractButton* b : box->buttons()) {
+            if (b->text() == button) b->click();
+        }
+    });
+}
+
+// The fixed title and filters of the data files, the dialog's own words in
+// the interface language.
+TEST(FileChooserTest, OffersTheFiltersAndCreatesANewFileOnlyAfterAsking) {
+    struct Case {
+        int language;
+        const char* accept;
+        const char* fileName;
+        const char* yes;
+        const char* create;
+    };
+    for (const Case& c : {Case{kRomanian, "Deschide", "Nume fisier:", "Da", "Il creati?"},
+                          Case{kEnglish, "Open", "File name:", "Yes", "Create the file?"}}) {
+        QTemporaryDir directory;
+        FileRequest request{"Selecteaza Fisierul", FileKind::Data, "", directory.path().toStdString(), false, c.language};
+        QString question;
+        std::optional<std::string> chosen;
+        whileModalOpen([&] { chosen = chooseFileWithDialog(request, nullptr); },
+                       [&](QWidget& window) {
+                           auto* dialog = qobject_cast<QFileDialog*>(&window);
+                           ASSERT_NE(dialog, nullptr);
+                           EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Selecteaza Fisierul"));
+                           EXPECT_EQ(dialog->nameFilters(), (QStringList{QStringLiteral("Data Files (*.dat)"),
+                                                                        QStringLiteral("Text Files (*.txt)"),
+                                                                        QStringLiteral("All files (*)")}));
+                           EXPECT_EQ(dialog->selectedNameFilter(), QStringLiteral("Data Files (*.dat)"));
+                           EXPECT_EQ(dialog->defaultSuffix(), QStringLiteral("dat"));
+                           EXPECT_EQ(dialog->directory().absolutePath(), QDir(directory.path()).absolutePath());
+                           EXPECT_EQ(dialog->labelText(QFileDialog::Accept), QString::fromUtf8(c.accept));
+                           EXPECT_EQ(dialog->labelText(QFileDialog::FileName), QString::fromUtf8(c.fileName));
+                           dialog->selectFile(QStringLiteral("new"));
+                           answerNextQuestionWith(QString::fromUtf8(c.yes), &question);
+                           QMetaObject::invokeMethod(dialog, "accept");
+                       });
+        ASSERT_TRUE(chosen) << c.yes;
+        EXPECT_EQ(QString::fromStdString(*chosen), directory.filePath(QStringLiteral("new.dat")));
+        EXPECT_TRUE(question.contains(QString::fromUtf8(c.create))) << question.toStdString();
+    }
+}
+
+TEST(FileChooserTest, AMatrixMarketFileMustExistAndItsFiltersFollowTheLanguage) {
     QTemporaryDir directory;
-    FileRequest request{"Importa", FileKind::MatrixMarket, "", directory.path().toStdString()};
-    whileModalOpen([&] { chooseFileWithDialog(request, nullptr); },
-                   [](QWidget& window) {
-                       auto* dialog = qobject_cast<QFileDialog*>(&window);
-                       ASSERT_NE(dialog, nullptr);
-                       EXPECT_EQ(dialog->nameFilters(),
-                                 (QStringList{QStringLiteral("Matrix Market (*.mtx)"), QStringLiteral("All files (*)")}));
-                       EXPECT_EQ(dialog->fileMode(), QFileDialog::ExistingFile);
-                   });
+    for (auto [language, filters] :
+         {std::pair{kRomanian, QStringList{QStringLiteral("Fisiere Matrix Market (*.mtx)"), QStringLiteral("Toate fisierele (*)")}},
+          std::pair{kEnglish, QStringList{QStringLiteral("Matrix Market files (*.mtx)"), QStringLiteral("All files (*)")}}}) {
+        FileRequest request{"Importa", FileKind::MatrixMarket, "", directory.path().toStdString(), false, language};
+        whileModalOpen([&] { chooseFileWithDialog(request, nullptr); },
+                       [&](QWidget& window) {
+                           auto* dialog = qobject_cast<QFileDialog*>(&window);
+                           ASSERT_NE(dialog, nullptr);
+                           EXPECT_EQ(dialog->nameFilters(), filters);
+                           EXPECT_EQ(dialog->fileMode(), QFileDialog::ExistingFile);
+                       });
+    }
 }
 
 TEST(FileChooserTest, CancelGivesNothing) {

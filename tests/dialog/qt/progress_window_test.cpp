@@ -95,6 +95,7 @@ TEST_F(ProgressWindowQtTest, ALongSolveShowsItsProgressStopsOnCancelAndRunsAgain
     EXPECT_TRUE(platform.recorded.shown.empty());
 
     clickEntry(*controlOf<QListWidget>(dialog, kNormList), kInfinityNormRow);
+    answerQuestion(QStringLiteral("Rezolva pe datele schimbate"));
     click(kSolve);
     ASSERT_TRUE(runEnded(platform));
     const std::string again = fileText(dataPath);

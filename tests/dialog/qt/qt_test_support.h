@@ -4,9 +4,15 @@
 // message boxes are scripted, and helpers to act on the open modal window.
 
 #include <QApplication>
+#include <QChartView>
+#include <QGraphicsScene>
+#include <QGraphicsSimpleTextItem>
+#include <QGraphicsTextItem>
 #include <QDir>
 #include <QFile>
 #include <QListWidget>
+#include <QMessageBox>
+#include <QAbstractButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -78,6 +84,40 @@ inline void whileModalOpen(const std::function<void()>& open, const std::functio
 // and its end has reached the dialog; false when it did not within a minute.
 inline bool runEnded(QtPlatform& platform) {
     return QTest::qWaitFor([&] { return !platform.runner().running(); }, 60000);
+}
+
+// Presses the answer button with this text, or a key, in the question that
+// opens next.
+inline void answerQuestion(const QString& button, Qt::Key key = Qt::Key_unknown) {
+    QTimer::singleShot(0, [button, key] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        if (key != Qt::Key_unknown) {
+            QTest::keyClick(box, key);
+            return;
+        }
+        for (QAbstractButton* b : box->buttons()) {
+            if (b->text() == button) b->click();
+        }
+    });
+}
+
+// Every text the chart view shows (title, axis titles and labels, legend)
+// is whole: not cut short with an ellipsis, and inside the view.
+inline void expectChartTextsWhole(QChartView& view, const std::string& what) {
+    const QRectF shown = view.mapToScene(view.viewport()->rect()).boundingRect();
+    int texts = 0;
+    for (QGraphicsItem* item : view.scene()->items()) {
+        QString text;
+        if (auto* rich = dynamic_cast<QGraphicsTextItem*>(item)) text = rich->toPlainText();
+        else if (auto* plain = dynamic_cast<QGraphicsSimpleTextItem*>(item)) text = plain->text();
+        if (text.isEmpty() || !item->isVisible()) continue;
+        ++texts;
+        EXPECT_FALSE(text.contains(QStringLiteral("...")) || text.contains(QChar(0x2026))) << what << ": " << text.toStdString();
+        EXPECT_TRUE(shown.adjusted(-0.5, -0.5, 0.5, 0.5).contains(item->sceneBoundingRect()))
+            << what << ": " << text.toStdString() << " is cut";
+    }
+    EXPECT_GT(texts, 3) << what;
 }
 
 inline void clickEntry(QListWidget& list, int row) {

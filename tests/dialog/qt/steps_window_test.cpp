@@ -106,5 +106,34 @@ TEST_F(StepsWindowQtTest, EachStepShowsItsSentenceMatrixAndNotes) {
     }
 }
 
+// RO and EN tell the open window again, on the step it shows.
+TEST_F(StepsWindowQtTest, FollowsTheInterfaceLanguageOnTheStepItShows) {
+    ASSERT_NE(window, nullptr);
+    QTest::keyClick(window, Qt::Key_Right);
+    const struct {
+        int button;
+        const char* title;
+        const char* position;
+        const char* sentence;
+        const char* next;
+        const char* close;
+    } cases[] = {
+        {kEnglishButton, "Gauss - step by step", "Step 2 of 6", "Step 1: |a(1,1)| = 4.000000 is the largest in column 1; ",
+         "Next >", "Close"},
+        {kRomanianButton, "Gauss - pas cu pas", "Pasul 2 din 6",
+         "Pasul 1: |a(1,1)| = 4.000000 este cel mai mare din coloana 1;", "Inainte >", "Inchide"},
+    };
+    for (const auto& c : cases) {
+        click(c.button);
+        EXPECT_EQ(window->current(), 1);
+        EXPECT_EQ(window->windowTitle().toStdString(), c.title);
+        EXPECT_EQ(position().toStdString(), c.position);
+        EXPECT_TRUE(sentence().startsWith(QString::fromUtf8(c.sentence))) << sentence().toStdString();
+        EXPECT_EQ(button("next")->text().toStdString(), c.next);
+        EXPECT_EQ(button("close")->text().toStdString(), c.close);
+        EXPECT_EQ(table()->item(1, 5)->text(), QStringLiteral("m(2,1) = 0.7500000"));
+    }
+}
+
 }  // namespace
 }  // namespace corvane::testing

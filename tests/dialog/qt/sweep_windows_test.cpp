@@ -4,12 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include <QCheckBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTableWidget>
-#include <QBarSeries>
+#include <QAbstractBarSeries>
 #include <QBarSet>
 #include <QChart>
 #include <QLabel>
@@ -114,7 +115,7 @@ TEST_F(SweepWindowsQtTest, TheComparisonShowsEveryMethodsRowsBesideTheDialog) {
     }
     EXPECT_EQ(window->findChild<QTableWidget*>()->rowCount(), 4);
     ASSERT_EQ(window->chart()->series().size(), 1);
-    auto* bars = qobject_cast<QBarSeries*>(window->chart()->series().front());
+    auto* bars = qobject_cast<QAbstractBarSeries*>(window->chart()->series().front());
     ASSERT_NE(bars, nullptr);
     EXPECT_EQ(bars->objectName(), QString::fromLatin1(kComparisonBarsName));
     EXPECT_EQ(bars->barSets().front()->count(), 4) << "one bar per row, residuals of 0 at the foot of the axis";
@@ -194,15 +195,51 @@ TEST_F(SweepWindowsQtTest, TheComparisonNamesItsQuantitiesAndTellsTheEstimateAnd
 // takes the old one's place.
 TEST(ConditioningNoteQt, ShownBesideTheDialogWithoutBlockingIt) {
     ScriptedQtPlatform platform;
-    platform.showNote("Atentie", "Matrice prost conditionata");
+    const Note note{{"Atentie", "Warning"}, {"Matrice prost conditionata", "Ill-conditioned matrix"}};
+    platform.showNote(note, kRomanian);
     QMessageBox* first = platform.note();
     ASSERT_NE(first, nullptr);
     EXPECT_TRUE(first->isVisible());
     EXPECT_EQ(first->windowModality(), Qt::NonModal);
     EXPECT_EQ(first->text(), QStringLiteral("Matrice prost conditionata"));
-    platform.showNote("Warning", "Ill-conditioned matrix");
+    platform.setLanguage(kEnglish);
+    EXPECT_EQ(first->windowTitle(), QStringLiteral("Warning")) << "the open note is told again";
+    EXPECT_EQ(first->text(), QStringLiteral("Ill-conditioned matrix"));
+    platform.showNote({{"Nota 2", "Note 2"}, {"a doua", "second"}}, kEnglish);
     ASSERT_NE(platform.note(), nullptr);
-    EXPECT_EQ(platform.note()->windowTitle(), QStringLiteral("Warning"));
+    EXPECT_EQ(platform.note()->windowTitle(), QStringLiteral("Note 2"));
+}
+
+// The windows beside the dialog follow RO and EN while they are open.
+TEST_F(SweepWindowsQtTest, OpenWindowsFollowTheInterfaceLanguage) {
+    click(kSolve);
+    click(kOmegaExplorer);
+    click(kCompare);
+    OmegaExplorerWindow* explorer = platform.omegaExplorerWindow();
+    ComparisonWindow* comparison = platform.comparisonWindow();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !explorer->running() && !comparison->running(); }, 30000));
+    struct Case {
+        int button;
+        const char* chart;
+        const char* explorer;
+        const char* explorerClose;
+        const char* pastGrowth;  // the explorer's check box
+        const char* comparison;
+        const char* outcome;  // of Gauss in the comparison's table
+    };
+    for (const Case& c : {Case{kEnglishButton, "Convergence", "Omega explorer", "Close",
+                               "Go on past dx growth (not as SOLVE)", "Comparison of the methods", "Solved"},
+                          Case{kRomanianButton, "Convergenta", "Explorare omega", "Inchide",
+                               "Continua dupa cresterea lui dx (nu ca SOLVE)", "Compararea metodelor", "Rezolvat"}}) {
+        click(c.button);
+        EXPECT_EQ(platform.convergenceWindow()->windowTitle(), QString::fromUtf8(c.chart));
+        EXPECT_EQ(platform.convergenceWindow()->chart()->title(), QString::fromUtf8(c.chart));
+        EXPECT_EQ(explorer->windowTitle(), QString::fromUtf8(c.explorer));
+        EXPECT_EQ(explorer->findChild<QPushButton*>(QStringLiteral("close"))->text(), QString::fromUtf8(c.explorerClose));
+        EXPECT_EQ(explorer->findChild<QCheckBox*>(QStringLiteral("pastGrowth"))->text(), QString::fromUtf8(c.pastGrowth));
+        EXPECT_EQ(comparison->windowTitle(), QString::fromUtf8(c.comparison));
+        EXPECT_EQ(comparison->findChild<QTableWidget*>()->item(0, 2)->text(), QString::fromUtf8(c.outcome));
+    }
 }
 
 }  // namespace

@@ -9,7 +9,9 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QRadioButton>
 #include <QStyle>
 #include <optional>
@@ -17,6 +19,7 @@
 
 #include "dialog/control_ids.h"
 #include "dialog/dialog_templates.h"
+#include "dialog/run_panel.h"
 #include "qt_test_support.h"
 
 namespace corvane::testing {
@@ -113,6 +116,22 @@ TEST_P(TextFitTest, MainDialogTextsFitTheirPlacesInBothLanguages) {
     for (const ControlTemplate& c : mainDialogTemplate().controls) {
         if (c.id < 0) continue;
         EXPECT_EQ(controlOf(dialog(), c.id)->geometry(), units.rect(c.x, c.y, c.width, c.height)) << c.id;
+    }
+}
+
+// The panel under the buttons shows its longest texts without scrolling.
+TEST_P(TextFitTest, PanelShowsThePivotLinesWhole) {
+    auto* panel = controlOf<QPlainTextEdit>(dialog(), kRunLines);
+    ASSERT_NE(panel, nullptr);
+    const SmallPivot pivot{4000, -1.0e-30f, 1.0e-8f};
+    for (int language : {kRomanian, kEnglish}) {
+        for (EliminationTask task : {EliminationTask::System, EliminationTask::Inverse, EliminationTask::ConditionNumber}) {
+            const std::string text = pivotFailureText({task, pivot}, language);
+            dialog().setText(kRunLines, text);
+            QApplication::processEvents();
+            EXPECT_EQ(panel->horizontalScrollBar()->maximum(), 0) << text;
+            EXPECT_EQ(panel->verticalScrollBar()->maximum(), 0) << text;
+        }
     }
 }
 
