@@ -1,6 +1,6 @@
 #include "app/infinite_reciprocal_note.h"
 
-#include <charconv>
+#include "textio/decimal_text.h"
 
 namespace corvane {
 namespace {
@@ -8,9 +8,7 @@ namespace {
 // 0 for either zero; else the shortest text that reads back as the entry.
 std::string entryText(float entry) {
     if (entry == 0.0f) return "0";
-    char text[32];
-    const auto result = std::to_chars(text, text + sizeof text, entry);
-    return std::string(text, result.ptr);
+    return shortestFloatText(entry);
 }
 
 std::string place(const InfiniteReciprocal& entry, const char* row, const char* column) {
