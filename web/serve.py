@@ -26,7 +26,11 @@ def main():
     folder, port = sys.argv[1], int(sys.argv[2])
     handler = functools.partial(IsolatingHandler, directory=folder)
     with http.server.ThreadingHTTPServer(('127.0.0.1', port), handler) as server:
-        server.serve_forever()
+        print(f'Corvane: open http://127.0.0.1:{server.server_address[1]}/ (Ctrl-C stops the server)', flush=True)
+        try:
+            server.serve_forever()
+        except KeyboardInterrupt:
+            pass
 
 
 if __name__ == '__main__':

@@ -59,7 +59,8 @@ export class WorkingFolder {
       this.database = await openDatabase();
       const stored = await request(this.database.transaction(kStore).objectStore(kStore).getAll());
       for (const file of stored) {
-        this.files.set(file.name, { content: new GrowingBytes(new Uint8Array(file.bytes)), unsaved: file.unsaved, handle: file.handle || null });
+        const bytes = new Uint8Array(await file.bytes.arrayBuffer());
+        this.files.set(file.name, { content: new GrowingBytes(bytes), unsaved: file.unsaved, handle: file.handle || null });
       }
     } catch (unavailable) {
       this.database = null;  // a browser without storage: the folder lasts as long as the page
@@ -121,7 +122,9 @@ export class WorkingFolder {
       this.pendingStores.delete(name);
       return;
     }
-    const record = { name, bytes: file.content.bytes.slice().buffer, unsaved: file.unsaved, handle: file.handle };
+    // As a Blob: the browser keeps its bytes aside, where an ArrayBuffer of
+    // a few MB would be serialised on this thread.
+    const record = { name, bytes: new Blob([file.content.bytes]), unsaved: file.unsaved, handle: file.handle };
     const transaction = this.database.transaction(kStore, 'readwrite');
     try {
       transaction.objectStore(kStore).put(record);

@@ -46,7 +46,7 @@ const kFilters = {
 export class Windows {
   constructor(layer, page) {
     this.layer = layer;
-    this.page = page;  // { answer, send, stop, folder, language, font, lineHeight, layouts, pickFiles, onRunEnded }
+    this.page = page;  // { answer, send, stop, folder, language, font, lineHeight, layouts, pickFile, droppedFile, answerWithFile, ... }
     this.stack = [];   // open windows, the last on top
     this.loop = null;  // the window whose questions the worker repeats (editor, data-file help)
     this.note = null;
@@ -88,9 +88,16 @@ export class Windows {
       frame.classList.add('centred');
       return;
     }
+    // Beside the main dialog, over the results file, a little lower each time.
     const step = (this.placed++ % 6) * 28;
-    frame.style.left = `${Math.min(window.innerWidth - 200, 620 + step)}px`;
+    const dialog = document.getElementById('main-window').getBoundingClientRect();
+    const left = dialog.right + 16 + step;
+    frame.style.left = `${left}px`;
     frame.style.top = `${40 + step}px`;
+    // Once its contents are in, a wide window moves left to fit the page.
+    requestAnimationFrame(() => {
+      frame.style.left = `${Math.max(0, Math.min(left, window.innerWidth - frame.offsetWidth - 8))}px`;
+    });
   }
 
   draggable(frame, bar) {
@@ -240,9 +247,8 @@ export class Windows {
         const replace = await this.question(request.title, `${given.name} already exists.\nDo you want to replace it?`);
         if (replace !== 'yes') return;
       }
-      folder.put(given.name, given.bytes, given.handle);
-      this.page.sendFile(given.name);
-      finish({ path: given.name });
+      this.close(shown);
+      this.page.answerWithFile(given);
     };
     const accept = async () => {
       let chosen = name.value.trim();

@@ -16,17 +16,20 @@ const kAnswerReady = 0;
 const kStop = 1;
 const kUrlLength = 2;
 const kUrlOffset = 16;
+const kPaneBytes = 1 << 17;  // what the results file's pane shows at most, about
 
 const kTexts = {
   ro: {
     save: 'Salveaza pe disc', results: 'Fisierul de rezultate', none: '(niciun fisier ales)', unsaved: 'modificat, nesalvat',
     ended: 'Corvane s-a incheiat. Fisierele de lucru raman in browser.', again: 'Porneste din nou',
     savedAs: 'Salvat pe disc', downloaded: 'Descarcat',
+    cut: (bytes) => `(primii ${bytes} octeti ai fisierului nu sunt aratati aici)`,
   },
   en: {
     save: 'Save to disk', results: 'Results file', none: '(no file chosen)', unsaved: 'changed, not saved',
     ended: 'Corvane has ended. The working files stay in the browser.', again: 'Start again',
     savedAs: 'Saved to disk', downloaded: 'Downloaded',
+    cut: (bytes) => `(the file's first ${bytes} bytes are not shown here)`,
   },
 };
 const kNotIsolated = 'Corvane needs a browser that can share memory with its worker (SharedArrayBuffer): '
@@ -63,9 +66,10 @@ class Page {
     this.flags = new Int32Array(this.shared, 0, 4);
     this.layouts = null;
     this.closeAfterRun = false;
+    this.pending = 0;
     this.exports = new Set();
     this.pendingDrop = null;
-    this.report = { name: '', shown: 0, decoder: null };
+    this.report = { name: '', first: 0, shown: 0, decoder: null };
     this.dialog = new MainDialog(byId('main-dialog'), (event) => this.send(event));
     this.dialog.onClose = () => this.close();
     this.windows = new Windows(byId('windows'), {
@@ -79,7 +83,7 @@ class Page {
       layouts: () => this.layouts,
       pickFile: (filters) => this.pickFile(filters),
       droppedFile: (event) => droppedFile(event),
-      sendFile: (name) => this.sendFile(name),
+      answerWithFile: (given) => this.answerWithFile(given),
       removeFile: (name) => this.worker.postMessage({ t: 'removeFile', name }),
       exportWhenWritten: (name) => this.exports.add(name),
       escape: () => this.close(),
@@ -107,9 +111,25 @@ class Page {
 
   texts() { return kTexts[this.language()]; }
 
-  send(event) { this.worker.postMessage({ t: 'event', event }); }
+  // Each action goes to the worker in turn; the page's root tells how many
+  // it has not finished yet (data-pending), and data-state whether a run is on.
+  send(event) {
+    this.pending += 1;
+    document.documentElement.dataset.pending = this.pending;
+    this.worker.postMessage({ t: 'event', event });
+  }
 
-  sendFile(name) { this.worker.postMessage({ t: 'putFile', name, bytes: this.folder.bytes(name).slice() }); }
+  handled() {
+    this.pending -= 1;
+    document.documentElement.dataset.pending = this.pending;
+  }
+
+  // The file choice answered with a file from the user's disk: its bytes go
+  // with the answer, so that the worker has the file before it goes on.
+  answerWithFile(given) {
+    this.folder.put(given.name, given.bytes, given.handle);
+    this.answer({ path: given.name, putFile: given.name }, given.bytes);
+  }
 
   // The answer to the worker's question: its text and bytes in a blob, whose
   // address goes into the shared buffer before the worker is woken.
@@ -134,6 +154,7 @@ class Page {
       case 'busy': document.body.classList.toggle('busy', message.on); break;
       case 'ask': this.ask(message); break;
       case 'answered': URL.revokeObjectURL(message.url); break;
+      case 'handled': this.handled(); break;
       case 'run': this.run(message); break;
       case 'chart': this.windows.showChart(message); break;
       case 'explorer': this.windows.explorerMessage(message); break;
@@ -162,18 +183,16 @@ class Page {
   }
 
   view(change) {
+    // The controller sets the title with the captions of the language chosen.
     if (change.op === 'title') {
       byId('main-title').textContent = change.text;
       document.title = change.text;
+      document.documentElement.lang = this.language();
+      this.showPageTexts();
       return;
     }
     this.dialog.apply(change);
-    const { ids } = this.layouts;
-    if (change.id === ids.path && change.op === 'text') this.showReport(change.text);
-    if (change.id === ids.english || change.id === ids.romanian) {
-      document.documentElement.lang = this.language();
-      this.showPageTexts();
-    }
+    if (change.id === this.layouts.ids.path && change.op === 'text') this.showReport(change.text);
   }
 
   // A question of the worker; a file dropped on the page answers the file
@@ -182,9 +201,7 @@ class Page {
     const drop = this.pendingDrop;
     this.pendingDrop = null;
     if (drop && message.question.q === 'chooseFile') {
-      this.folder.put(drop.name, drop.bytes, drop.handle);
-      this.sendFile(drop.name);
-      this.answer({ path: drop.name });
+      this.answerWithFile(drop);
       return;
     }
     this.windows.ask(message);
@@ -245,13 +262,15 @@ class Page {
     byId('report-save').textContent = texts.save;
     byId('report-title').textContent = texts.results;
     this.showReportState();
+    this.showCut();
   }
 
   // The results file beside the dialog: the file whose name the dialog shows,
   // as it grows.
   showReport(name) {
-    this.report = { name, shown: 0, decoder: new TextDecoder() };
+    this.report = { name, first: 0, shown: 0, decoder: new TextDecoder() };
     byId('report-text').textContent = '';
+    this.showCut();
     this.fileChanged(name, 0);
   }
 
@@ -267,15 +286,30 @@ class Page {
     const bytes = this.folder.bytes(name);
     if (!bytes) return;
     const atEnd = pane.scrollTop + pane.clientHeight >= pane.scrollHeight - 4;
-    if (from < this.report.shown) {
-      this.report.shown = 0;
-      this.report.decoder = new TextDecoder();
-      pane.textContent = '';
-    }
+    if (from < this.report.shown || bytes.length - this.report.first > 2 * kPaneBytes) this.restartPane(bytes);
     const added = this.report.decoder.decode(bytes.subarray(this.report.shown), { stream: true });
     if (added) pane.append(document.createTextNode(added));
     this.report.shown = bytes.length;
     if (atEnd) pane.scrollTop = pane.scrollHeight;
+  }
+
+  // The pane shows a large file from a line start within its last
+  // kPaneBytes: a browser lays out a few MB of text far too slowly.
+  restartPane(bytes) {
+    let first = Math.max(0, bytes.length - kPaneBytes);
+    if (first > 0) {
+      const lineEnd = bytes.indexOf(10, first - 1);
+      first = lineEnd < 0 ? bytes.length : lineEnd + 1;
+    }
+    Object.assign(this.report, { first, shown: first, decoder: new TextDecoder() });
+    byId('report-text').textContent = '';
+    this.showCut();
+  }
+
+  showCut() {
+    const cut = byId('report-cut');
+    cut.hidden = this.report.first === 0;
+    cut.textContent = this.texts().cut(this.report.first);
   }
 
   showReportState() {

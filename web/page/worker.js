@@ -136,9 +136,12 @@ onmessage = ({ data }) => {
   switch (data.t) {
     case 'start': start(data); break;
     case 'event':
-      program.ccall('corvane_page_event', null, ['string'], [JSON.stringify(data.event)]);
+      try {
+        program.ccall('corvane_page_event', null, ['string'], [JSON.stringify(data.event)]);
+      } finally {
+        post({ t: 'handled' });
+      }
       break;
-    case 'putFile': putFile(data.name, data.bytes); break;
     case 'removeFile':
       if (nodeOf(data.name)) program.FS.unlink(`${kFolder}/${data.name}`);
       tracked.delete(data.name);
