@@ -22,6 +22,7 @@ const changedFrom = new Map();  // file node id -> first byte written since the 
 function post(message, transfer = []) { postMessage(message, transfer); }
 
 function ask(questionText, bytes) {
+  syncFiles();  // the page shows the working folder as it is now
   Atomics.store(flags, kAnswerReady, 0);
   const copy = bytes.length ? bytes.slice() : null;
   post({ t: 'ask', question: JSON.parse(questionText), bytes: copy }, copy ? [copy.buffer] : []);

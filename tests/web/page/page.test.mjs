@@ -359,6 +359,44 @@ describe('the page in Chromium', () => {
     }
   });
 
+  it('opens the help windows, and the generated matrices\' help file in the editor', async () => {
+    for (const [button, window] of [[1022, 'dataFileHelp'], [1029, 'iterationHelp'], [id.about, 'about']]) {
+      await page.click(control(button));
+      const shown = `#windows [data-window="${window}"]`;
+      await page.waitForSelector(shown);
+      assert.notEqual(await page.$eval(`${shown} .template-body`, (body) => body.textContent.trim()), '');
+      await page.keyboard.press('Escape');
+      await settle();
+      assert.equal(await page.$(shown), null);
+    }
+    await click(1013);  // a generated matrix
+    await page.click(control(1023));
+    await page.waitForSelector('#windows [data-window="message"]');
+    const [created] = await takeMessages();
+    assert.equal(created.title, 'Info');
+    const editor = '#windows [data-window="editor"]';
+    await page.waitForSelector(`${editor} textarea`);
+    const name = created.text.split('\n')[1].replaceAll('"', '');
+    assert.equal(await page.$eval(`${editor} textarea`, (area) => area.value), String(await fileBytes(name)).replace(/\r\n/g, '\n'));
+    await page.click(`${editor} [data-name="close"]`);
+    await settle();
+    await click(id.dataFile);
+  });
+
+  it('loads again with the network gone, from what the service worker kept', async () => {
+    await page.waitForFunction(() => navigator.serviceWorker.controller !== null, { timeout: 30000 });
+    await page.waitForFunction(() => window.corvanePage.folder.stored);
+    await page.setOfflineMode(true);
+    try {
+      await page.reload();
+      await page.waitForFunction(() => ['ready', 'failed'].includes(document.documentElement.dataset.state), { timeout: 60000 });
+      assert.equal(await page.evaluate(() => document.documentElement.dataset.state), 'ready');
+      assert.ok((await page.evaluate(() => window.corvanePage.folder.names())).includes('gauss.dat'));
+    } finally {
+      await page.setOfflineMode(false);
+    }
+  });
+
   it('tells a malformed data file and a malformed Matrix Market file as the desktop does', async () => {
     const bad = 'Rau\n2 1\n1 x\n3 4\n5 6\n';
     await arrange({ method: 'gauss' });
