@@ -146,8 +146,15 @@ class Page {
 
   receive(message) {
     switch (message.t) {
-      case 'layouts': this.build(message.layouts); break;
-      case 'started': document.documentElement.dataset.state = 'ready'; break;
+      case 'layouts':
+        performance.mark('corvane-program-loaded');
+        this.build(message.layouts);
+        performance.mark('corvane-dialog-built');
+        break;
+      case 'started':
+        document.documentElement.dataset.state = 'ready';
+        performance.mark('corvane-ready');
+        break;
       case 'view': this.view(message); break;
       case 'message': this.windows.message(message); break;
       case 'note': this.windows.showNote(message); break;
