@@ -3,25 +3,18 @@
 // bytes it downloaded, and the longest main-thread task (the browser's Long
 // Tasks API) while a Gauss SOLVE of order 2000 runs in the worker.
 // Usage: node bench/web/page.mjs BUILD_WEB_FOLDER [CHROMIUM]
-import { spawn } from 'node:child_process';
 import { mkdtempSync, rmSync } from 'node:fs';
 import { stat } from 'node:fs/promises';
 import { tmpdir } from 'node:os';
 import path from 'node:path';
-import { createRequire } from 'node:module';
+import { chosen, control, dropLargeSystem, launch, serve, settle } from '../../tests/web/page/driver.mjs';
 
-const require = createRequire(import.meta.url);
-const puppeteer = require('puppeteer-core');
 const [folder, browserPath = '/usr/bin/chromium'] = process.argv.slice(2);
-const serveScript = path.resolve(path.dirname(new URL(import.meta.url).pathname), '../../web/serve.py');
 const kOrder = 2000;
 
-const server = spawn('python3', [serveScript, folder, '0'], { stdio: ['ignore', 'pipe', 'inherit'] });
-const url = await new Promise((resolve) => {
-  server.stdout.once('data', (line) => resolve(String(line).match(/http:\/\/\S+\//)[0]));
-});
+const server = await serve(folder);
 const profile = mkdtempSync(path.join(tmpdir(), 'corvane-bench-page-'));
-const browser = await puppeteer.launch({ executablePath: browserPath, headless: true, userDataDir: profile, args: ['--no-sandbox'] });
+const browser = await launch(browserPath, profile);
 try {
   const page = await browser.newPage();
   await page.setViewport({ width: 1500, height: 1000 });
@@ -32,7 +25,7 @@ try {
     }).observe({ type: 'longtask', buffered: true });
   });
   const started = Date.now();
-  await page.goto(url);
+  await page.goto(server.url);
   await page.waitForFunction(() => document.documentElement.dataset.state === 'ready', { timeout: 60000 });
   const loaded = Date.now() - started;
   // What the first load fetches is what the service worker keeps: the page's
@@ -49,40 +42,23 @@ try {
   console.log(`downloaded: ${(downloaded / 1024).toFixed(0)} KiB in ${files.length} files`);
 
   // A diagonally dominant system of order kOrder, dropped on the page, Read.
-  await page.evaluate((n) => {
-    const parts = [`Bench\n${n} 1\n`];
-    for (let i = 0; i < n; i += 1) {
-      const row = new Array(n).fill(0);
-      row[i] = 4;
-      row[(i * 7 + 3) % n] += 1;
-      parts.push(`${row.join(' ')}\n`);
-    }
-    parts.push(`${new Array(n).fill(1).join(' ')}\n`);
-    const transfer = new DataTransfer();
-    transfer.items.add(new File(parts, 'bench.dat'));
-    document.body.dispatchEvent(new DragEvent('drop', { dataTransfer: transfer, bubbles: true, cancelable: true }));
-  }, kOrder);
-  const idle = () => page.waitForFunction(() => {
-    const { pending = '0', state } = document.documentElement.dataset;
-    return pending === '0' && state === 'ready';
-  }, { timeout: 600000 });
-  await page.waitForFunction(() => document.querySelector('#main-dialog [data-id="1025"]').value === 'bench.dat');
-  await idle();
-  await page.$eval('#main-dialog [data-id="1019"]', (list) => {
+  await dropLargeSystem(page, 'bench.dat', kOrder);
+  await chosen(page, 'bench.dat');
+  await page.$eval(control(1019), (list) => {
     list.selectedIndex = 0;
     list.dispatchEvent(new Event('change'));
   });
-  await page.click('#main-dialog [data-id="1024"]');
-  await idle();
+  await page.click(control(1024));
+  await settle(page, 600000);
   const from = await page.evaluate(() => performance.now());
-  await page.click('#main-dialog [data-id="30002"]');
-  await idle();
+  await page.click(control(30002));
+  await settle(page, 600000);
   const until = await page.evaluate(() => performance.now());
   const tasks = await page.evaluate((a, b) => window.longTasks.filter((task) => task.start >= a && task.start <= b), from, until);
   const longest = Math.max(0, ...tasks.map((task) => task.duration));
   console.log(`Gauss SOLVE of order ${kOrder}: ${(until - from).toFixed(0)} ms; main-thread tasks over 50 ms: ${tasks.length}, longest ${longest.toFixed(0)} ms`);
 } finally {
   await browser.close();
-  server.kill();
+  server.stop();
   rmSync(profile, { recursive: true, force: true });
 }

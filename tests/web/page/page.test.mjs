@@ -3,19 +3,15 @@
 // the same files (CORVANE_NATIVE) for the reports and the messages.
 import { after, before, beforeEach, describe, it } from 'node:test';
 import assert from 'node:assert/strict';
-import { execFileSync, spawn, spawnSync } from 'node:child_process';
+import { spawnSync } from 'node:child_process';
 import { mkdirSync, mkdtempSync, readFileSync, readdirSync, rmSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import path from 'node:path';
-import { createRequire } from 'node:module';
-
-const require = createRequire(import.meta.url);
-const puppeteer = require('puppeteer-core');
+import { chosen, control, drop as dropOnPage, dropLargeSystem, launch, serve, settle as settleOn } from './driver.mjs';
 
 const folder = process.env.CORVANE_WEB_FOLDER;
 const native = process.env.CORVANE_NATIVE;
 const browserPath = process.env.CORVANE_CHROMIUM;
-const serveScript = path.resolve(path.dirname(new URL(import.meta.url).pathname), '../../../web/serve.py');
 
 // Control ids of the main dialog.
 const id = {
@@ -54,14 +50,6 @@ let page;
 let scratch;
 const downloads = () => path.join(scratch, 'downloads');
 
-function startServer() {
-  server = spawn('python3', [serveScript, folder, '0'], { stdio: ['ignore', 'pipe', 'inherit'] });
-  return new Promise((resolve, reject) => {
-    server.once('error', reject);
-    server.stdout.once('data', (line) => resolve(String(line).match(/http:\/\/\S+\//)[0]));
-  });
-}
-
 // The native program on a copy of the data file: the file afterwards, and
 // what it printed on standard error.
 function nativeRun(command, name, data, args) {
@@ -72,14 +60,7 @@ function nativeRun(command, name, data, args) {
   return { file: readFileSync(file), stdout: String(run.stdout), stderr: String(run.stderr), status: run.status };
 }
 
-const control = (which) => `#main-dialog [data-id="${which}"]`;
-
-async function settle() {
-  await page.waitForFunction(() => {
-    const { pending = '0', state } = document.documentElement.dataset;
-    return pending === '0' && state === 'ready';
-  }, { timeout: 120000 });
-}
+const settle = () => settleOn(page);
 
 async function click(which) {
   await page.click(control(which));
@@ -131,20 +112,11 @@ async function noMessages(when) {
   assert.deepEqual(await takeMessages(), [], `no message expected ${when}`);
 }
 
-// A file dropped on the page from the user's disk: the dialog takes it as
-// its data file (Select), or imports it (a .mtx).
-async function drop(name, bytes) {
-  await page.evaluate((fileName, content) => {
-    const transfer = new DataTransfer();
-    transfer.items.add(new File([content], fileName));
-    document.body.dispatchEvent(new DragEvent('drop', { dataTransfer: transfer, bubbles: true, cancelable: true }));
-  }, name, bytes);
-}
+const drop = (name, bytes) => dropOnPage(page, name, bytes);
 
 async function dropDataFile(name, data) {
   await drop(name, data);
-  await page.waitForFunction((which, fileName) => document.querySelector(which)?.value === fileName, {}, control(id.path), name);
-  await settle();
+  await chosen(page, name);
 }
 
 async function fileBytes(name) {
@@ -182,13 +154,9 @@ describe('the page in Chromium', () => {
   before(async () => {
     scratch = mkdtempSync(path.join(tmpdir(), 'corvane-page-'));
     mkdirSync(downloads());
-    url = await startServer();
-    browser = await puppeteer.launch({
-      executablePath: browserPath,
-      headless: true,
-      userDataDir: path.join(scratch, 'profile'),
-      args: ['--no-sandbox', '--no-first-run', '--disable-gpu'],
-    });
+    server = await serve(folder);
+    url = server.url;
+    browser = await launch(browserPath, path.join(scratch, 'profile'));
     page = await browser.newPage();
     page.on('pageerror', (error) => console.log(`page error: ${error.message}`));
     page.on('dialog', (dialog) => dialog.accept());
@@ -206,7 +174,7 @@ describe('the page in Chromium', () => {
 
   after(async () => {
     await browser?.close();
-    server?.kill();
+    server?.stop();
     if (scratch) rmSync(scratch, { recursive: true, force: true });
   });
 
@@ -313,8 +281,7 @@ describe('the page in Chromium', () => {
     const matrix = '%%MatrixMarket matrix coordinate real symmetric\n2 2 3\n1 1 4\n2 1 1\n2 2 3\n';
     await setChecked(id.general, true);
     await drop('spd.mtx', matrix);
-    await page.waitForFunction((which) => document.querySelector(which)?.value === 'spd.dat', {}, control(id.path));
-    await settle();
+    await chosen(page, 'spd.dat');
     await noMessages('after the import');
     // A system's right-hand side is made as A*(1,...,1).
     const expected = nativeRun('import', 'spd.mtx', matrix, ['--output', path.join(scratch, 'native', 'spd.dat'), '--rhs', 'ones']);
@@ -424,21 +391,8 @@ describe('the page in Chromium', () => {
     const order = 2400;
     const c = { method: 'gauss' };
     await arrange(c);
-    await page.evaluate((n) => {
-      const parts = [`Mare\n${n} 1\n`];
-      for (let i = 0; i < n; i += 1) {
-        const row = new Array(n).fill(0);
-        row[i] = 4;
-        row[(i * 7 + 3) % n] += 1;
-        parts.push(`${row.join(' ')}\n`);
-      }
-      parts.push(`${new Array(n).fill(1).join(' ')}\n`);
-      const transfer = new DataTransfer();
-      transfer.items.add(new File(parts, 'long.dat'));
-      document.body.dispatchEvent(new DragEvent('drop', { dataTransfer: transfer, bubbles: true, cancelable: true }));
-    }, order);
-    await page.waitForFunction((which) => document.querySelector(which)?.value === 'long.dat', {}, control(id.path));
-    await settle();
+    await dropLargeSystem(page, 'long.dat', order);
+    await chosen(page, 'long.dat');
     const data = String(await fileBytes('long.dat'));
     await click(id.read);
     await noMessages('after Read');
