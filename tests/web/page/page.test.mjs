@@ -194,6 +194,23 @@ describe('the page in Chromium', () => {
     });
   }
 
+  it('opens a data file through the file choice and the browser\'s file picker', async () => {
+    // Chromium's File System Access picker cannot be answered from a test:
+    // the page falls back on a file input, as in a browser without that API.
+    const file = path.join(scratch, 'picked.dat');
+    writeFileSync(file, kThree);
+    await page.evaluate(() => { delete window.showOpenFilePicker; });
+    await page.click(control(id.select));
+    const fromDisk = '#windows [data-window="chooseFile"] [data-name="fromDisk"]';
+    await page.waitForSelector(fromDisk);
+    const [chooser] = await Promise.all([page.waitForFileChooser(), page.click(fromDisk)]);
+    await chooser.accept([file]);
+    await chosen(page, 'picked.dat');
+    assert.equal(String(await fileBytes('picked.dat')), kThree);
+    await click(id.read);
+    assert.equal(await textOf(id.order), '3');
+  });
+
   it('saves the results file as a download with the bytes of the report', async () => {
     const c = kSolves[0];
     await arrange(c);
