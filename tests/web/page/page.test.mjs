@@ -15,7 +15,8 @@ const browserPath = process.env.CORVANE_CHROMIUM;
 
 // Control ids of the main dialog.
 const id = {
-  system: 1006, inversion: 1007, condition: 1008, general: 1009, symmetric: 1010, dataFile: 1012,
+  system: 1006, inversion: 1007, condition: 1008, general: 1009, symmetric: 1010, invertEntries: 1011,
+  dataFile: 1012, generated: 1013, generatorList: 1026,
   normList: 1031, printMatrix: 1015, printDeterminant: 1016, printIterations: 1036,
   checkMaximum: 1017, checkEquations: 1018, methodList: 1019, eps: 1032, nlim: 1033, omega: 1034,
   explorer: 1061, open: 1021, path: 1025, read: 1024, order: 1027, solve: 30002, about: 1030,
@@ -32,8 +33,10 @@ const kSymmetricThree = 'Simetrica, doi termeni liberi\n3 2\n4 1 1\n5 2\n6\n6 8 
 const kSolves = [
   { name: 'gauss.dat', data: kThree, method: 'gauss', print: [id.printMatrix, id.printDeterminant], checkEach: true,
     args: ['--method', 'gauss', '--print-matrix', '--print-determinant', '--check', 'each'] },
-  { name: 'lu-inverse.dat', data: kThree.replace(/\n/g, '\r\n').trimEnd(), method: 'lu', problem: id.inversion,
-    args: ['--problem', 'inverse', '--method', 'lu'] },
+  { name: 'lu-inverse.dat', data: kThree.replace(/\n/g, '\r\n').trimEnd(), method: 'lu', problem: id.inversion, invert: true,
+    args: ['--problem', 'inverse', '--method', 'lu', '--invert-entries'] },
+  { name: 'hilbert.dat', data: 'Hilbert 4, b = sumele liniilor\n4 1\n0\n2.083333 1.283333 0.95 0.7595238\n', method: 'gauss',
+    generator: 0, print: [id.printMatrix], args: ['--generate', 'Hilbert', '--method', 'gauss', '--print-matrix'] },
   { name: 'cholesky.dat', data: kSymmetricThree, method: 'cholesky', matrix: id.symmetric, print: [id.printDeterminant],
     args: ['--matrix', 'symmetric', '--method', 'cholesky', '--print-determinant'] },
   { name: 'gauss-seidel.dat', data: kThree, method: 'gauss-seidel', print: [id.printIterations], eps: '1e-5', nlim: '50',
@@ -131,7 +134,9 @@ async function fileBytes(name) {
 async function arrange(c) {
   await click(c.problem || id.system);
   await setChecked(c.matrix || id.general, true);
-  await setChecked(id.dataFile, true);
+  await setChecked(c.generator === undefined ? id.dataFile : id.generated, true);
+  await setChecked(id.invertEntries, Boolean(c.invert));
+  if (c.generator !== undefined) await choose(id.generatorList, c.generator);
   for (const option of [id.printMatrix, id.printDeterminant, id.printIterations]) {
     await setChecked(option, (c.print || []).includes(option));
   }
