@@ -11,7 +11,7 @@
 #include "kernel_benches.h"
 #include "kernels/cholesky_kernel.h"
 #include "problem/matrix.h"
-#include "support/reference_cholesky.h"
+#include "direct/plain_cholesky.h"
 
 namespace corvane::bench {
 namespace {
@@ -28,9 +28,9 @@ void choleskyReference(benchmark::State& state) {
         std::copy(a0.begin(), a0.end(), a.data());
         std::copy(b0.begin(), b0.end(), b.begin());
         state.ResumeTiming();
-        CholeskyOutcome outcome = testing::referenceFactorPackedCholesky(n, a);
-        testing::referenceForward(n, a, b.data());
-        testing::referenceBack(n, a, b.data());
+        CholeskyOutcome outcome = plainFactorPackedCholesky(n, a);
+        plainForward(n, a, b.data());
+        plainBack(n, a, b.data());
         benchmark::DoNotOptimize(outcome);
         benchmark::DoNotOptimize(b.data());
     }

@@ -10,7 +10,7 @@
 #include "kernel_benches.h"
 #include "kernels/elimination_kernel.h"
 #include "problem/matrix.h"
-#include "support/reference_elimination.h"
+#include "direct/plain_elimination.h"
 
 namespace corvane::bench {
 namespace {
@@ -29,7 +29,7 @@ void gaussReference(benchmark::State& state) {
         std::copy(b0.begin(), b0.end(), b.data());
         state.ResumeTiming();
         int interchanges = 0;
-        EliminationOutcome outcome = testing::referenceEliminateAndSolve(n, 1, a, b, kThreshold, interchanges);
+        EliminationOutcome outcome = plainEliminateAndSolve(n, 1, a, b, kThreshold, interchanges);
         benchmark::DoNotOptimize(outcome);
         benchmark::DoNotOptimize(b.data());
     }

@@ -10,7 +10,7 @@
 #include "kernel_benches.h"
 #include "kernels/lu_kernel.h"
 #include "problem/matrix.h"
-#include "support/reference_lu.h"
+#include "direct/plain_lu.h"
 
 namespace corvane::bench {
 namespace {
@@ -30,8 +30,8 @@ void luReference(benchmark::State& state) {
         std::copy(a0.begin(), a0.end(), a.data());
         state.ResumeTiming();
         int exchanges = 0;
-        LuOutcome outcome = testing::referenceFactorLu(n, a, order, kThreshold, exchanges);
-        testing::referenceSolveLu(n, a, order, b.data(), x.data());
+        LuOutcome outcome = plainFactorLu(n, a, order, kThreshold, exchanges);
+        plainSolveLu(n, a, order, b.data(), x.data());
         benchmark::DoNotOptimize(outcome);
         benchmark::DoNotOptimize(x.data());
     }

@@ -10,50 +10,20 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
-#include <chrono>
 #include <string>
 #include <vector>
 
 #include "app/dispatcher.h"
-#include "app/progress_text.h"
 #include "bench_problems.h"
 #include "cli/solve_options.h"
+#include "gap_watch.h"
 #include "kernels/kernel_threads.h"
-#include "problem/run_progress.h"
 
 namespace corvane::bench {
 namespace {
 
 constexpr int kGapOrder = 4000;
 constexpr int kGapThreads = 2;
-
-class GapWatch : public RunProgress {
-public:
-    using Clock = std::chrono::steady_clock;
-    void start() { last_ = Clock::now(); }
-    void reached(RunPhase phase, int step, int total) override { note({phase, step, total, true}); }
-    bool stopRequested() const override { return false; }
-    void note(const ProgressSnapshot& where = {}) {
-        const Clock::time_point now = Clock::now();
-        if (now - last_ > longest_) {
-            longest_ = now - last_;
-            longestAfter_ = lastWhere_;
-        }
-        last_ = now;
-        lastWhere_ = where;
-        ++boundaries_;
-    }
-    std::string longestAfter() const { return "after: " + progressText(longestAfter_, kEnglish); }
-    double longestMilliseconds() const { return std::chrono::duration<double, std::milli>(longest_).count(); }
-    int boundaries() const { return boundaries_; }
-
-private:
-    Clock::time_point last_;
-    Clock::duration longest_{};
-    ProgressSnapshot lastWhere_;
-    ProgressSnapshot longestAfter_;
-    int boundaries_ = 0;
-};
 
 // The problem as a Read leaves it: a random matrix (for Cholesky a positive
 // definite one with its packed triangle), one right-hand side for a system,

@@ -12,10 +12,19 @@
 namespace corvane {
 namespace {
 
+// Tiles of the matrix compared with their mirror images at once: a column's
+// mirror is a row, which a tile reads from a few pages instead of one page
+// per entry.
+constexpr int kSymmetryTile = 64;
+
 bool symmetric(const ProblemState& s) {
-    for (int j = 1; j <= s.n; ++j)
-        for (int i = 1; i < j; ++i)
-            if (s.A(i, j) != s.A(j, i)) return false;
+    for (int j0 = 1; j0 <= s.n; j0 += kSymmetryTile) {
+        for (int i0 = 1; i0 <= j0; i0 += kSymmetryTile) {
+            for (int j = j0; j < j0 + kSymmetryTile && j <= s.n; ++j)
+                for (int i = i0; i < i0 + kSymmetryTile && i < j; ++i)
+                    if (s.A(i, j) != s.A(j, i)) return false;
+        }
+    }
     return true;
 }
 
@@ -26,16 +35,6 @@ RealVector upperTriangle(const ProblemState& s) {
         for (int i = 1; i <= j; ++i) packed(LOCA(i, j)) = s.A(i, j);
     return packed;
 }
-
-// Keeps the text of the last message (a refusal says why).
-class LastMessage : public MessageService {
-public:
-    void show(std::string_view text, std::string_view, MessageIcon) override { text_ = text; }
-    const std::string& text() const { return text_; }
-
-private:
-    std::string text_;
-};
 
 // How the sweeps of each right-hand side ended.
 class SweepEnds : public IterationListener {
@@ -87,19 +86,24 @@ struct Listeners {
 };
 
 // One SOLVE of `method` on a fresh copy of the read data, its report
-// discarded; `seconds` is the time of the SOLVE alone (not of the copy).
+// discarded; `seconds` is the time of the SOLVE alone (not of the copy). A
+// SOLVE stopped on the user's request stops the comparison.
 SolveOutcome solveOnce(const ProblemState& read, Method method, MessageService& messages, const Listeners& listeners,
-                       double& seconds) {
+                       RunProgress* progress, double& seconds) {
     ProblemState run = read;
     SilentMessages quiet;
     chooseMethod(run, method, quiet);
     if (method == Method::Cholesky) run.AV_INPUT = upperTriangle(read);
+    // Copying a large problem takes a while: a stop asked for meanwhile ends
+    // the comparison before the SOLVE begins.
+    if (progress != nullptr && progress->stopRequested()) throw RunInterrupted();
     DiscardingSink discard;
     RecordWriter report(discard), console(discard);
-    RunContext context{run, report, console, messages, listeners.iterations, listeners.factors, listeners.solutions};
+    RunContext context{run, report, console, messages, listeners.iterations, listeners.factors, listeners.solutions, progress};
     const auto start = std::chrono::steady_clock::now();
     const SolveOutcome outcome = CORVANEAPPLY(context);
     seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    if (outcome == SolveOutcome::Interrupted) throw RunInterrupted();
     return outcome;
 }
 
@@ -111,48 +115,50 @@ SolveOutcome solveOnce(const ProblemState& read, Method method, MessageService& 
 constexpr double kTimingBudgetSeconds = 0.02;
 constexpr int kMostTimedRuns = 100;
 
-double shortestRepeat(const ProblemState& read, Method method, double first) {
+double shortestRepeat(const ProblemState& read, Method method, double first, RunProgress* progress) {
     double shortest = first;
     double spent = first;
     SilentMessages quiet;
     for (int runs = 1; runs < kMostTimedRuns && spent < kTimingBudgetSeconds; ++runs) {
         double seconds = 0.0;
-        solveOnce(read, method, quiet, {}, seconds);
+        solveOnce(read, method, quiet, {}, progress, seconds);
         shortest = std::min(shortest, seconds);
         spent += seconds;
     }
     return shortest;
 }
 
-MethodRun runMethod(const ProblemState& read, Method method) {
+MethodRun runMethod(const ProblemState& read, Method method, RunProgress* progress) {
     LastMessage messages;
     SweepEnds sweeps;
     ConditionEstimate condition;
     SolutionCopy solutions;
     MethodRun result;
-    const SolveOutcome outcome = solveOnce(read, method, messages, {&sweeps, &condition, &solutions}, result.seconds);
+    const SolveOutcome outcome =
+        solveOnce(read, method, messages, {&sweeps, &condition, &solutions}, progress, result.seconds);
     if (outcome == SolveOutcome::Refused) {
         result.refusal = messages.text();
         return result;
     }
-    result.seconds = shortestRepeat(read, method, result.seconds);
+    result.seconds = shortestRepeat(read, method, result.seconds, progress);
     result.solutions = solutions.solutions();
     result.ends = sweeps.ends();
     result.conditionOne = condition.value();
     return result;
 }
 
-// The rows of one run: one per right-hand side, or one for an inverse.
+// The rows of one run: one per right-hand side, or one for an inverse. The
+// residuals and errors are measured with step boundaries told to `progress`.
 std::vector<ComparisonRow> rowsOf(const ProblemState& read, Method method, const MethodRun& run,
-                                  const std::optional<ExactAnswer>& exact) {
+                                  const std::optional<ExactAnswer>& exact, RunProgress* progress) {
     const int count = read.INVERSARE ? 1 : read.nb;
     std::vector<ComparisonRow> rows;
     std::vector<double> residuals;
     std::vector<TrueError> errors;
     if (run.solutions) {
-        residuals = largestResiduals(read, *run.solutions);
-        if (exact && read.INVERSARE) errors.push_back(wholeError(*run.solutions, *exact));
-        else if (exact) errors = trueErrors(*run.solutions, *exact);
+        residuals = largestResiduals(read, *run.solutions, progress);
+        if (exact && read.INVERSARE) errors.push_back(wholeError(*run.solutions, *exact, progress));
+        else if (exact) errors = trueErrors(*run.solutions, *exact, progress);
     }
     for (int k = 1; k <= count; ++k) {
         ComparisonRow row{method, read.INVERSARE ? 0 : k, RunOutcome::Solved, run.seconds, {}, {}, {}};
@@ -217,26 +223,28 @@ std::string_view methodName(Method method) {
     }
 }
 
+// The methods one after another; a stop asked for unwinds from the step
+// boundary it met (RunInterrupted) with the rows of the methods that ended.
 Comparison compareMethods(const ProblemState& read, const std::optional<ExactAnswer>& exact,
-                          const std::function<void(const std::vector<ComparisonRow>&)>& rowsReady,
-                          const std::function<bool()>& cancelled,
-                          const std::function<void(Method, const RealMatrix&)>& solutionsReady) {
+                          const ComparisonHooks& hooks, RunProgress* progress) {
     Comparison comparison;
-    for (Method method : triedMethods(read)) {
-        if (cancelled && cancelled()) {
-            comparison.cancelled = true;
-            break;
+    try {
+        for (Method method : triedMethods(read)) {
+            if (progress != nullptr && progress->stopRequested()) throw RunInterrupted();
+            if (hooks.methodStarted) hooks.methodStarted(method);
+            const MethodRun run = runMethod(read, method, progress);
+            if (run.refusal) {
+                comparison.refused.push_back({method, *run.refusal});
+                continue;
+            }
+            if (run.solutions && hooks.solutionsReady) hooks.solutionsReady(method, *run.solutions);
+            const std::vector<ComparisonRow> rows = rowsOf(read, method, run, exact, progress);
+            if (!comparison.conditionOne) comparison.conditionOne = run.conditionOne;
+            comparison.rows.insert(comparison.rows.end(), rows.begin(), rows.end());
+            if (hooks.rowsReady) hooks.rowsReady(rows);
         }
-        const MethodRun run = runMethod(read, method);
-        if (run.refusal) {
-            comparison.refused.push_back({method, *run.refusal});
-            continue;
-        }
-        if (!comparison.conditionOne) comparison.conditionOne = run.conditionOne;
-        if (run.solutions && solutionsReady) solutionsReady(method, *run.solutions);
-        const std::vector<ComparisonRow> rows = rowsOf(read, method, run, exact);
-        comparison.rows.insert(comparison.rows.end(), rows.begin(), rows.end());
-        if (rowsReady) rowsReady(rows);
+    } catch (const RunInterrupted&) {
+        comparison.cancelled = true;
     }
     return comparison;
 }

@@ -13,6 +13,7 @@
 
 #include "app/true_error.h"
 #include "problem/problem_state.h"
+#include "problem/run_progress.h"
 
 namespace corvane {
 
@@ -47,18 +48,26 @@ struct Comparison {
     bool cancelled = false;
 };
 
+// What hears a comparison as it goes, on the thread that runs it.
+struct ComparisonHooks {
+    // A method starts: its SOLVE, then the measures of its rows.
+    std::function<void(Method)> methodStarted;
+    // The rows of a method, as it ends.
+    std::function<void(const std::vector<ComparisonRow>&)> rowsReady;
+    // The X of a method that gave one, exactly as its SOLVE reports it (none
+    // is kept beyond its method's turn: an inverse's X is as large as A).
+    std::function<void(Method, const RealMatrix&)> solutionsReady;
+};
+
 // Runs the methods on a copy of `read` (a system or an inverse whose matrix
 // was read in full, as for Gauss): Gauss and LU; Cholesky when A is
 // symmetric; Gauss-Seidel and SOR whenever their SOLVE would run them, which
 // it decides from EPS, NLIM and OMEGA as it converts them (a method it
-// refuses is kept in `refused` with its reason). `rowsReady` hears the rows
-// of each method as it ends; `cancelled`, asked between methods, stops the
-// comparison with the rows so far; `solutionsReady` hears the X of each
-// method that gave one, exactly as its SOLVE reports it (none is kept
-// beyond its method's turn: an inverse's X is as large as A).
+// refuses is kept in `refused` with its reason). `progress` hears every step
+// boundary of the SOLVEs and of the measures (residuals, errors); a stop
+// asked for ends the comparison at the next one, with the rows of the
+// methods that had ended (`cancelled` set).
 Comparison compareMethods(const ProblemState& read, const std::optional<ExactAnswer>& exact,
-                          const std::function<void(const std::vector<ComparisonRow>&)>& rowsReady = {},
-                          const std::function<bool()>& cancelled = {},
-                          const std::function<void(Method, const RealMatrix&)>& solutionsReady = {});
+                          const ComparisonHooks& hooks = {}, RunProgress* progress = nullptr);
 
 }  // namespace corvane

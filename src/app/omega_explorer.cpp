@@ -14,7 +14,10 @@ class FirstRightHandSide : public IterationListener {
 public:
     void sweepDone(int, int, float) override {}
     void rightHandSideDone(int rhs, IterationEnd end, int sweeps, float dx) override {
-        if (rhs == 1) row = {0.0f, sweeps, end, dx};
+        if (rhs == 1) row = {0.0f, sweeps, end, dx, row.solveStop};
+    }
+    void growthTestPassed(int rhs, int sweep, IterationEnd end) override {
+        if (rhs == 1) row.solveStop = SolveStop{sweep, end};
     }
     OmegaRow row{0.0f, 0, std::nullopt, 0.0f};
 };
@@ -57,7 +60,7 @@ std::vector<float> omegaValues(const OmegaRange& range) {
 
 std::vector<OmegaRow> exploreOmega(const ProblemState& read, const std::vector<float>& omegas,
                                    const std::function<void(const OmegaRow&)>& rowDone,
-                                   const std::function<bool()>& stopRequested) {
+                                   const std::function<bool()>& stopRequested, GrowthTest growth) {
     const ProblemState prepared = firstSystemForSor(read);
     std::vector<OmegaRow> rows;
     DiscardingSink discard;
@@ -70,6 +73,7 @@ std::vector<OmegaRow> exploreOmega(const ProblemState& read, const std::vector<f
         RecordWriter report(discard), console(discard);
         FirstRightHandSide first;
         RunContext context{run, report, console, quiet, &first};
+        context.pastGrowth = growth == GrowthTest::PassedOver;
         SOR(context);
         first.row.omega = omega;
         rows.push_back(first.row);

@@ -26,12 +26,28 @@ struct OmegaRange {
 // holds no value, or a step that is not positive, gives none.
 std::vector<float> omegaValues(const OmegaRange& range);
 
+// Where and how a SOLVE's sweeps end on a dx that did not decrease
+// (Divergence: it grew; Stagnation: it equalled the one before).
+struct SolveStop {
+    int sweep;
+    IterationEnd end;
+    bool operator==(const SolveStop&) const = default;
+};
+
 struct OmegaRow {
     float omega;
     int sweeps;
     std::optional<IterationEnd> end;  // none when SOR could not start (a diagonal it cannot use)
     float dx;                         // the last difference
+    // Set when the run went on past the sweep at which the SOLVE's growth
+    // test ends it: the row is then not what a SOLVE reports.
+    std::optional<SolveStop> solveStop = std::nullopt;
 };
+
+// Whether the explorer's runs stop where dx grows, as the SOLVE's do, or go
+// on to EPS or NLIM (an iterate that is not finite still ends them), which
+// shows where SOR really converges.
+enum class GrowthTest { Stops, PassedOver };
 
 // Refuses an exploration of `read` without EPS and NLIM (converted from
 // their texts as SOLVE does): without them nothing stops the sweeps. Returns
@@ -44,10 +60,12 @@ std::string_view explorerPrecheck(const ProblemState& read);
 // finished so far are returned. The reports of these runs are not kept.
 std::vector<OmegaRow> exploreOmega(const ProblemState& read, const std::vector<float>& omegas,
                                    const std::function<void(const OmegaRow&)>& rowDone = {},
-                                   const std::function<bool()>& stopRequested = {});
+                                   const std::function<bool()>& stopRequested = {},
+                                   GrowthTest growth = GrowthTest::Stops);
 
 // The factor that reached the tolerance in the fewest sweeps, the smaller
-// factor on a tie; none when no factor reached it.
+// factor on a tie (rows run past the growth test count as they are); none
+// when no factor reached it.
 std::optional<float> bestOmega(const std::vector<OmegaRow>& rows);
 
 }  // namespace corvane

@@ -21,6 +21,8 @@ constexpr PhaseText kPhases[kRunPhaseCount] = {
     {"Proba: termenul liber %1 din %2", "Check: right-hand side %1 of %2"},
     {"Eliminare in termenii liberi: pasul %1 din %2", "Elimination in the right-hand sides: step %1 of %2"},
     {"Citirea datelor: %1 din %2 MB", "Reading the data: %1 of %2 MB"},
+    {"Diferente in dubla precizie: coloana %1 din %2", "Residuals in double precision: column %1 of %2"},
+    {"Erori fata de solutia exacta: coloana %1 din %2", "Errors against the exact answer: column %1 of %2"},
 };
 
 constexpr PhaseText kStarting{"Pornire...", "Starting..."};

@@ -5,12 +5,31 @@
 #include <cstdio>
 
 #include "app/known_exact_answer.h"
+#include "kernels/product_kernel.h"
+#include "report/matrix_columns.h"
 
 namespace corvane {
 namespace {
 
 // Right-hand sides listed one by one; the rest are summed up in one line.
 constexpr int kListedRightHandSides = 10;
+
+// Residuals worked out together: enough columns for the product's tiles to
+// run long, few enough for a small array of sums (n x 96 doubles).
+constexpr int kResidualColumnsAtOnce = 96;
+
+// The step boundaries inside one product: the columns done so far.
+class ColumnsDone : public KernelProgress {
+public:
+    ColumnsDone(RunProgress* progress, int done, int total) : progress_(progress), done_(done), total_(total) {}
+    void reached(KernelStage, int, int) override { stepBoundary(progress_, RunPhase::Residuals, done_, total_); }
+    KernelProgress* forKernel() { return progress_ != nullptr ? this : nullptr; }
+
+private:
+    RunProgress* progress_;
+    int done_;
+    int total_;
+};
 
 double rightHandSide(const ProblemState& s, int i, int k) {
     if (s.INVERSARE) return i == k ? 1.0 : 0.0;
@@ -56,16 +75,22 @@ std::optional<KnownAnswer> knownAnswer(const ProblemState& read) {
     return std::nullopt;
 }
 
-std::vector<double> largestResiduals(const ProblemState& read, const RealMatrix& X) {
+std::vector<double> largestResiduals(const ProblemState& read, const RealMatrix& X, RunProgress* progress) {
+    const int n = read.n;
+    const MatrixColumns A = read.AV_INPUT ? MatrixColumns(n, *read.AV_INPUT) : MatrixColumns(read.A);
     std::vector<double> residuals;
-    for (int k = 1; k <= X.cols(); ++k) {
-        double largest = 0.0;
-        for (int i = 1; i <= read.n; ++i) {
-            double sum = 0.0;
-            for (int j = 1; j <= read.n; ++j) sum += static_cast<double>(matrixEntry(read, i, j)) * X(j, k);
-            largest = std::max(largest, std::fabs(sum - rightHandSide(read, i, k)));
+    residuals.reserve(static_cast<std::size_t>(X.cols()));
+    for (int first = 1; first <= X.cols(); first += kResidualColumnsAtOnce) {
+        stepBoundary(progress, RunPhase::Residuals, first - 1, X.cols());
+        const int columns = std::min(kResidualColumnsAtOnce, X.cols() - first + 1);
+        Matrix<double> products(n, columns);
+        ColumnsDone steps(progress, first - 1, X.cols());
+        if (n > 0) multiplyAddWidened(n, columns, A, X.column(first), X.rows(), products.data(), steps.forKernel());
+        for (int c = 1; c <= columns; ++c) {
+            double largest = 0.0;
+            for (int i = 1; i <= n; ++i) largest = std::max(largest, std::fabs(products(i, c) - rightHandSide(read, i, first + c - 1)));
+            residuals.push_back(largest);
         }
-        residuals.push_back(largest);
     }
     return residuals;
 }

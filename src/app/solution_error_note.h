@@ -9,6 +9,7 @@
 
 #include "app/true_error.h"
 #include "problem/problem_state.h"
+#include "problem/run_progress.h"
 
 namespace corvane {
 
@@ -23,8 +24,11 @@ struct KnownAnswer {
 std::optional<KnownAnswer> knownAnswer(const ProblemState& read);
 
 // max |A·x - b| for each column of X against the same column of B (or of
-// the identity, for an inverse), in double from the matrix as read.
-std::vector<double> largestResiduals(const ProblemState& read, const RealMatrix& X);
+// the identity, for an inverse), in double from the matrix as read: each
+// A·x summed in increasing index order, every product exact, whatever the
+// number of threads the product is shared over. `progress` hears the columns
+// done (phase Residuals) and may stop the work at its step boundaries.
+std::vector<double> largestResiduals(const ProblemState& read, const RealMatrix& X, RunProgress* progress = nullptr);
 
 // The note's title and text in the interface language (1 Romanian, 2 English).
 std::string solutionErrorTitle(int language);

@@ -9,11 +9,14 @@ namespace corvane {
 
 namespace {
 
-// The error of columns from..to of X against the same columns of `exact`.
-TrueError errorOfColumns(const RealMatrix& X, const ExactAnswer& exact, int from, int to) {
+// The error of columns from..to of X against the same columns of `exact`,
+// with a step boundary before each column (`total` columns in all).
+TrueError errorOfColumns(const RealMatrix& X, const ExactAnswer& exact, int from, int to, int total,
+                         RunProgress* progress) {
     const int n = std::min(X.rows(), exact.rows());
     double largest = 0.0, scale = 0.0;
     for (int k = from; k <= to; ++k) {
+        stepBoundary(progress, RunPhase::Errors, k - 1, total);
         for (int i = 1; i <= n; ++i) {
             largest = std::max(largest, std::fabs(static_cast<double>(X(i, k)) - exact(i, k)));
             scale = std::max(scale, std::fabs(exact(i, k)));
@@ -32,14 +35,16 @@ std::string errorLine(const std::string& subject, const char* symbol, const True
 
 }  // namespace
 
-std::vector<TrueError> trueErrors(const RealMatrix& X, const ExactAnswer& exact) {
+std::vector<TrueError> trueErrors(const RealMatrix& X, const ExactAnswer& exact, RunProgress* progress) {
+    const int columns = std::min(X.cols(), exact.cols());
     std::vector<TrueError> errors;
-    for (int k = 1; k <= std::min(X.cols(), exact.cols()); ++k) errors.push_back(errorOfColumns(X, exact, k, k));
+    for (int k = 1; k <= columns; ++k) errors.push_back(errorOfColumns(X, exact, k, k, columns, progress));
     return errors;
 }
 
-TrueError wholeError(const RealMatrix& X, const ExactAnswer& exact) {
-    return errorOfColumns(X, exact, 1, std::min(X.cols(), exact.cols()));
+TrueError wholeError(const RealMatrix& X, const ExactAnswer& exact, RunProgress* progress) {
+    const int columns = std::min(X.cols(), exact.cols());
+    return errorOfColumns(X, exact, 1, columns, columns, progress);
 }
 
 ExactAnswer allOnes(int n, int nb) {

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "problem/run_progress.h"
 #include "problem/solution_listener.h"
 #include "textio/list_directed_input.h"
 
@@ -22,11 +23,12 @@ struct TrueError {
 };
 
 // The error of every column of X against the same column of `exact`.
-std::vector<TrueError> trueErrors(const RealMatrix& X, const ExactAnswer& exact);
+// `progress` hears the columns done (phase Errors) and may stop the work there.
+std::vector<TrueError> trueErrors(const RealMatrix& X, const ExactAnswer& exact, RunProgress* progress = nullptr);
 
 // The error of the whole of X against `exact` (an inverse against the exact
 // inverse): the largest entry error, relative to the largest exact entry.
-TrueError wholeError(const RealMatrix& X, const ExactAnswer& exact);
+TrueError wholeError(const RealMatrix& X, const ExactAnswer& exact, RunProgress* progress = nullptr);
 
 // Keeps the solutions of the last SOLVE.
 class SolutionCopy : public SolutionListener {

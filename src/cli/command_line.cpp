@@ -19,6 +19,7 @@
 #include "cli/interrupt_watch.h"
 #include "cli/omega_command.h"
 #include "cli/report_destination.h"
+#include "cli/steps_command.h"
 #include "cli/terminal_progress.h"
 #include "cli/thread_count.h"
 #include "app/dispatcher.h"
@@ -186,20 +187,11 @@ int writeSweepFiles(const SolveOptions& o, const IterationHistory& history, floa
     return kSuccess;
 }
 
-// Shown when standard error is a terminal, unless told otherwise; once the
-// run has lasted half a second, or at once when asked for.
-TerminalProgress progressDisplay(const SolveOptions& o, const InterruptWatch& interrupt) {
-    const bool terminal = ::isatty(STDERR_FILENO) != 0;
-    const bool show = o.progress || (terminal && !o.noProgress);
-    const auto delay = o.progress ? std::chrono::milliseconds(0) : std::chrono::milliseconds(500);
-    return TerminalProgress(stderr, show, terminal, delay, interrupt);
-}
-
 // The Read, then SOLVE as many times as asked. Returns an exit status.
 int readAndSolve(const SolveOptions& o, ProblemState& state, RecordSink& console, MessageService& messages,
                  PlotRenderer* plots) {
     const InterruptWatch interrupt;
-    TerminalProgress progress = progressDisplay(o, interrupt);
+    TerminalProgress progress = progressDisplay(o.progress, o.noProgress, interrupt);
     Report report;
     int status = kSuccess;
     progress.start();
@@ -279,6 +271,9 @@ int runCommandLine(int argc, char** argv, PlotRenderer* plots) {
     CompareOptions compareOptions;
     CLI::App* compare = app.add_subcommand("compare", "run every applicable method on a data file, side by side");
     defineCompareOptions(*compare, compareOptions);
+    StepsOptions stepsOptions;
+    CLI::App* steps = app.add_subcommand("steps", "show a method's working step by step (text, LaTeX or HTML)");
+    defineStepsOptions(*steps, stepsOptions);
     ImportOptions importOptions;
     CLI::App* import = app.add_subcommand("import", "make a data file from a Matrix Market matrix");
     defineImportOptions(*import, importOptions);
@@ -299,6 +294,7 @@ int runCommandLine(int argc, char** argv, PlotRenderer* plots) {
     if (omega->parsed()) return runOmega(omegaOptions, plots);
     if (compare->parsed()) return runCompare(compareOptions);
     if (import->parsed()) return runImport(importOptions);
+    if (steps->parsed()) return runSteps(stepsOptions);
     StandardErrorMessages messages;
     StandardOutputSink console(reportOnStandardOutput(options) ? stderr : stdout);
     return runSolve(options, console, messages, plots);

@@ -9,6 +9,8 @@
 #include "app/method_comparison.h"
 #include "cli/data_file_reading.h"
 #include "cli/exit_status.h"
+#include "cli/interrupt_watch.h"
+#include "cli/terminal_progress.h"
 
 namespace corvane {
 namespace {
@@ -73,15 +75,29 @@ void printConditionOne(const std::optional<double>& estimate, bool csv) {
     else if (estimate) std::cout << "cond1(A) ~ " << scientific(estimate, "%.1E") << '\n';
 }
 
+// The methods one after another: each method's rows printed as it ends (the
+// progress line wiped first), the method and its phase shown on standard
+// error while it runs, Ctrl-C as the stop. Returns the exit status.
 int compareRead(const CompareOptions& o, const ProblemState& state, MessageService& messages) {
     std::optional<ExactAnswer> exact;
     if (!findExactAnswer(o.read.exact, state, exact, messages)) return kReadFailed;
     printHeader(o.csv);
     std::cout.flush();
-    const Comparison comparison = compareMethods(state, exact, [&](const std::vector<ComparisonRow>& rows) {
+    const InterruptWatch interrupt;
+    TerminalProgress progress = progressDisplay(o.read.progress, o.read.noProgress, interrupt);
+    ComparisonHooks hooks;
+    hooks.methodStarted = [&](Method method) { progress.setSubject(std::string(methodName(method)) + ": "); };
+    hooks.rowsReady = [&](const std::vector<ComparisonRow>& rows) {
+        progress.finish();
         for (const ComparisonRow& row : rows) o.csv ? printCsvRow(row) : printTableRow(row);
         std::cout.flush();
-    });
+    };
+    const Comparison comparison = compareMethods(state, exact, hooks, &progress);
+    progress.finish();
+    if (comparison.cancelled) {
+        std::cerr << "corvane: interrupted\n";
+        return kInterrupted;
+    }
     for (const RefusedMethod& refused : comparison.refused) {
         if (!refusalTold(refused.method, o.read)) continue;
         std::cerr << "corvane: " << methodName(refused.method) << " not run: " << refused.reason << "\n";
@@ -106,6 +122,9 @@ void defineCompareOptions(CLI::App& compare, CompareOptions& o) {
     compare.add_option("--exact", r.exact,
                        "systems: \"ones\" (each b was made as A*(1,...,1)) or a file with the exact solutions");
     compare.add_flag("--csv", o.csv, "print method,rhs,outcome,seconds,residual,error,relative_error,sweeps rows");
+    CLI::Option* progress = compare.add_flag(
+        "--progress", r.progress, "show the method and its phase on standard error, also when it is no terminal");
+    compare.add_flag("--no-progress", r.noProgress, "never show the progress")->excludes(progress);
     compare.footer(
         "Runs Gauss and LU, Cholesky when A is symmetric, Gauss-Seidel with --eps and --nlim, SOR with\n"
         "--omega too, each on a fresh copy of the read data and each x exactly what its solve reports.\n"
@@ -114,8 +133,11 @@ void defineCompareOptions(CLI::App& compare, CompareOptions& o) {
         "Residual: max |A*x - b| in double from the data as read (|A*X - I| for an inverse, one row per\n"
         "method); error: max |x - x_exact| and its relative value when the exact answer is known\n"
         "(--exact, or the inverse of a generated Hilbert matrix up to order 12). Seconds: one SOLVE; for a\n"
-        "small problem the shortest of several (up to 100, about 0.02 s in all). Exit status: 0 done;\n"
-        "1 usage error; 2 the data file or the exact solutions cannot be read.");
+        "small problem the shortest of several (up to 100, about 0.02 s in all). Each method's rows are\n"
+        "printed as it ends; on a terminal, a comparison that lasts more than half a second shows the\n"
+        "method and its phase on standard error. Ctrl-C stops it at once: the rows printed stand.\n"
+        "Exit status: 0 done; 1 usage error; 2 the data file or the exact solutions cannot be read;\n"
+        "130 stopped by Ctrl-C.");
 }
 
 int readComparedProblem(const SolveOptions& options, ProblemState& state) {

@@ -43,14 +43,55 @@ void tellProgress(const OmegaRow& row, std::size_t done, std::size_t count) {
               << " (" << done << " of " << count << ")\n";
 }
 
-void printRow(const OmegaRow& row, bool csv) {
+// "not the solve's (it stops at sweep 18: dx grew)" for a row run past the
+// sweep at which the SOLVE's growth test stops; empty for a row that is the SOLVE's.
+std::string growthMark(const OmegaRow& row) {
+    if (!row.solveStop) return "";
+    const char* why = row.solveStop->end == IterationEnd::Stagnation ? "dx equalled the one before" : "dx grew";
+    return "not the solve's (it stops at sweep " + std::to_string(row.solveStop->sweep) + ": " + why + ")";
+}
+
+void printHeader(const OmegaOptions& o) {
+    if (o.csv) std::cout << (o.pastGrowth ? "omega,sweeps,outcome,dx,solve_stops_at\n" : "omega,sweeps,outcome,dx\n");
+    else if (o.pastGrowth) std::printf("%10s %8s  %-11s %-15s %s\n", "omega", "sweeps", "outcome", "dx", "solve");
+    else std::printf("%10s %8s  %-11s %s\n", "omega", "sweeps", "outcome", "dx");
+}
+
+// Past the growth test, a last column tells the rows that are not the SOLVE's.
+void printRow(const OmegaRow& row, const OmegaOptions& o) {
     const std::string omega = shortestFloatText(row.omega);
     const std::string dx = shortestFloatText(row.dx);
-    if (csv) {
-        std::cout << omega << ',' << row.sweeps << ',' << endText(row.end) << ',' << dx << '\n';
+    const std::string end(endText(row.end));
+    if (o.csv) {
+        std::cout << omega << ',' << row.sweeps << ',' << end << ',' << dx;
+        if (o.pastGrowth) std::cout << ',' << (row.solveStop ? std::to_string(row.solveStop->sweep) : "");
+        std::cout << '\n';
+    } else if (o.pastGrowth) {
+        char line[200];
+        std::snprintf(line, sizeof line, "%10s %8d  %-11s %-15s %s", omega.c_str(), row.sweeps, end.c_str(), dx.c_str(),
+                      growthMark(row).c_str());
+        std::string text(line);
+        text.erase(text.find_last_not_of(' ') + 1);
+        std::cout << text << '\n';
     } else {
-        std::printf("%10s %8d  %-11s %s\n", omega.c_str(), row.sweeps, std::string(endText(row.end)).c_str(), dx.c_str());
+        std::printf("%10s %8d  %-11s %s\n", omega.c_str(), row.sweeps, end.c_str(), dx.c_str());
     }
+}
+
+void printBest(const std::vector<OmegaRow>& rows, const std::optional<float>& best, bool csv) {
+    if (csv) {
+        std::cout << "best," << (best ? shortestFloatText(*best) : "") << '\n';
+        return;
+    }
+    if (!best) {
+        std::cout << "best omega: none (no omega reached the tolerance)\n";
+        return;
+    }
+    std::cout << "best omega: " << shortestFloatText(*best);
+    for (const OmegaRow& row : rows) {
+        if (row.omega == *best && row.solveStop) std::cout << ", " << growthMark(row);
+    }
+    std::cout << '\n';
 }
 
 }  // namespace
@@ -67,12 +108,18 @@ void defineOmegaOptions(CLI::App& omega, OmegaOptions& o) {
     omega.add_option("--to", o.to, "last relaxation factor at most (default 1.95)");
     omega.add_option("--step", o.step, "step between factors (default 0.05)");
     omega.add_flag("--csv", o.csv, "print omega,sweeps,outcome,dx rows and best,<omega> only");
+    omega.add_flag("--past-growth", o.pastGrowth,
+                   "run each omega to EPS or NLIM without the test that stops the sweeps when dx grows; rows that "
+                   "went past it are marked as not the solve's (CSV: solve_stops_at)");
     definePlotOptions(omega, o.plot, "draw the sweeps against omega with the best marked");
     omega.footer(
         "Runs SOR on the first right-hand side for omega = FROM + k*STEP <= TO, each run exactly what\n"
         "solve --method sor --omega W reports, and names the omega that reached the tolerance in the\n"
-        "fewest sweeps (the smaller one on a tie). Exit status: 0 done; 1 usage error; 2 the data file\n"
-        "cannot be read; 3 EPS or NLIM is 0; 4 the plot file cannot be written.");
+        "fewest sweeps (the smaller one on a tie). A solve stops the sweeps when dx fails to decrease\n"
+        "twice (or equals the one before), also while the iteration converges; --past-growth shows where\n"
+        "SOR really converges, and names the sweep at which a solve would stop instead. Exit status:\n"
+        "0 done; 1 usage error; 2 the data file cannot be read; 3 EPS or NLIM is 0; 4 the plot file\n"
+        "cannot be written.");
 }
 
 int runOmega(const OmegaOptions& o, PlotRenderer* plots) {
@@ -91,8 +138,7 @@ int runOmega(const OmegaOptions& o, PlotRenderer* plots) {
         messages.show(refusal, message::kErrorTitle, MessageIcon::Error);
         return kRefused;
     }
-    if (o.csv) std::cout << "omega,sweeps,outcome,dx\n";
-    else std::printf("%10s %8s  %-11s %s\n", "omega", "sweeps", "outcome", "dx");
+    printHeader(o);
     const std::vector<float> omegas = omegaValues({o.from, o.to, o.step});
     const bool showProgress = ::isatty(STDERR_FILENO) && !::isatty(STDOUT_FILENO);
     const InterruptWatch interrupt;
@@ -100,19 +146,13 @@ int runOmega(const OmegaOptions& o, PlotRenderer* plots) {
     const std::vector<OmegaRow> rows = exploreOmega(
         state, omegas,
         [&](const OmegaRow& row) {
-            printRow(row, o.csv);
+            printRow(row, o);
             std::cout.flush();
             if (showProgress) tellProgress(row, ++done, omegas.size());
         },
-        [&] { return interrupt.requested(); });
+        [&] { return interrupt.requested(); }, o.pastGrowth ? GrowthTest::PassedOver : GrowthTest::Stops);
     const std::optional<float> best = bestOmega(rows);
-    if (o.csv) {
-        std::cout << "best," << (best ? shortestFloatText(*best) : "") << '\n';
-    } else if (best) {
-        std::cout << "best omega: " << shortestFloatText(*best) << '\n';
-    } else {
-        std::cout << "best omega: none (no omega reached the tolerance)\n";
-    }
+    printBest(rows, best, o.csv);
     if (interrupt.requested()) {
         // The rows so far stand, with the best among them; no plot is drawn.
         std::cerr << "corvane: stopped after " << rows.size() << " of " << omegas.size() << " factors\n";

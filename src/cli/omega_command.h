@@ -20,6 +20,7 @@ struct OmegaOptions {
     double to = 1.95;
     double step = 0.05;
     bool csv = false;
+    bool pastGrowth = false;  // each run to EPS or NLIM, past the growth test
     PlotOptions plot;
 };
 

@@ -1,5 +1,7 @@
 #include "cli/terminal_progress.h"
 
+#include <unistd.h>
+
 #include "app/progress_text.h"
 
 namespace corvane {
@@ -43,7 +45,7 @@ void TerminalProgress::reached(RunPhase phase, int step, int total) {
 
 void TerminalProgress::draw(const ProgressSnapshot& where) {
     const std::optional<double> fraction = progressFraction(where);
-    const std::string line = (fraction ? bar(*fraction) : std::string()) + progressText(where, kEnglish);
+    const std::string line = (fraction ? bar(*fraction) : std::string()) + subject_ + progressText(where, kEnglish);
     if (!terminal_) {
         std::fprintf(out_, "corvane: %s\n", line.c_str());
         return;
@@ -62,6 +64,18 @@ void TerminalProgress::finish() {
     }
     lineLength_ = 0;
     anyDrawn_ = false;
+}
+
+void TerminalProgress::setSubject(std::string subject) {
+    subject_ = std::move(subject);
+    anyDrawn_ = false;
+}
+
+TerminalProgress progressDisplay(bool always, bool never, const InterruptWatch& interrupt) {
+    const bool terminal = ::isatty(STDERR_FILENO) != 0;
+    const bool show = always || (terminal && !never);
+    const auto delay = always ? std::chrono::milliseconds(0) : std::chrono::milliseconds(500);
+    return TerminalProgress(stderr, show, terminal, delay, interrupt);
 }
 
 }  // namespace corvane

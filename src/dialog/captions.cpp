@@ -42,6 +42,7 @@ constexpr Caption kTitles[] = {
     {kSolve, "REZOLVA !", "SOLVE !"},
     {kImport, "Importa", "Import"},
     {kCompare, "Compara", "Compare"},
+    {kSteps, "Pas cu pas", "Step by step"},
     {kAbout, "Despre", "About"},
     {kConvergenceChart, "Convergenta", "Convergence"},
     {kExit, "IESIRE", "EXIT"},

@@ -15,10 +15,16 @@ constexpr ConvergenceChartTexts kConvergenceEnglish{
 constexpr OmegaExplorerTexts kExplorerRomanian{
     "Explorare omega", "omega", "Iteratii", "Iteratii pana la toleranta", "Fara toleranta atinsa", "Omega optim",
     "Niciun omega nu a atins toleranta", "Opreste", "Foloseste acest omega", "Inchide", "Rezultat", "nerulat",
+    "Continua dupa cresterea lui dx (nu ca SOLVE)", "Nu ca SOLVE",
+    "* a continuat dupa cresterea lui dx: un SOLVE se opreste mai devreme",
+    "Un SOLVE se termina la iteratia %1 (%2)",
 };
 constexpr OmegaExplorerTexts kExplorerEnglish{
     "Omega explorer", "omega", "Sweeps", "Sweeps to the tolerance", "Tolerance not reached", "Best omega",
     "No omega reached the tolerance", "Stop", "Use this omega", "Close", "Outcome", "not run",
+    "Go on past dx growth (not as SOLVE)", "Not as SOLVE",
+    "* went on past dx growth: a SOLVE stops earlier",
+    "A SOLVE ends at sweep %1 (%2)",
 };
 
 constexpr ComparisonTexts kComparisonRomanian{
@@ -82,7 +88,9 @@ std::string_view outcomeText(IterationEnd end, int language) {
     const bool english = language == kEnglish;
     switch (end) {
         case IterationEnd::Tolerance: return english ? "Tolerance reached" : "Toleranta atinsa";
-        case IterationEnd::Divergence: return english ? "Divergence" : "Divergenta";
+        // The report's "Divergenta" is a stop on a growing dx, which also
+        // happens while the iteration converges: the chart says what happened.
+        case IterationEnd::Divergence: return english ? "stopped: dx grew" : "oprit: dx a crescut";
         case IterationEnd::Stagnation: return english ? "Stagnation" : "Iteratie stationara";
         case IterationEnd::Limit: return english ? "Iteration limit reached" : "Numar de iteratii depasit";
     }

@@ -32,6 +32,10 @@ struct OmegaExplorerTexts {
     std::string_view close;
     std::string_view outcomeColumn;
     std::string_view notRun;  // SOR could not start
+    std::string_view pastGrowth;        // the check box: each run past the growth test
+    std::string_view pastGrowthSeries;  // the rows that went past it, in the chart's legend
+    std::string_view pastGrowthNote;    // under the table: what the rows marked "*" are
+    std::string_view solveStopsAt;      // %1: the sweep at which a SOLVE stops, %2: how it ends
 };
 
 struct ComparisonTexts {

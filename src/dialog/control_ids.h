@@ -72,6 +72,7 @@ inline constexpr int kRunLines = 1059;  // what the last run wrote to standard o
 inline constexpr int kConvergenceChart = 1060;  // the chart of the last Gauss-Seidel or SOR run
 inline constexpr int kCompare = 1062;           // every method on the read data, side by side
 inline constexpr int kImport = 1063;            // a Matrix Market matrix into a data file, then Read
+inline constexpr int kSteps = 1064;             // the chosen method's working step by step, on the read data
 
 inline constexpr int kUnaddressed = -1;  // frames, labels and markers never addressed
 

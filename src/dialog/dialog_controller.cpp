@@ -9,6 +9,7 @@
 #include "app/true_error.h"
 #include "problem/read_only_data_file.h"
 #include "app/error_boundary.h"
+#include "app/method_steps.h"
 #include "app/omega_explorer.h"
 #include "app/option_rules.h"
 #include "problem/input_file.h"
@@ -33,7 +34,7 @@ constexpr int kDisabledWhileRunning[] = {
     kSymmetric,     kInvertEntries,   kDataFile,         kGenerated,        kGeneratorList, kNormList,
     kPrintMatrix,   kPrintDeterminant, kPrintIterations, kCheckMaximum,     kCheckEquations, kMethodList,
     kEps,           kNlim,            kOmega,            kOmegaExplorer,    kSelect,        kOpen,
-    kRead,          kSolve,           kCompare,          kConvergenceChart, kImport,
+    kRead,          kSolve,           kCompare,          kConvergenceChart, kImport,        kSteps,
 };
 
 
@@ -80,6 +81,7 @@ void DialogController::dispatch(int id) {
         case kConvergenceChart: showConvergenceChart(); break;
         case kOmegaExplorer: showOmegaExplorer(); break;
         case kCompare: showComparison(); break;
+        case kSteps: showSteps(); break;
         case kImport: importMatrix(); break;
         default: SUB_GENERAL(id); break;
     }
@@ -109,6 +111,7 @@ void DialogController::INITIALIZECONTROLS() {
     view_.setEnabled(kConvergenceChart, false);
     view_.setEnabled(kOmegaExplorer, false);
     view_.setEnabled(kCompare, false);
+    view_.setEnabled(kSteps, false);
 
     for (const std::string& name : state_.GENERATA) view_.appendListEntry(kGeneratorList, trimmed(name));
     view_.setEnabled(kGeneratorList, false);
@@ -155,10 +158,11 @@ void DialogController::updateActions() {
 }
 
 // The explorer runs SOR on the read system; the comparison every method on
-// a read system or inverse.
+// a read system or inverse; the steps the chosen method on it.
 void DialogController::updateExplorer() {
     view_.setEnabled(kOmegaExplorer, state_.SISTEM && state_.IMETODA == Method::Sor && state_.DATE_CITITE);
     view_.setEnabled(kCompare, state_.DATE_CITITE && !state_.CONDITIE);
+    view_.setEnabled(kSteps, state_.DATE_CITITE && !state_.CONDITIE && state_.IMETODA != Method::None);
 }
 
 void DialogController::EN_DISABLE_CONDITIE() {
@@ -469,6 +473,26 @@ void DialogController::showComparison() {
     std::optional<ExactAnswer> exact;
     if (answer) exact = std::move(answer->exact);
     platform_.showComparison({std::move(read), std::move(exact), state_.LIMBA});
+}
+
+// The steps, like the comparison, are those of the data file read again into
+// a problem of their own: the data as read, also after a SOLVE worked on them.
+// A problem too large to follow is told as information; the SOLVE's own
+// refusal (Gauss-Seidel without EPS...) as the SOLVE tells it.
+void DialogController::showSteps() {
+    ProblemState read = state_;
+    if (!readDataFileOnly(std::string(trimmed(state_.FNAME)), read, platform_.messages())) return;
+    const std::string tooLarge = stepsRefusal(read, state_.LIMBA);
+    if (!tooLarge.empty()) {
+        platform_.messages().show(tooLarge, "Info", MessageIcon::Information);
+        return;
+    }
+    RecordedSteps recorded = recordMethodSteps(read, state_.LIMBA);
+    if (!recorded.steps) {
+        platform_.messages().show(recorded.refusal, message::kErrorTitle, MessageIcon::Error);
+        return;
+    }
+    platform_.showSteps({std::move(*recorded.steps), state_.LIMBA});
 }
 
 void DialogController::useOmega(float omega) {

@@ -81,6 +81,7 @@ private:
     void showConvergenceChart();
     void showOmegaExplorer();
     void showComparison();
+    void showSteps();
 
     void chooseLanguage(int language);
     void chooseProblemKind(int id, bool on);

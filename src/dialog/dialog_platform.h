@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "app/iteration_history.h"
+#include "app/method_steps.h"
 #include "app/true_error.h"
 #include "dialog/help_texts.h"
 #include "problem/messages.h"
@@ -42,6 +43,12 @@ struct ComparisonRequest {
     ProblemState read;                  // read again from the data file, the matrix in full
     std::optional<ExactAnswer> exact;   // when the dialog knows the exact answer
     int language;                       // 1 Romanian, 2 English
+};
+
+// A method's working step by step, on the data as read.
+struct StepsRequest {
+    MethodSteps steps;
+    int language;  // 1 Romanian, 2 English
 };
 
 // Work that may last: a Read, a SOLVE or an import.
@@ -86,6 +93,8 @@ public:
     // The comparison runs the methods off the dialog's thread, showing each
     // method's rows as it ends, until it is done or cancelled.
     virtual void showComparison(const ComparisonRequest& request) = 0;
+    // The steps of a run, one at a time, with the means to move between them.
+    virtual void showSteps(const StepsRequest& request) = 0;
     // A note beside the dialog (an information icon, one OK button); a new
     // note takes the place of the one shown.
     virtual void showNote(std::string_view title, std::string_view text) = 0;

@@ -54,6 +54,7 @@ void DialogController::forgetDataFile() {
     state_.DATE_CITITE = false;
     view_.setEnabled(kSolve, false);
     view_.setEnabled(kCompare, false);
+    view_.setEnabled(kSteps, false);
 }
 
 // The chosen file becomes the data and results file. Returns false, after

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "direct/kernel_step_boundaries.h"
+#include "direct/plain_cholesky.h"
 #include "kernels/cholesky_kernel.h"
 #include "report/matrix_printing.h"
 
@@ -22,17 +23,27 @@ void writeNotPositiveDefinite(RecordWriter& out, int n, int j, float radicand) {
 
 }  // namespace
 
-int SUB_CHOLESKY_S(int n, RealVector& A, RecordWriter& report, RecordWriter& console, RunProgress* progress) {
+int SUB_CHOLESKY_S(int n, RealVector& A, RecordWriter& report, RecordWriter& console, RunProgress* progress,
+                   StepListener* steps) {
     if (n < 1) return 0;
-    KernelStepBoundaries steps(progress, RunPhase::Factorisation);
-    const CholeskyOutcome outcome = factorPackedCholesky(n, A.data(), steps.forKernel());
+    KernelStepBoundaries boundaries(progress, RunPhase::Factorisation);
+    const CholeskyOutcome outcome = steps != nullptr ? plainFactorPackedCholesky(n, A, steps)
+                                                     : factorPackedCholesky(n, A.data(), boundaries.forKernel());
     if (outcome.failedRow == 0) return 0;
     writeNotPositiveDefinite(console, n, outcome.failedRow, outcome.radicand);
     writeNotPositiveDefinite(report, n, outcome.failedRow, outcome.radicand);
     return -1;
 }
 
-void solveColumnsWithFactor(int n, const RealVector& S, RealMatrix& B, int nb, RunProgress* progress) {
+void solveColumnsWithFactor(int n, const RealVector& S, RealMatrix& B, int nb, RunProgress* progress,
+                            StepListener* steps) {
+    if (steps != nullptr) {
+        for (int k = 1; k <= nb; ++k) {
+            plainForward(n, S, B.column(k), steps, k);
+            plainBack(n, S, B.column(k), steps, k);
+        }
+        return;
+    }
     // Each column is solved on its own, so the groups give the columns of one call.
     for (int first = 1; first <= nb; first += kColumnsPerStep) {
         stepBoundary(progress, RunPhase::Substitution, first - 1, nb);

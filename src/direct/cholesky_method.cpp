@@ -60,13 +60,13 @@ void CHOLESKY_S(RunContext& context) {
     if (s.TIPAR_MATRICE) PRINTA(out, s.n, s.nb, MatrixColumns(s.n, A0), s.B, s.SISTEM, context.progress);
 
     stepBoundary(context.progress, RunPhase::Factorisation, 0, s.n);
-    if (SUB_CHOLESKY_S(s.n, AV, out, context.console, context.progress) < 0) return;
+    if (SUB_CHOLESKY_S(s.n, AV, out, context.console, context.progress, context.steps) < 0) return;
     stepBoundary(context.progress, RunPhase::Factorisation, s.n, s.n);
     if (context.factors != nullptr) context.factors->choleskyFactorReady(s.n, A0, AV);
 
     out.writeList();
     if (s.TIPAR_DETERMINANT) writeFactorAndDeterminant(out, s.n, AV, context.progress);
-    solveColumnsWithFactor(s.n, AV, s.B, s.nb, context.progress);
+    solveColumnsWithFactor(s.n, AV, s.B, s.nb, context.progress, context.steps);
 
     if (s.INVERSARE) out.write("(/, a)", {"Matricea Inversa"});
     else out.write("(a)");

@@ -44,7 +44,7 @@ void GAUSS(RunContext& context) {
     int interchanges = 0;
     bool singular = false;
     stepBoundary(context.progress, RunPhase::Elimination, 0, s.n);
-    ELIM(out, s.n, s.nb, s.A, s.B, kPivotThreshold, singular, interchanges, context.progress);
+    ELIM(out, s.n, s.nb, s.A, s.B, kPivotThreshold, singular, interchanges, context.progress, context.steps);
     if (singular) {
         out.write("(/, a, 1pE8.2,a, /,a)", {"* Pivot <", kPivotThreshold, " !", "* Sistemul nu se poate rezolva."});
         return;

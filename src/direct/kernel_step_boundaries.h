@@ -24,6 +24,7 @@ private:
         switch (stage) {
             case KernelStage::RightHandSides: return RunPhase::RightHandSides;
             case KernelStage::Substitution: return RunPhase::Substitution;
+            case KernelStage::Product: return RunPhase::Product;
             case KernelStage::Reduction: break;
         }
         return reduction_;

@@ -1,8 +1,10 @@
 #include "direct/lu_factorisation.h"
 
 #include <algorithm>
+#include <vector>
 
 #include "direct/kernel_step_boundaries.h"
+#include "direct/plain_lu.h"
 #include "kernels/lu_kernel.h"
 #include "report/matrix_printing.h"
 
@@ -25,11 +27,13 @@ void reportStepFailure(int j, float u, RecordWriter& report) {
 }  // namespace
 
 int LUDECOMP(RealMatrix& A, int n, LuPermutation& rows, RecordWriter& report, RecordWriter& console,
-             RunProgress* progress) {
+             RunProgress* progress, StepListener* steps) {
     rows.ORDER = Vector<int>(n);
     if (n < 1) return 0;
-    KernelStepBoundaries steps(progress, RunPhase::Factorisation);
-    const LuOutcome outcome = factorLu(n, A.data(), rows.ORDER.data(), PRAG_LU, rows.NR_SCHIMBARI, steps.forKernel());
+    KernelStepBoundaries boundaries(progress, RunPhase::Factorisation);
+    const LuOutcome outcome =
+        steps != nullptr ? plainFactorLu(n, A, rows.ORDER, PRAG_LU, rows.NR_SCHIMBARI, steps)
+                         : factorLu(n, A.data(), rows.ORDER.data(), PRAG_LU, rows.NR_SCHIMBARI, boundaries.forKernel());
     if (outcome.failedStep == 0) return 0;
     if (outcome.failedStep == 1) reportFirstStepFailure(outcome.diagonal, report, console);
     else reportStepFailure(outcome.failedStep, outcome.diagonal, report);
@@ -37,7 +41,15 @@ int LUDECOMP(RealMatrix& A, int n, LuPermutation& rows, RecordWriter& report, Re
 }
 
 void solveColumnsWithFactors(const RealMatrix& A, RealMatrix& B, int n, int nb, const Vector<int>& ORDER,
-                             RunProgress* progress) {
+                             RunProgress* progress, StepListener* steps) {
+    if (steps != nullptr) {
+        std::vector<float> x(static_cast<std::size_t>(n));
+        for (int k = 1; k <= nb; ++k) {
+            plainSolveLu(n, A, ORDER, B.column(k), x.data(), steps, k);
+            std::copy(x.begin(), x.end(), B.column(k));
+        }
+        return;
+    }
     // Each column is solved on its own, so the groups give the columns of one call.
     for (int first = 1; first <= nb; first += kColumnsPerStep) {
         stepBoundary(progress, RunPhase::Substitution, first - 1, nb);

@@ -6,6 +6,7 @@
 
 #include "problem/matrix.h"
 #include "problem/run_progress.h"
+#include "problem/step_listener.h"
 #include "textio/record_writer.h"
 
 namespace corvane {
@@ -26,14 +27,16 @@ struct LuPermutation {
 // candidate computed where its row stands), ties going to the lowest row.
 // Returns 0, or -1 when a diagonal element of U failed the threshold; the
 // failure has then been reported (step 1 to the console and the report, a
-// later step to the report).
+// later step to the report). With `steps` the plain loops run instead of the
+// kernel and tell every step.
 int LUDECOMP(RealMatrix& A, int n, LuPermutation& rows, RecordWriter& report, RecordWriter& console,
-             RunProgress* progress = nullptr);
+             RunProgress* progress = nullptr, StepListener* steps = nullptr);
 
 // Solves L*U*x = P*b with the factors and ORDER of LUDECOMP for every column
 // of B (n x nb), each solution replacing its column; a few columns at a time,
-// with a step boundary before each group.
+// with a step boundary before each group. With `steps` the plain loops solve
+// one column after the other and tell every step.
 void solveColumnsWithFactors(const RealMatrix& A, RealMatrix& B, int n, int nb, const Vector<int>& ORDER,
-                             RunProgress* progress = nullptr);
+                             RunProgress* progress = nullptr, StepListener* steps = nullptr);
 
 }  // namespace corvane

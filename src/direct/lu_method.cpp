@@ -20,7 +20,7 @@ void reportNotFeasible(RunContext& context) {
 
 void solveEveryColumn(RunContext& context, const LuPermutation& rows) {
     ProblemState& s = context.state;
-    solveColumnsWithFactors(s.A, s.B, s.n, s.nb, rows.ORDER, context.progress);
+    solveColumnsWithFactors(s.A, s.B, s.n, s.nb, rows.ORDER, context.progress, context.steps);
     if (s.nb >= 1) {
         context.report.write(formatList("(/, a, i<>)", WIDTH(rows.NR_SCHIMBARI) + 1),
                              {"Numar de schimbari de linii =", rows.NR_SCHIMBARI});
@@ -69,7 +69,7 @@ void LU(RunContext& context) {
 
     LuPermutation rows;
     stepBoundary(context.progress, RunPhase::Factorisation, 0, s.n);
-    if (LUDECOMP(s.A, s.n, rows, out, context.console, context.progress) < 0) {
+    if (LUDECOMP(s.A, s.n, rows, out, context.console, context.progress, context.steps) < 0) {
         reportNotFeasible(context);
         return;
     }

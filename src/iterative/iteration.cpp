@@ -28,13 +28,39 @@ IterationEnd endOf(int outcome) {
     }
 }
 
+SweepVerdict verdictOf(int outcome) {
+    switch (outcome) {
+        case kStagnation: return SweepVerdict::Stagnation;
+        case kDivergence: return SweepVerdict::Divergence;
+        case kToleranceReached: return SweepVerdict::Tolerance;
+        default: return SweepVerdict::Limit;
+    }
+}
+
 // Where the sweeps of one right-hand side stand.
 struct Progress {
     int sweeps = 0;
     float dx = 0.0f;  // stays 0 when no sweep is made
     float previous = kStartingDifference;
+    float comparedWith = kStartingDifference;  // the previous difference the last sweep's was compared with
     int nonDecreases = 0;
+    bool growthTestPassed = false;  // a run past the growth test went past where it stops
 };
+
+// A sweep as the step listener sees it: the iterate, its change and what the
+// stop tests made of it.
+void tellSweep(RunContext& context, int rhs, const Progress& progress, const RealVector& X1, SweepVerdict verdict) {
+    if (context.steps == nullptr) return;
+    MethodStep step{{StepKind::Sweep, progress.sweeps, 0, 0, rhs}};
+    step.result = progress.dx;
+    step.previous = progress.comparedWith;
+    step.threshold = context.state.EPS;
+    step.verdict = verdict;
+    step.A = &context.state.A;
+    step.B = &context.state.B;
+    step.vector = {X1.data(), static_cast<std::size_t>(X1.size())};
+    context.steps->stepDone(step);
+}
 
 float largestChange(const RealVector& X1, const RealVector& X0) {
     const int n = X1.size();
@@ -80,8 +106,22 @@ void writeHistoryLine(RecordWriter& out, int m, int sweep, const RealVector& X1,
     out.write(formatList("(i<>, t6, 1(<>g15.7))", WIDTH(n + 1) + 2, m + 1), items);
 }
 
+// A sweep whose dx did not decrease, in a run past the growth test: the
+// listener hears of the first such sweep at which the SOLVE stops (a dx equal
+// to the previous one, or the second that did not decrease); the sweeps go on.
+void goPastGrowth(RunContext& context, int rhs, int sweep, Progress& progress) {
+    const bool equal = progress.dx == progress.previous;
+    const bool solveStops = equal || progress.nonDecreases == kNonDecreasesToStop;
+    if (solveStops && !progress.growthTestPassed && context.iterations != nullptr) {
+        context.iterations->growthTestPassed(rhs, sweep, equal ? IterationEnd::Stagnation : IterationEnd::Divergence);
+    }
+    progress.growthTestPassed = progress.growthTestPassed || solveStops;
+    progress.previous = progress.dx;
+}
+
 // The sweeps for one right-hand side, from X0 = 0, until a stop test ends them
-// or NLIM sweeps are made. outcome keeps its value when no test sets it.
+// or NLIM sweeps are made. outcome keeps its value when no test sets it. The
+// step listener hears each sweep, the last one with how the sweeps ended.
 Progress iterate(RunContext& context, Sweep sweep, int m, int rhs, const RealVector& B1, RealVector& X0,
                  RealVector& X1, int& outcome) {
     const ProblemState& state = context.state;
@@ -95,6 +135,7 @@ Progress iterate(RunContext& context, Sweep sweep, int m, int rhs, const RealVec
         // the earlier sweeps did; its difference says which of the two it is.
         const bool finite = allFinite(X1);
         progress.dx = finite ? largestChange(X1, X0) : changeToNonFiniteIterate(X1, X0);
+        progress.comparedWith = progress.previous;
         if (state.TIPAR_ITERATII) writeHistoryLine(out, m, it, X1, progress.dx);
         if (context.iterations != nullptr) context.iterations->sweepDone(rhs, it, progress.dx);
         if (!finite) {
@@ -109,11 +150,18 @@ Progress iterate(RunContext& context, Sweep sweep, int m, int rhs, const RealVec
         }
         if (progress.dx < progress.previous) {
             outcome = kLimitReached;
+            if (it < state.NLIM) tellSweep(context, rhs, progress, X1, SweepVerdict::Decreasing);
             X0 = X1;
             progress.previous = progress.dx;
             continue;
         }
         ++progress.nonDecreases;
+        if (context.pastGrowth) {
+            goPastGrowth(context, rhs, it, progress);
+            outcome = kLimitReached;
+            X0 = X1;
+            continue;
+        }
         if (progress.dx == progress.previous) {
             out.writeList({"* Iteratie stationara", it});
             outcome = kStagnation;
@@ -124,9 +172,11 @@ Progress iterate(RunContext& context, Sweep sweep, int m, int rhs, const RealVec
             outcome = kDivergence;
             break;
         }
+        if (it < state.NLIM) tellSweep(context, rhs, progress, X1, SweepVerdict::NotDecreasing);
         X0 = X1;
         progress.previous = progress.dx;
     }
+    if (progress.sweeps > 0) tellSweep(context, rhs, progress, X1, verdictOf(outcome));
     return progress;
 }
 

@@ -28,7 +28,13 @@ void printScaledSystem(RecordWriter& out, int n, int nb, const RealMatrix& A, co
 
 }  // namespace
 
-int PIVOTARE(RecordWriter& out, int n, int nb, RealMatrix& A, RealMatrix& B, float prag, int k, int& count) {
+int PIVOTARE(RecordWriter& out, int n, int nb, RealMatrix& A, RealMatrix& B, float prag, int k, int& count,
+             StepListener* steps) {
+    MethodStep step{{StepKind::RowOrdering, k, k, k}};
+    step.operand = A(k, k);
+    step.threshold = prag;
+    step.A = &A;
+    step.B = &B;
     float p = A(k, k);
     int r = k;
     for (int j = k + 1; j <= n; ++j) {
@@ -37,13 +43,18 @@ int PIVOTARE(RecordWriter& out, int n, int nb, RealMatrix& A, RealMatrix& B, flo
             r = j;
         }
     }
+    step.row = r;
+    step.result = p;
     if (prag > std::fabs(p)) {
         out.write("(/, a, i0, a, 1pg15.7)", {" Linia ", k, ": Pivot =", p});
+        step.kind = StepKind::RowOrderingFailed;
+        tellStep(steps, step);
         return -1;
     }
     if (r != k) {
         interchangeRows(n, nb, A, B, k, r);
         ++count;
+        tellStep(steps, step);
     }
     return 0;
 }
@@ -53,7 +64,7 @@ bool orderRowsForIteration(RunContext& context) {
     int count = 0;
     for (int i = 1; i <= state.n; ++i) {
         if (std::fabs(state.A(i, i)) < PRAG &&
-            PIVOTARE(context.report, state.n, state.nb, state.A, state.B, PRAG, i, count) < 0) {
+            PIVOTARE(context.report, state.n, state.nb, state.A, state.B, PRAG, i, count, context.steps) < 0) {
             context.report.writeList({"Pivot < prag, linia:", i});
             context.console.writeList({"Pivot < prag, linia:", i});
             return false;
@@ -68,6 +79,10 @@ void scaleByDiagonal(RunContext& context) {
     const int n = state.n;
     RealMatrix& A = state.A;
     RealMatrix& B = state.B;
+    std::vector<float> diagonal;
+    if (context.steps != nullptr) {
+        for (int i = 1; i <= n; ++i) diagonal.push_back(A(i, i));
+    }
     for (int k = 1; k <= state.nb; ++k) {
         for (int i = 1; i <= n; ++i) B(i, k) = B(i, k) / A(i, i);
     }
@@ -77,6 +92,11 @@ void scaleByDiagonal(RunContext& context) {
         }
         A(i, i) = 1.0f;
     }
+    MethodStep step{{StepKind::DiagonalScaling}};
+    step.values = diagonal;
+    step.A = &A;
+    step.B = &B;
+    tellStep(context.steps, step);
     if (state.TIPAR_MATRICE) printScaledSystem(context.report, n, state.nb, A, B);
 }
 

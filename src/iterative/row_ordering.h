@@ -17,7 +17,9 @@ inline constexpr float PRAG = 1.0e-6f;
 // (the nearest one among equal magnitudes), interchanging the two rows of A and
 // of B and adding 1 to count. Returns 0, or -1 after writing the line
 // " Linia k: Pivot = p" when no candidate reaches prag; then nothing changes.
-int PIVOTARE(RecordWriter& out, int n, int nb, RealMatrix& A, RealMatrix& B, float prag, int k, int& count);
+// `steps`, when given, hears the interchange or the failure.
+int PIVOTARE(RecordWriter& out, int n, int nb, RealMatrix& A, RealMatrix& B, float prag, int k, int& count,
+             StepListener* steps = nullptr);
 
 // Settles the rows from the top, interchanging wherever |A(i,i)| < PRAG, and
 // writes the interchange count. Returns false when a column has no usable
@@ -25,7 +27,8 @@ int PIVOTARE(RecordWriter& out, int n, int nb, RealMatrix& A, RealMatrix& B, flo
 bool orderRowsForIteration(RunContext& context);
 
 // Divides every equation by its diagonal entry, so that the diagonal becomes
-// 1, and prints the scaled system when the matrix is to be printed.
+// 1, and prints the scaled system when the matrix is to be printed. The
+// context's step listener hears the scaling as one step.
 void scaleByDiagonal(RunContext& context);
 
 }  // namespace corvane

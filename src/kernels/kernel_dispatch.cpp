@@ -38,4 +38,9 @@ void multiplyAdd(int n, int columns, const ProductFactor& F, const float* X, lon
     selectedKernels().multiplyAdd(n, columns, F, X, ldx, D);
 }
 
+void multiplyAddWidened(int n, int columns, const ProductFactor& F, const float* X, long ldx, double* D,
+                        KernelProgress* progress) {
+    selectedKernels().multiplyAddWidened(n, columns, F, X, ldx, D, progress);
+}
+
 }  // namespace corvane

@@ -10,6 +10,7 @@ enum class KernelStage {
     Reduction,       // the steps of A's elimination or factorisation
     RightHandSides,  // the elimination's steps carried into the right-hand sides
     Substitution,    // right-hand sides solved
+    Product,         // the steps of a product's sums
 };
 
 class KernelProgress {

@@ -36,6 +36,8 @@ struct KernelTable {
     void (*gaussSeidelSweep)(int n, const float* A, const float* b1, const float* x0, float* x1);
     void (*complexMatrixVector)(int n, const float* A, const float* diagonalIm, const float* z0, float* z);
     void (*multiplyAdd)(int n, int columns, const ProductFactor& F, const float* X, long ldx, float* D);
+    void (*multiplyAddWidened)(int n, int columns, const ProductFactor& F, const float* X, long ldx, double* D,
+                               KernelProgress* progress);
     KernelBlockSizes blockSizes;
 };
 

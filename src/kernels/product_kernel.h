@@ -1,8 +1,10 @@
 #pragma once
 // Matrix products with the plain loops' roundings (the solution check's
-// A·X and the 2-norm's XᵀX), on raw arrays, organised for speed.
+// A·X and the 2-norm's XᵀX, and the same products in double precision for
+// the residuals measured beside a report), on raw arrays, organised for speed.
 
 #include "kernels/kernel_level.h"
+#include "kernels/kernel_progress.h"
 
 namespace corvane {
 
@@ -21,5 +23,13 @@ public:
 // F(i,j) * X(j,c) for j = 1..n in increasing order, every product and sum
 // rounded to single precision.
 void multiplyAdd(int n, int columns, const ProductFactor& F, const float* X, long ldx, float* D);
+
+// The same product in double precision: each D(i,c) takes double(F(i,j)) *
+// double(X(j,c)) for j = 1..n in increasing order, every sum rounded to
+// double (the products of two floats are exact), so D is the plain double
+// loop's, bit for bit, for any number of threads. `progress` hears the steps
+// done (stage Product) between chunks of steps.
+void multiplyAddWidened(int n, int columns, const ProductFactor& F, const float* X, long ldx, double* D,
+                        KernelProgress* progress);
 
 }  // namespace corvane

@@ -17,6 +17,11 @@ public:
     // The sweeps of right-hand side `rhs` ended after `sweeps` sweeps with
     // the last difference dx (0 when no sweep was made).
     virtual void rightHandSideDone(int rhs, IterationEnd end, int sweeps, float dx) = 0;
+    // A run that goes on past the growth test (RunContext::pastGrowth) passed
+    // the sweep at which the SOLVE's test ends the sweeps of right-hand side
+    // `rhs`, with `end` (Divergence or Stagnation): once per right-hand side,
+    // at most.
+    virtual void growthTestPassed(int /*rhs*/, int /*sweep*/, IterationEnd /*end*/) {}
 };
 
 }  // namespace corvane

@@ -2,6 +2,7 @@
 // Message boxes: a text, a title and an icon, one OK button. The dialog shows
 // them in a window, the command line prints them on standard error.
 
+#include <string>
 #include <string_view>
 
 namespace corvane {
@@ -20,6 +21,17 @@ public:
 class SilentMessages : public MessageService {
 public:
     void show(std::string_view, std::string_view, MessageIcon) override {}
+};
+
+// Keeps the text of the last message shown: a run made on the user's
+// behalf tells its refusal with it.
+class LastMessage : public MessageService {
+public:
+    void show(std::string_view text, std::string_view, MessageIcon) override { text_ = text; }
+    const std::string& text() const { return text_; }
+
+private:
+    std::string text_;
 };
 
 // Texts and titles of the messages; they do not follow the interface language.

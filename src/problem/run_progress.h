@@ -3,7 +3,8 @@
 // a RunProgress at their step boundaries (within an elimination or a
 // factorisation, between the kernels' blocks of steps; each block of
 // right-hand sides; each sweep; each power iteration; each row of a printed
-// matrix; each right-hand side of the check; each piece of a Read's file);
+// matrix; each right-hand side of the check; each piece of a Read's file;
+// the columns of the measures taken beside a run);
 // when a stop has been asked, the
 // boundary throws RunInterrupted, the run unwinds with the report ending on
 // a whole record, and the dispatcher closes it with the interruption line.
@@ -25,9 +26,11 @@ enum class RunPhase {
     Check,           // the residual check: right-hand side `step` of nb done
     RightHandSides,  // the elimination's steps carried into the right-hand sides: step `step` of n
     Reading,         // a Read: `step` megabytes of the file's `total` read
+    Residuals,       // residuals measured in double beside a run: column `step` of `total` done
+    Errors,          // errors against a known exact answer: column `step` of `total` done
 };
 
-inline constexpr int kRunPhaseCount = 11;
+inline constexpr int kRunPhaseCount = 13;
 
 class RunProgress {
 public:

@@ -13,6 +13,7 @@
 #include "textio/decimal_text.h"
 #include "app/option_rules.h"
 #include "problem/input_file.h"
+#include "support/nos4_problem.h"
 #include "support/run_fixture.h"
 
 namespace corvane {
@@ -107,6 +108,49 @@ TEST(ExploreOmega, EachRowIsTheSolvesSor) {
         EXPECT_EQ(row.sweeps, static_cast<int>(first.dx.size())) << row.omega;
         EXPECT_EQ(row.end, first.end) << row.omega;
         EXPECT_EQ(row.dx, first.dx.back()) << row.omega;
+    }
+}
+
+// SOR on nos4 converges for every factor below 2, but from 1.7 on its dx
+// grows for a few sweeps early, and the SOLVE's test stops it there ("Divergenta").
+// Past the growth test each run goes on to the tolerance; the row tells where
+// the SOLVE stops (the sweep and end of the row run with the test). Where the
+// test never fires, both ways give the same row.
+TEST(ExploreOmega, PastTheGrowthTestTheRunsGoToTheToleranceAndTellWhereTheSolveStops) {
+    const struct {
+        const char* name;
+        ProblemState read;
+        std::vector<float> omegas;
+        bool growthStops;  // the growth test ends these runs
+    } cases[] = {
+        {"nos4", testing::nos4ForSor("1e-5", "3000"), {1.7f, 1.8f, 1.9f}, true},
+        {"model problem", tridiagonal(30, "1e-5", "2000"), {1.0f, 1.8f}, false},
+    };
+    for (const auto& c : cases) {
+        const std::vector<OmegaRow> solved = exploreOmega(c.read, c.omegas);
+        const std::vector<OmegaRow> past = exploreOmega(c.read, c.omegas, {}, {}, GrowthTest::PassedOver);
+        ASSERT_EQ(solved.size(), c.omegas.size()) << c.name;
+        ASSERT_EQ(past.size(), c.omegas.size()) << c.name;
+        for (std::size_t k = 0; k < c.omegas.size(); ++k) {
+            const OmegaRow& with = solved[k];
+            const OmegaRow& without = past[k];
+            const std::string where = std::string(c.name) + " omega " + shortestFloatText(c.omegas[k]);
+            EXPECT_FALSE(with.solveStop) << where << ": a row run with the test is the SOLVE's";
+            EXPECT_EQ(without.end, IterationEnd::Tolerance) << where;
+            EXPECT_LE(without.dx, 1e-5f) << where;
+            if (c.growthStops) {
+                EXPECT_EQ(with.end, IterationEnd::Divergence) << where;
+                EXPECT_EQ(without.solveStop, (SolveStop{with.sweeps, IterationEnd::Divergence})) << where;
+                EXPECT_GT(without.sweeps, with.sweeps) << where;
+            } else {
+                EXPECT_FALSE(without.solveStop) << where;
+                EXPECT_EQ(without.sweeps, with.sweeps) << where;
+                EXPECT_EQ(without.dx, with.dx) << where;
+                EXPECT_EQ(with.end, IterationEnd::Tolerance) << where;
+            }
+        }
+        EXPECT_TRUE(bestOmega(past)) << c.name;
+        EXPECT_EQ(bestOmega(solved).has_value(), !c.growthStops) << c.name;
     }
 }
 

@@ -4,11 +4,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <map>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "app/known_exact_answer.h"
 #include "app/method_comparison.h"
 #include "cli/compare_command.h"
 #include "support/cli_runner.h"
@@ -60,9 +63,15 @@ struct MethodSolutions {
     RealMatrix X;
 };
 
+ComparisonHooks keepingSolutions(std::vector<MethodSolutions>& solutions) {
+    ComparisonHooks hooks;
+    hooks.solutionsReady = [&solutions](Method method, const RealMatrix& X) { solutions.push_back({method, X}); };
+    return hooks;
+}
+
 std::vector<MethodSolutions> everyMethodsSolutions(const ProblemState& read) {
     std::vector<MethodSolutions> solutions;
-    compareMethods(read, std::nullopt, {}, {}, [&](Method method, const RealMatrix& X) { solutions.push_back({method, X}); });
+    compareMethods(read, std::nullopt, keepingSolutions(solutions));
     return solutions;
 }
 
@@ -136,9 +145,7 @@ TEST(CompareCommand, ResidualsAreThoseOfTheDataAsRead) {
     ProblemState read;
     ASSERT_EQ(readComparedProblem(options, read), 0);
     std::vector<MethodSolutions> solutions;
-    const Comparison comparison = compareMethods(read, std::nullopt, {}, {}, [&](Method method, const RealMatrix& X) {
-        solutions.push_back({method, X});
-    });
+    const Comparison comparison = compareMethods(read, std::nullopt, keepingSolutions(solutions));
     ASSERT_EQ(comparison.rows.size(), solutions.size());
     for (std::size_t m = 0; m < comparison.rows.size(); ++m) {
         ASSERT_EQ(comparison.rows[m].method, solutions[m].method);
@@ -285,6 +292,175 @@ TEST(CompareCommand, FailuresAndTheExactAnswer) {
     const testing::CliResult usage = testing::runCorvane("compare '" + example("system3.txt") + "' --problem inverse --exact ones");
     EXPECT_EQ(usage.status, 1);
     EXPECT_NE(usage.err.find("--exact applies to --problem system"), std::string::npos) << usage.err;
+}
+
+// A comparison read from a data file of our own, as compare reads it.
+ProblemState comparedProblem(const std::string& file, const std::string& text, const SolveOptions& asked) {
+    testing::writeFile(file, text);
+    SolveOptions options = asked;
+    options.dataFile = file;
+    ProblemState read;
+    EXPECT_EQ(readComparedProblem(options, read), 0) << file;
+    return read;
+}
+
+// The band matrix of order n with 4 on the diagonal and 1 beside it, to invert.
+std::string bandInverseText(int n) { return "Banda " + std::to_string(n) + "\n" + std::to_string(n) + "\n2\n4 1\n"; }
+
+// Follows a comparison's step boundaries with the method that runs, and asks
+// for a stop at the `boundary`-th (from 0) of `phase` within `method`.
+class StopAtBoundary : public RunProgress {
+public:
+    StopAtBoundary(Method method, RunPhase phase, int boundary) : method_(method), phase_(phase), boundary_(boundary) {}
+    void reached(RunPhase phase, int, int) override {
+        if (stop_) ++afterStop;
+        if (running == method_ && phase == phase_ && seen_++ == boundary_) stop_ = true;
+    }
+    bool stopRequested() const override { return stop_; }
+
+    Method running = Method::None;
+    int afterStop = 0;  // boundaries reached once the stop was asked for
+
+private:
+    Method method_;
+    RunPhase phase_;
+    int boundary_;
+    int seen_ = 0;
+    bool stop_ = false;
+};
+
+// A stop asked for at any step boundary ends the comparison there, in a
+// SOLVE and in the measures after it (the double-precision residuals inside
+// their product, the errors against the exact answer): no boundary is
+// reached after it, no later method starts, and the rows are those of the
+// methods that had ended.
+TEST(CompareStop, AStopAtAStepBoundaryEndsTheComparisonThere) {
+    const std::string directory = testing::scratchDirectory("compare-stop");
+    SolveOptions inverse;
+    inverse.problem = "inverse";
+    inverse.generate = "Constant Band";
+    SolveOptions hilbert = inverse;
+    hilbert.generate = "Hilbert";
+    SolveOptions iterative;
+    iterative.eps = "1e-6";
+    iterative.nlim = "50";
+    const ProblemState band = comparedProblem(directory + "/band.txt", bandInverseText(300), inverse);
+    const ProblemState hilbert5 = comparedProblem(directory + "/hilbert.txt", "Hilbert 5\n5\n0\n", hilbert);
+    const ProblemState system3 = comparedProblem(directory + "/system3.txt", testing::readFile(example("system3.txt")), iterative);
+    const struct {
+        const char* name;
+        const ProblemState& read;
+        Method method;
+        RunPhase phase;
+        int boundary;
+        std::vector<Method> ended;
+    } cases[] = {
+        {"residuals, first boundary", band, Method::Gauss, RunPhase::Residuals, 0, {}},
+        {"residuals, inside the product", band, Method::Gauss, RunPhase::Residuals, 1, {}},
+        {"residuals of the second method", band, Method::Lu, RunPhase::Residuals, 4, {Method::Gauss}},
+        {"a factorisation", band, Method::Cholesky, RunPhase::Factorisation, 1, {Method::Gauss, Method::Lu}},
+        {"errors against the exact inverse", hilbert5, Method::Lu, RunPhase::Errors, 3, {Method::Gauss}},
+        {"sweeps", system3, Method::GaussSeidel, RunPhase::Sweeps, 2, {Method::Gauss, Method::Lu}},
+    };
+    for (const auto& c : cases) {
+        StopAtBoundary progress(c.method, c.phase, c.boundary);
+        std::vector<Method> started, ended;
+        ComparisonHooks hooks;
+        hooks.methodStarted = [&](Method method) {
+            progress.running = method;
+            started.push_back(method);
+        };
+        hooks.rowsReady = [&](const std::vector<ComparisonRow>& rows) { ended.push_back(rows.front().method); };
+        const std::optional<ExactAnswer> exact = knownExactInverse(c.read);
+        const Comparison comparison = compareMethods(c.read, exact, hooks, &progress);
+        EXPECT_TRUE(progress.stopRequested()) << c.name << ": the boundary was met";
+        EXPECT_TRUE(comparison.cancelled) << c.name;
+        EXPECT_EQ(progress.afterStop, 0) << c.name;
+        EXPECT_EQ(started.back(), c.method) << c.name << ": no method starts after the stop";
+        EXPECT_EQ(ended, c.ended) << c.name;
+        ASSERT_EQ(comparison.rows.size(), c.ended.size()) << c.name;
+        for (std::size_t k = 0; k < c.ended.size(); ++k) EXPECT_EQ(comparison.rows[k].method, c.ended[k]) << c.name;
+    }
+}
+
+// From the command line: each method's row is out as the method ends, while
+// the next one runs; the progress names the method and its phase; Ctrl-C
+// then stops the comparison, with the rows printed standing and status 130.
+TEST(CompareCommand, PrintsEachRowAsItsMethodEndsAndStopsOnCtrlC) {
+    const std::string directory = testing::scratchDirectory("compare-ctrl-c");
+    testing::writeFile(directory + "/band.txt", bandInverseText(1200));
+    const testing::CliResult run = testing::interruptAfterLines(
+        directory, "compare band.txt --generate 'Constant Band' --problem inverse --csv --progress", 2);
+    EXPECT_EQ(run.status, 130);
+    const std::string& out = run.out;
+    EXPECT_EQ(out.rfind("method,rhs,outcome,seconds,residual,error,relative_error,sweeps\ngauss,,solved,", 0), 0u) << out;
+    EXPECT_EQ(out.find("\ncholesky,"), std::string::npos) << "stopped before the last method: " << out;
+    EXPECT_EQ(out.find("cond1"), std::string::npos) << out;
+    EXPECT_TRUE(!out.empty() && out.back() == '\n') << "whole lines only";
+    const std::string& err = run.err;
+    EXPECT_NE(err.find("] 0% gauss: Gaussian elimination: step 0 of 1200\n"), std::string::npos) << err;
+    EXPECT_NE(err.find("] 0% gauss: Residuals in double precision: column 0 of 1200\n"), std::string::npos) << err;
+    EXPECT_NE(err.find("corvane: interrupted\n"), std::string::npos) << err;
+}
+
+// Cholesky runs exactly when the matrix read is symmetric, whichever entry
+// breaks the symmetry (near the diagonal, far from it, in the last column).
+TEST(CompareCommand, CholeskyRunsExactlyWhenTheMatrixIsSymmetric) {
+    const std::string directory = testing::scratchDirectory("compare-symmetry");
+    constexpr int n = 150;
+    const struct {
+        int row, column;  // the entry changed; 0: none
+        bool cholesky;
+    } cases[] = {{0, 0, true}, {2, 1, false}, {3, 100, false}, {140, 70, false}, {149, 150, false}};
+    for (const auto& c : cases) {
+        std::string text = "band\n" + std::to_string(n) + " 1\n";
+        for (int i = 1; i <= n; ++i) {
+            for (int j = 1; j <= n; ++j) {
+                const int value = i == j ? 4 : (i - j == 1 || j - i == 1) ? 1 : 0;
+                text += std::to_string(i == c.row && j == c.column ? value + 2 : value) + " ";
+            }
+            text += "\n";
+        }
+        for (int i = 1; i <= n; ++i) text += "1 ";
+        const ProblemState read = comparedProblem(directory + "/band.txt", text + "\n", SolveOptions{});
+        const Comparison comparison = compareMethods(read, std::nullopt);
+        const bool cholesky = std::any_of(comparison.rows.begin(), comparison.rows.end(),
+                                          [](const ComparisonRow& row) { return row.method == Method::Cholesky; });
+        EXPECT_EQ(cholesky, c.cholesky) << c.row << "," << c.column;
+    }
+}
+
+// Each method's turn tells its phases, the SOLVE's first, then the residuals
+// in double (and, with the exact answer known, the errors), every column.
+TEST(CompareStop, EachMethodTellsItsPhasesUpToItsMeasures) {
+    const std::string directory = testing::scratchDirectory("compare-phases");
+    SolveOptions hilbert;
+    hilbert.problem = "inverse";
+    hilbert.generate = "Hilbert";
+    const ProblemState read = comparedProblem(directory + "/hilbert.txt", "Hilbert 5\n5\n0\n", hilbert);
+    struct Heard : RunProgress {
+        void reached(RunPhase phase, int step, int total) override {
+            phases[running].push_back(phase);
+            if (phase == RunPhase::Residuals || phase == RunPhase::Errors) last[{running, phase}] = {step, total};
+        }
+        bool stopRequested() const override { return false; }
+        Method running = Method::None;
+        std::map<Method, std::vector<RunPhase>> phases;
+        std::map<std::pair<Method, RunPhase>, std::pair<int, int>> last;
+    } heard;
+    ComparisonHooks hooks;
+    hooks.methodStarted = [&](Method method) { heard.running = method; };
+    const Comparison comparison = compareMethods(read, knownExactInverse(read), hooks, &heard);
+    EXPECT_FALSE(comparison.cancelled);
+    for (Method method : {Method::Gauss, Method::Lu, Method::Cholesky}) {
+        const std::vector<RunPhase>& phases = heard.phases[method];
+        ASSERT_FALSE(phases.empty()) << methodName(method);
+        EXPECT_NE(phases.front(), RunPhase::Residuals) << methodName(method) << ": the SOLVE comes first";
+        EXPECT_EQ(phases.back(), RunPhase::Errors) << methodName(method);
+        EXPECT_NE(std::find(phases.begin(), phases.end(), RunPhase::Residuals), phases.end()) << methodName(method);
+        EXPECT_EQ(heard.last[std::make_pair(method, RunPhase::Residuals)], std::make_pair(0, 5)) << methodName(method);
+        EXPECT_EQ(heard.last[std::make_pair(method, RunPhase::Errors)], std::make_pair(4, 5)) << methodName(method);
+    }
 }
 
 }  // namespace

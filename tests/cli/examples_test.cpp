@@ -20,6 +20,7 @@ TEST(Examples, SolveWithTheDocumentedOptions) {
         {"system3.txt", "--method sor --eps 1e-5 --nlim 50 --omega 1.1"},
         {"inverse3.txt", "--problem condition --norm 2 --print-matrix"},
         {"spd-system4.txt", "--matrix symmetric --method cholesky --print-determinant"},
+        {"pivoting4.txt", "--method gauss --print-determinant"},
     };
     const std::string report = testing::scratchDirectory("examples") + "/report.txt";
     for (const auto& [file, options] : cases) {

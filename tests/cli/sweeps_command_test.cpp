@@ -3,9 +3,10 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <sstream>
 #include <string>
+#include <vector>
+#include <algorithm>
 
 #include "support/cli_runner.h"
 
@@ -98,6 +99,67 @@ TEST(OmegaCommand, RefusesWhatItCannotRun) {
     EXPECT_EQ(missing.status, 2) << missing.err;
 }
 
+std::vector<std::string> linesOf(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
+}
+
+std::vector<std::string> fieldsOf(const std::string& line) {
+    std::vector<std::string> fields;
+    std::istringstream in(line);
+    for (std::string field; std::getline(in, field, ',');) fields.push_back(field);
+    if (!line.empty() && line.back() == ',') fields.push_back("");
+    return fields;
+}
+
+// nos4 imported as the user did: SOR converges for these factors, but
+// a solve stops each run where dx fails to decrease (1.6: dx equals the one
+// before; 1.7, 1.8: it grew). --past-growth runs each to the tolerance and
+// marks the rows that are not the solve's with the sweep at which it stops.
+TEST(OmegaCommand, PastGrowthRunsToTheToleranceAndMarksTheRowsThatAreNotTheSolves) {
+    const std::string directory = testing::scratchDirectory("omega-past-growth");
+    const std::string data = directory + "/nos4.txt";
+    const testing::CliResult imported = testing::runCorvane("import '" CORVANE_SOURCE_DIR "/tests/data/matrices/nos4.mtx' -o '" +
+                                                            data + "' --rhs ones --headerless symmetric");
+    ASSERT_EQ(imported.status, 0) << imported.err;
+    const std::string omega = "omega '" + data + "' --eps 1e-5 --nlim 3000 --from 1.6 --to 1.8 --step 0.1";
+    const testing::CliResult solved = testing::runCorvane(omega + " --csv");
+    const testing::CliResult past = testing::runCorvane(omega + " --csv --past-growth");
+    ASSERT_EQ(solved.status, 0) << solved.err;
+    ASSERT_EQ(past.status, 0) << past.err;
+    const std::vector<std::string> solvedLines = linesOf(solved.out), pastLines = linesOf(past.out);
+    ASSERT_EQ(solvedLines.size(), 5u) << solved.out;
+    ASSERT_EQ(pastLines.size(), 5u) << past.out;
+    EXPECT_EQ(solvedLines[0], "omega,sweeps,outcome,dx");
+    EXPECT_EQ(pastLines[0], "omega,sweeps,outcome,dx,solve_stops_at");
+    const char* ends[] = {"stagnation", "divergence", "divergence"};
+    for (std::size_t k = 1; k <= 3; ++k) {
+        const std::vector<std::string> row = fieldsOf(solvedLines[k]), pastRow = fieldsOf(pastLines[k]);
+        ASSERT_EQ(row.size(), 4u) << solvedLines[k];
+        ASSERT_EQ(pastRow.size(), 5u) << pastLines[k];
+        EXPECT_EQ(row[2], ends[k - 1]) << solvedLines[k];
+        EXPECT_EQ(pastRow[0], row[0]);
+        EXPECT_EQ(pastRow[2], "tolerance") << pastLines[k];
+        EXPECT_LE(std::stof(pastRow[3]), 1e-5f) << pastLines[k];
+        EXPECT_EQ(pastRow[4], row[1]) << "the sweep at which the solve stops: " << pastLines[k];
+    }
+    EXPECT_EQ(solvedLines[4], "best,");
+    EXPECT_EQ(pastLines[4], "best,1.8");
+
+    const std::vector<std::string> table = linesOf(testing::runCorvane(omega + " --past-growth").out);
+    ASSERT_EQ(table.size(), 5u);
+    EXPECT_EQ(table[0], "     omega   sweeps  outcome     dx              solve");
+    const std::string stops[] = {"393: dx equalled the one before)", "18: dx grew)", "13: dx grew)"};
+    for (std::size_t k = 1; k <= 3; ++k) {
+        const std::string mark = "not the solve's (it stops at sweep " + stops[k - 1];
+        EXPECT_EQ(table[k].substr(table[k].size() - std::min(table[k].size(), mark.size())), mark) << table[k];
+        EXPECT_EQ(table[k].find(mark), table[0].find("solve")) << "under its heading: " << table[k];
+    }
+    EXPECT_EQ(table[4], "best omega: 1.8, not the solve's (it stops at sweep 13: dx grew)");
+}
+
 // Ctrl-C during a long exploration: the rows finished so far and the best
 // among them stay on standard output, the stop is told, the status is 130.
 TEST(OmegaCommand, CtrlCStopsBetweenTwoFactors) {
@@ -113,21 +175,13 @@ TEST(OmegaCommand, CtrlCStopsBetweenTwoFactors) {
     data += "1\n";
     testing::writeFile(directory + "/data.txt", data);
     // Started in the background, stopped once the first rows are out.
-    testing::writeFile(directory + "/stop.sh",
-                       "cd '" + directory + "'\n"
-                       + testing::corvaneCommandLine() + " omega data.txt --eps 1e-7 --nlim 20000 --step 0.0005 --csv "
-                       ">out.txt 2>err.txt &\n"
-                       "pid=$!\n"
-                       "until [ \"$(wc -l <out.txt)\" -ge 3 ]; do sleep 0.05; done\n"
-                       "kill -INT $pid\n"
-                       "wait $pid\n"
-                       "echo $? >status.txt\n");
-    ASSERT_EQ(std::system(("bash '" + directory + "/stop.sh'").c_str()), 0);
-    EXPECT_EQ(testing::readFile(directory + "/status.txt"), "130\n");
-    const std::string out = testing::readFile(directory + "/out.txt");
+    const testing::CliResult run =
+        testing::interruptAfterLines(directory, "omega data.txt --eps 1e-7 --nlim 20000 --step 0.0005 --csv", 3);
+    EXPECT_EQ(run.status, 130);
+    const std::string& out = run.out;
     EXPECT_EQ(out.rfind("omega,sweeps,outcome,dx\n", 0), 0u) << out;
     EXPECT_NE(out.find("\nbest,"), std::string::npos) << out;
-    EXPECT_NE(testing::readFile(directory + "/err.txt").find("corvane: stopped after "), std::string::npos);
+    EXPECT_NE(run.err.find("corvane: stopped after "), std::string::npos);
 }
 
 }  // namespace

@@ -39,6 +39,7 @@ public:
     std::vector<ShownNote> notes;
     std::vector<OmegaExplorerRequest> explorers;
     std::vector<ComparisonRequest> comparisons;
+    std::vector<StepsRequest> stepsShown;
     std::vector<std::string> questions;
     bool confirmAnswer = true;
     // What the user does in the editor.
@@ -110,6 +111,7 @@ public:
     }
     void showOmegaExplorer(const OmegaExplorerRequest& request) override { explorers.push_back(request); }
     void showComparison(const ComparisonRequest& request) override { comparisons.push_back(request); }
+    void showSteps(const StepsRequest& request) override { stepsShown.push_back(request); }
     void showNote(std::string_view title, std::string_view text) override {
         notes.push_back({std::string(title), std::string(text)});
     }

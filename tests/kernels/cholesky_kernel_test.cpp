@@ -17,7 +17,7 @@
 #include "kernels/block_orders.h"
 #include "kernels/kernel_setups.h"
 #include "problem/problem_state.h"
-#include "support/reference_cholesky.h"
+#include "direct/plain_cholesky.h"
 #include "support/test_matrix_kinds.h"
 
 namespace corvane {
@@ -79,14 +79,14 @@ long firstBitDifference(const float* x, const float* y, long count) {
 void expectSameAsReference(Kind kind, int n, int nb, unsigned seed) {
     const RealVector input = packedMatrix(kind, n, seed);
     RealVector expected = input;
-    const CholeskyOutcome reference = testing::referenceFactorPackedCholesky(n, expected);
+    const CholeskyOutcome reference = plainFactorPackedCholesky(n, expected);
     const RealMatrix B = testing::uniformMatrix(n, nb, seed + 1000);
     RealMatrix expectedY = B, expectedX = B;
     if (reference.failedRow == 0) {
         for (int k = 1; k <= nb; ++k) {
-            testing::referenceForward(n, expected, expectedY.column(k));
-            testing::referenceForward(n, expected, expectedX.column(k));
-            testing::referenceBack(n, expected, expectedX.column(k));
+            plainForward(n, expected, expectedY.column(k));
+            plainForward(n, expected, expectedX.column(k));
+            plainBack(n, expected, expectedX.column(k));
         }
     }
     const long size = expected.size();

@@ -13,7 +13,7 @@
 
 #include "kernels/block_orders.h"
 #include "kernels/kernel_setups.h"
-#include "support/reference_elimination.h"
+#include "direct/plain_elimination.h"
 #include "support/test_matrix_kinds.h"
 
 namespace corvane {
@@ -29,7 +29,7 @@ void expectSameAsReference(MatrixKind kind, int n, int nb, unsigned seed) {
     RealMatrix expectedA = A0, expectedB = B0;
     int expectedInterchanges = 0;
     const EliminationOutcome reference =
-        testing::referenceEliminateAndSolve(n, nb, expectedA, expectedB, kGaussThreshold, expectedInterchanges);
+        plainEliminateAndSolve(n, nb, expectedA, expectedB, kGaussThreshold, expectedInterchanges);
 
     for (const testing::KernelSetup& setup : testing::kernelSetups()) {
         const testing::KernelSetupOverride selected(setup);

@@ -15,7 +15,7 @@
 #include "direct/lu_factorisation.h"
 #include "kernels/block_orders.h"
 #include "kernels/kernel_setups.h"
-#include "support/reference_lu.h"
+#include "direct/plain_lu.h"
 #include "support/test_matrix_kinds.h"
 
 namespace corvane {
@@ -32,10 +32,10 @@ void expectSameAsReference(MatrixKind kind, int n, int nb, unsigned seed) {
     RealMatrix expectedA = A0;
     Vector<int> expectedOrder;
     int expectedExchanges = 0;
-    const LuOutcome reference = testing::referenceFactorLu(n, expectedA, expectedOrder, PRAG_LU, expectedExchanges);
+    const LuOutcome reference = plainFactorLu(n, expectedA, expectedOrder, PRAG_LU, expectedExchanges);
     RealMatrix expectedX(n, nb);
     if (reference.failedStep == 0) {
-        for (int k = 1; k <= nb; ++k) testing::referenceSolveLu(n, expectedA, expectedOrder, B.column(k), expectedX.column(k));
+        for (int k = 1; k <= nb; ++k) plainSolveLu(n, expectedA, expectedOrder, B.column(k), expectedX.column(k));
     }
 
     for (const testing::KernelSetup& setup : testing::kernelSetups()) {

@@ -62,4 +62,22 @@ CliResult runProgram(const std::string& program, const std::string& arguments) {
     return runCommand("'" + program + "'", arguments);
 }
 
+CliResult interruptAfterLines(const std::string& directory, const std::string& arguments, int lines) {
+    writeFile(directory + "/stop.sh", "cd '" + directory + "'\n" + corvaneCommandLine() + " " + arguments +
+                                          " </dev/null >out.txt 2>err.txt &\n"
+                                          "pid=$!\n"
+                                          "until [ \"$(wc -l <out.txt)\" -ge " +
+                                          std::to_string(lines) +
+                                          " ]; do sleep 0.02; done\n"
+                                          "kill -INT $pid\n"
+                                          "wait $pid\n"
+                                          "echo $? >status.txt\n");
+    CliResult result;
+    if (std::system(("bash '" + directory + "/stop.sh'").c_str()) != 0) return result;
+    result.status = std::stoi(readFile(directory + "/status.txt"));
+    result.out = readFile(directory + "/out.txt");
+    result.err = readFile(directory + "/err.txt");
+    return result;
+}
+
 }  // namespace corvane::testing

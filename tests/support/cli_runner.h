@@ -28,6 +28,11 @@ CliResult runProgram(const std::string& program, const std::string& arguments);
 std::string readFile(const std::string& path);
 void writeFile(const std::string& path, const std::string& text);
 
+// Starts corvane with `arguments` in `directory` (its working directory),
+// sends Ctrl-C once its standard output holds `lines` lines, and returns how
+// it ended and what it printed.
+CliResult interruptAfterLines(const std::string& directory, const std::string& arguments, int lines);
+
 // A fresh empty directory for one test.
 std::string scratchDirectory(const std::string& name);
 

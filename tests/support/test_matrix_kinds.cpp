@@ -72,13 +72,24 @@ RealMatrix uniformMatrix(int rows, int cols, unsigned seed) {
     return M;
 }
 
-long firstBitDifference(const RealMatrix& x, const RealMatrix& y) {
+namespace {
+
+template <typename Bits, typename T>
+long firstBitDifferenceOf(const Matrix<T>& x, const Matrix<T>& y) {
     if (x.rows() != y.rows() || x.cols() != y.cols()) return 0;
     const long count = static_cast<long>(x.rows()) * x.cols();
     for (long k = 0; k < count; ++k) {
-        if (std::bit_cast<std::uint32_t>(x.data()[k]) != std::bit_cast<std::uint32_t>(y.data()[k])) return k;
+        if (std::bit_cast<Bits>(x.data()[k]) != std::bit_cast<Bits>(y.data()[k])) return k;
     }
     return -1;
+}
+
+}  // namespace
+
+long firstBitDifference(const RealMatrix& x, const RealMatrix& y) { return firstBitDifferenceOf<std::uint32_t>(x, y); }
+
+long firstBitDifference(const Matrix<double>& x, const Matrix<double>& y) {
+    return firstBitDifferenceOf<std::uint64_t>(x, y);
 }
 
 }  // namespace corvane::testing

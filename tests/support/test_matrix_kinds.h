@@ -34,5 +34,6 @@ RealMatrix uniformMatrix(int rows, int cols, unsigned seed);
 // Offset of the first element whose bits differ (NaNs compared by their
 // bits too), or -1 when the matrices are identical.
 long firstBitDifference(const RealMatrix& x, const RealMatrix& y);
+long firstBitDifference(const Matrix<double>& x, const Matrix<double>& y);
 
 }  // namespace corvane::testing

@@ -124,9 +124,16 @@ export class Windows {
 
   get modalOpen() { return this.stack.some((shown) => shown.modal); }
 
+  // Escape closes the window on top; a window that takes keys of its own
+  // (the steps') has them while it is on top and no field has the focus.
   key(event) {
-    if (event.key !== 'Escape') return;
     const top = this.stack[this.stack.length - 1];
+    const typing = ['INPUT', 'TEXTAREA', 'SELECT'].includes(event.target.tagName) && event.target.type !== 'range';
+    if (top?.onKey && !typing && top.onKey(event)) {
+      event.preventDefault();
+      return;
+    }
+    if (event.key !== 'Escape') return;
     if (top && top.onEscape) {
       event.preventDefault();
       top.onEscape();
@@ -554,6 +561,8 @@ export class Windows {
         addRow(comparison.table, row.cells);
       }
       comparison.chart.replaceChildren(comparisonChart(comparison.rows, comparison.texts));
+    } else if (message.op === 'status') {
+      if (comparison.running) comparison.status.textContent = message.text;
     } else if (message.op === 'done') {
       comparison.running = false;
       comparison.stop.disabled = true;
@@ -561,6 +570,71 @@ export class Windows {
       comparison.summary.textContent = message.summary.join('\n');
       comparison.summary.hidden = message.summary.length === 0;
     }
+  }
+
+  // The steps of a run, one at a time: the worker keeps them and sends the
+  // step the window moves to. The arrow keys, Home and End move too.
+  stepsMessage(message) {
+    if (message.op === 'open') {
+      this.close(this.steps?.shown);
+      const { texts, colours, columns, count } = message;
+      const steps = { count, index: 0, columns };
+      const close = () => {
+        this.close(steps.shown);
+        if (this.steps === steps) this.steps = null;
+      };
+      steps.shown = this.open(texts.title, { name: 'steps', onEscape: close, className: 'steps-window' });
+      steps.shown.frame.style.setProperty('--pivot', colours.pivot);
+      const legend = element('div', 'steps-legend', `${texts.legend}: `);
+      for (const mark of ['pivot', 'searched', 'changed', 'used', 'stored', 'exchanged']) {
+        const chip = element('span', `chip mark-${mark}`, texts[mark]);
+        chip.style.setProperty('--colour', colours[mark]);
+        legend.append(chip);
+      }
+      steps.sentence = element('div', 'steps-sentence');
+      steps.table = element('table', 'steps-matrix');
+      steps.colours = colours;
+      const go = (index) => this.page.send({ kind: 'step', index: Math.max(0, Math.min(count - 1, index)) });
+      steps.go = go;
+      steps.slider = element('input');
+      Object.assign(steps.slider, { type: 'range', min: '1', max: String(count), value: '1' });
+      steps.slider.addEventListener('input', () => go(Number(steps.slider.value) - 1));
+      steps.buttons = {
+        first: button(texts.first, () => go(0), 'first'),
+        previous: button(texts.previous, () => go(steps.index - 1), 'previous'),
+        next: button(texts.next, () => go(steps.index + 1), 'next'),
+        last: button(texts.last, () => go(count - 1), 'last'),
+      };
+      steps.position = element('span', 'steps-position');
+      const navigation = element('div', 'buttons steps-navigation');
+      navigation.append(steps.buttons.first, steps.buttons.previous, steps.slider, steps.buttons.next, steps.buttons.last, steps.position);
+      const bottom = element('div', 'buttons');
+      bottom.append(element('span', 'status steps-keys', texts.keys), button(texts.close, close, 'close'));
+      const matrix = element('div', 'steps-matrix-pane');
+      matrix.append(steps.table);
+      steps.shown.body.append(legend, steps.sentence, matrix, navigation, bottom);
+      steps.shown.onKey = (event) => {
+        const to = { ArrowLeft: -1, ArrowUp: -1, ArrowRight: 1, ArrowDown: 1 }[event.key];
+        if (to !== undefined) go(steps.index + to);
+        else if (event.key === 'Home') go(0);
+        else if (event.key === 'End') go(count - 1);
+        else return false;
+        return true;
+      };
+      this.steps = steps;
+      return;
+    }
+    const steps = this.steps;
+    if (!steps || message.op !== 'step') return;
+    steps.index = message.index;
+    steps.sentence.textContent = message.sentence;
+    steps.position.textContent = message.position;
+    steps.slider.value = String(message.index + 1);
+    steps.buttons.first.disabled = message.index === 0;
+    steps.buttons.previous.disabled = message.index === 0;
+    steps.buttons.next.disabled = message.index + 1 >= steps.count;
+    steps.buttons.last.disabled = message.index + 1 >= steps.count;
+    fillStepTable(steps, message.rows);
   }
 
   // A file dropped on the page while the file choice is open goes to it.
@@ -591,4 +665,36 @@ function addRow(made, cells) {
   const row = made.tBodies[0].insertRow();
   for (const cell of cells) row.insertCell().textContent = cell;
   return row;
+}
+
+// The augmented matrix of a step: a rule before each block after A, the
+// marks as the desktop's window shows them, each row's note last.
+const kMarkClasses = [[1, 'pivot'], [2, 'searched'], [4, 'changed'], [8, 'used'], [16, 'stored']];
+
+function fillStepTable(steps, rows) {
+  const head = element('tr');
+  head.append(element('th'));
+  rows[0].cells.forEach((cell, k) => {
+    if (cell.rule) head.append(element('th', 'rule'));
+    head.append(element('th', '', steps.columns[k]));
+  });
+  head.append(element('th'));
+  const body = rows.map((row, i) => {
+    const line = element('tr');
+    const name = element('th', row.exchanged ? 'exchanged' : '', String(i + 1));
+    if (row.exchanged) name.style.background = steps.colours.exchanged;
+    line.append(name);
+    for (const cell of row.cells) {
+      if (cell.rule) line.append(element('td', 'rule'));
+      const shown = element('td', '', cell.text);
+      for (const [bit, mark] of kMarkClasses) if (cell.marks & bit) shown.classList.add(`mark-${mark}`);
+      const background = (cell.marks & 4) ? 'changed' : (cell.marks & 8) ? 'used' : (cell.marks & 2) ? 'searched' : null;
+      if (background) shown.style.background = steps.colours[background];
+      if (cell.marks & 16) shown.style.color = steps.colours.stored;
+      line.append(shown);
+    }
+    line.append(element('td', 'note', row.note));
+    return line;
+  });
+  steps.table.replaceChildren(head, ...body);
 }

@@ -166,6 +166,7 @@ class Page {
       case 'chart': this.windows.showChart(message); break;
       case 'explorer': this.windows.explorerMessage(message); break;
       case 'comparison': this.windows.comparisonMessage(message); break;
+      case 'steps': this.windows.stepsMessage(message); break;
       case 'file': this.folder.apply(message.name, message.from, message.size, message.bytes); break;
       case 'removed': this.folder.remove(message.name); break;
       case 'ended': this.ended(); break;

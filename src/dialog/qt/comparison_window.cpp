@@ -1,6 +1,7 @@
 #include "dialog/qt/comparison_window.h"
 
 #include <QChartView>
+#include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -10,6 +11,7 @@
 #include <QVBoxLayout>
 #include <cstdio>
 
+#include "app/progress_text.h"
 #include "dialog/chart_texts.h"
 #include "dialog/qt/comparison_chart.h"
 #include "dialog/qt/program_icon.h"
@@ -46,6 +48,7 @@ ComparisonWindow::ComparisonWindow(ComparisonRequest request, QWidget* parent)
       table_(new QTableWidget(0, 8)),
       view_(new QChartView),
       summary_(new QLabel),
+      ticker_(new QTimer(this)),
       status_(new QLabel),
       stop_(namedButton(comparisonTexts(request_.language).cancel, "stop")) {
     const ComparisonTexts& texts = comparisonTexts(request_.language);
@@ -70,6 +73,7 @@ ComparisonWindow::ComparisonWindow(ComparisonRequest request, QWidget* parent)
     summary_->setObjectName(QStringLiteral("comparisonSummary"));
     summary_->setWordWrap(true);
     summary_->hide();
+    status_->setObjectName(QStringLiteral("comparisonStatus"));
     status_->setText(toQt(texts.running));
     QPushButton* close = namedButton(texts.close, "close");
 
@@ -90,6 +94,7 @@ ComparisonWindow::ComparisonWindow(ComparisonRequest request, QWidget* parent)
 
     connect(stop_, &QPushButton::clicked, this, &ComparisonWindow::stop);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
+    connect(ticker_, &QTimer::timeout, this, &ComparisonWindow::showWhereItStands);
     redraw();
 
     QTimer::singleShot(0, this, &ComparisonWindow::start);
@@ -97,30 +102,59 @@ ComparisonWindow::ComparisonWindow(ComparisonRequest request, QWidget* parent)
 
 // The methods run on a thread of their own, from the first turn of the event
 // loop (a Stop before it runs none); their rows and the end come back to
-// this window through its event queue.
+// this window through its event queue. Every tenth of a second the window
+// shows the method and the phase it is in.
 void ComparisonWindow::start() {
     worker_ = std::thread([this] {
-        const Comparison comparison = compareMethods(
-            request_.read, request_.exact,
-            [this](const std::vector<ComparisonRow>& rows) {
-                QMetaObject::invokeMethod(this, [this, rows] { addRows(rows); }, Qt::QueuedConnection);
-            },
-            [this] { return stopRequested_.load(); });
+        ComparisonHooks hooks;
+        hooks.methodStarted = [this](Method method) { method_ = static_cast<int>(method); };
+        hooks.rowsReady = [this](const std::vector<ComparisonRow>& rows) {
+            QMetaObject::invokeMethod(this, [this, rows] { addRows(rows); }, Qt::QueuedConnection);
+        };
+        const Comparison comparison = compareMethods(request_.read, request_.exact, hooks, &monitor_);
         QMetaObject::invokeMethod(this, [this, comparison] { finish(comparison); }, Qt::QueuedConnection);
     });
+    ticker_->start(100);
 }
 
-// A window closed while a method runs waits for that method to end.
+// The run stops at its next step boundary, so this waits for a tenth of a
+// second at most (a window closed while running normally goes only after
+// its run has ended, and waits for nothing).
 ComparisonWindow::~ComparisonWindow() {
-    stopRequested_ = true;
+    monitor_.requestStop();
     if (worker_.joinable()) worker_.join();
+}
+
+// Closed while the methods run: the window hides at once and stops the run;
+// it closes for good when the run's end comes back.
+void ComparisonWindow::closeEvent(QCloseEvent* event) {
+    if (!running_) {
+        event->accept();
+        return;
+    }
+    closing_ = true;
+    stop();
+    hide();
+    event->ignore();
 }
 
 QChart* ComparisonWindow::chart() const { return view_->chart(); }
 
 void ComparisonWindow::stop() {
-    stopRequested_ = true;
+    monitor_.requestStop();
     stop_->setEnabled(false);
+}
+
+// "Running... lu: Factorisation: step 480 of 4000"
+void ComparisonWindow::showWhereItStands() {
+    if (!running_) return;
+    const Method method = static_cast<Method>(method_.load());
+    QString text = toQt(comparisonTexts(request_.language).running);
+    if (method != Method::None) {
+        text += QLatin1Char(' ') + toQt(methodName(method)) + QStringLiteral(": ") +
+                toQt(progressText(monitor_.snapshot(), request_.language));
+    }
+    status_->setText(text);
 }
 
 void ComparisonWindow::addRows(const std::vector<ComparisonRow>& rows) {
@@ -145,12 +179,15 @@ void ComparisonWindow::addRows(const std::vector<ComparisonRow>& rows) {
 
 void ComparisonWindow::finish(const Comparison& comparison) {
     running_ = false;
+    ticker_->stop();
     if (worker_.joinable()) worker_.join();
     stop_->setEnabled(false);
     const ComparisonTexts& texts = comparisonTexts(request_.language);
     status_->setText(toQt(comparison.cancelled ? texts.cancelled : texts.done));
     summary_->setText(summaryText(comparison, request_.language));
     summary_->setVisible(!summary_->text().isEmpty());
+    emit ended(comparison.cancelled);
+    if (closing_) close();
 }
 
 void ComparisonWindow::redraw() {

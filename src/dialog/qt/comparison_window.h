@@ -1,9 +1,11 @@
 #pragma once
 // The comparison of the methods beside the main dialog: every method runs on
 // the read data on a thread of its own, each method's rows shown as it ends,
-// with the bar chart of the errors (or residuals); at the end, the cond1
-// estimate and the methods whose SOLVE refused them, with its reason. Stop,
-// or closing the window, ends the comparison before the next method.
+// with the bar chart of the errors (or residuals); while it runs, the method
+// and its phase; at the end, the cond1 estimate and the methods whose SOLVE
+// refused them, with its reason. Stop ends the comparison at the run's next
+// step boundary; closing the window hides it at once and stops the run, and
+// the window goes once the run has ended.
 
 #include <QWidget>
 #include <atomic>
@@ -12,12 +14,14 @@
 
 #include "app/method_comparison.h"
 #include "dialog/dialog_platform.h"
+#include "problem/run_progress.h"
 
 class QChart;
 class QChartView;
 class QLabel;
 class QPushButton;
 class QTableWidget;
+class QTimer;
 
 namespace corvane {
 
@@ -32,21 +36,34 @@ public:
     bool running() const { return running_; }
     QChart* chart() const;
     void stop();
+    // Where the run stands (the phase within the current method).
+    ProgressSnapshot where() const { return monitor_.snapshot(); }
+
+signals:
+    // The comparison has ended: done, or stopped (`cancelled`).
+    void ended(bool cancelled);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void start();
     void addRows(const std::vector<ComparisonRow>& rows);
     void finish(const Comparison& comparison);
     void redraw();
+    void showWhereItStands();
 
     ComparisonRequest request_;
     std::vector<ComparisonRow> rows_;
     bool running_ = true;
-    std::atomic<bool> stopRequested_{false};
+    bool closing_ = false;  // closed while running: goes once the run has ended
+    ProgressMonitor monitor_;
+    std::atomic<int> method_{static_cast<int>(Method::None)};  // the method running
     std::thread worker_;
     QTableWidget* table_;
     QChartView* view_;
     QLabel* summary_;  // the cond1 estimate and the methods not run
+    QTimer* ticker_;   // shows where the run stands
     QLabel* status_;
     QPushButton* stop_;
 };

@@ -5,6 +5,7 @@
 #include <QScatterSeries>
 #include <QValueAxis>
 #include <algorithm>
+#include <vector>
 
 #include "app/iteration_history.h"
 #include "textio/decimal_text.h"
@@ -61,10 +62,15 @@ QChart* omegaChart(const std::vector<OmegaRow>& rows, std::optional<float> best,
     auto* bestMark = named<QScatterSeries>(kBestSeriesName, texts.bestSeries);
     bestMark->setMarkerShape(QScatterSeries::MarkerShapeRectangle);
     bestMark->setMarkerSize(14);
+    auto* pastGrowth = named<QScatterSeries>(kPastGrowthSeriesName, texts.pastGrowthSeries);
+    pastGrowth->setMarkerSize(18);
+    pastGrowth->setColor(Qt::transparent);  // a ring around the row's own marker
+    pastGrowth->setBorderColor(Qt::darkMagenta);
     for (const OmegaRow& row : rows) {
         const QPointF point(row.omega, row.sweeps);
         (row.end == IterationEnd::Tolerance ? static_cast<QXYSeries*>(converged) : others)->append(point);
         if (best && row.omega == *best) bestMark->append(point);
+        if (row.solveStop) pastGrowth->append(point);
     }
     if (best) {
         const QString value = QString::fromStdString(shortestFloatText(*best));
@@ -73,8 +79,10 @@ QChart* omegaChart(const std::vector<OmegaRow>& rows, std::optional<float> best,
         bestMark->setPointLabelsVisible(true);
         bestMark->setPointLabelsClipping(false);
     }
-    for (QXYSeries* series : {static_cast<QXYSeries*>(converged), static_cast<QXYSeries*>(others),
-                              static_cast<QXYSeries*>(bestMark)}) {
+    std::vector<QXYSeries*> shown{converged, others, bestMark};
+    if (pastGrowth->count() > 0) shown.push_back(pastGrowth);
+    else delete pastGrowth;
+    for (QXYSeries* series : shown) {
         chart->addSeries(series);
         series->attachAxis(x);
         series->attachAxis(y);

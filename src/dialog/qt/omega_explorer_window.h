@@ -4,7 +4,9 @@
 // of sweeps against ω. Between two factors the dialog and this window take
 // the user's actions, so Stop (or closing the window) ends the exploration
 // before the next factor. At the end the best factor is marked and selected;
-// "use this omega" gives the selected row's factor to the main dialog.
+// "use this omega" gives the selected row's factor to the main dialog. A
+// check box runs the factors again past the growth test (to EPS or NLIM);
+// the rows that then differ from the SOLVE's are marked.
 
 #include <QWidget>
 #include <vector>
@@ -14,6 +16,7 @@
 
 class QChart;
 class QChartView;
+class QCheckBox;
 class QLabel;
 class QPushButton;
 class QTableWidget;
@@ -32,6 +35,7 @@ public:
     void stop();
 
 private:
+    void restart();
     void runNextFactor();
     void addRow(const OmegaRow& row);
     void finish();
@@ -45,6 +49,8 @@ private:
     QTableWidget* table_;
     QChartView* view_;
     QLabel* status_;
+    QLabel* marks_;  // what the marked rows are, once there is one
+    QCheckBox* pastGrowth_;
     QPushButton* stop_;
     QPushButton* use_;
 };

@@ -76,6 +76,7 @@ QtPlatform::~QtPlatform() {
     delete convergence_;
     delete explorer_;
     delete comparison_;
+    delete steps_;
     delete note_;
 }
 
@@ -98,6 +99,13 @@ void QtPlatform::showComparison(const ComparisonRequest& request) {
     delete comparison_;
     comparison_ = new ComparisonWindow(request, activeParent());
     comparison_->show();
+}
+
+// One step-by-step window at a time: a new one takes the place of the one before.
+void QtPlatform::showSteps(const StepsRequest& request) {
+    delete steps_;
+    steps_ = new StepsWindow(request, activeParent());
+    steps_->show();
 }
 
 void QtPlatform::showNote(std::string_view title, std::string_view text) {

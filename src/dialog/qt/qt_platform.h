@@ -12,6 +12,7 @@
 #include "dialog/qt/comparison_window.h"
 #include "dialog/qt/convergence_window.h"
 #include "dialog/qt/omega_explorer_window.h"
+#include "dialog/qt/steps_window.h"
 
 class QWidget;
 
@@ -43,6 +44,7 @@ public:
     void showConvergenceChart(const IterationHistory& history, float eps, int language) override;
     void showOmegaExplorer(const OmegaExplorerRequest& request) override;
     void showComparison(const ComparisonRequest& request) override;
+    void showSteps(const StepsRequest& request) override;
     void showNote(std::string_view title, std::string_view text) override;
     QMessageBox* note() const { return note_; }
     bool confirm(std::string_view title, std::string_view question) override;
@@ -55,12 +57,14 @@ public:
     ConvergenceWindow* convergenceWindow() const { return convergence_; }
     OmegaExplorerWindow* omegaExplorerWindow() const { return explorer_; }
     ComparisonWindow* comparisonWindow() const { return comparison_; }
+    StepsWindow* stepsWindow() const { return steps_; }
 
 private:
     QtMessageService messages_;
     QPointer<ConvergenceWindow> convergence_;
     QPointer<OmegaExplorerWindow> explorer_;
     QPointer<ComparisonWindow> comparison_;
+    QPointer<StepsWindow> steps_;
     QPointer<QMessageBox> note_;
     BackgroundRunner runner_;
 };

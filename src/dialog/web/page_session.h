@@ -22,8 +22,9 @@ public:
     void start();
 
     // One event of the page: a control the user worked ("control", with the
-    // control's new state), the request to end the dialog ("close"), or a
-    // button of the relaxation explorer ("explorerStop", "explorerUse").
+    // control's new state), the request to end the dialog ("close"), a
+    // button of the relaxation explorer ("explorerStop", "explorerUse"), or
+    // the step the step-by-step window moves to ("step").
     void handle(const Json& event);
 
 private:

@@ -9,6 +9,8 @@
 #include "app/method_comparison.h"
 #include "app/omega_explorer.h"
 #include "app/progress_text.h"
+#include "app/step_sentences.h"
+#include "app/step_texts.h"
 #include "dialog/chart_texts.h"
 #include "dialog/control_ids.h"
 #include "dialog/dialog_contents.h"
@@ -103,6 +105,39 @@ private:
     int language_;
     bool measured_;
     double told_;
+    ProgressSnapshot where_;
+};
+
+// The comparison's status line, told to the page at most every twentieth of
+// a second: "Running... lu: Factorisation: step 480 of 4000". The page's
+// Stop is seen at the next step boundary of any method.
+class ComparisonStatus : public RunProgress {
+public:
+    ComparisonStatus(PageChannel& page, int language) : page_(page), language_(language), told_(page.now()) {}
+
+    void methodStarted(Method method) {
+        method_ = method;
+        where_ = {};
+        tell();
+    }
+    void reached(RunPhase phase, int step, int total) override {
+        where_ = {phase, step, total, true};
+        if (page_.now() - told_ >= kProgressMilliseconds) tell();
+    }
+    bool stopRequested() const override { return page_.stopRequested(); }
+
+private:
+    void tell() {
+        told_ = page_.now();
+        std::string text(comparisonTexts(language_).running);
+        if (method_ != Method::None) text += " " + std::string(methodName(method_)) + ": " + progressText(where_, language_);
+        page_.post({{"t", "comparison"}, {"op", "status"}, {"text", text}});
+    }
+
+    PageChannel& page_;
+    int language_;
+    double told_;
+    Method method_ = Method::None;
     ProgressSnapshot where_;
 };
 
@@ -404,23 +439,72 @@ void WebPlatform::showComparison(const ComparisonRequest& request) {
                   {"running", texts.running},
                   {"stop", texts.cancel},
                   {"close", texts.close}}}});
-    const Comparison comparison = compareMethods(
-        request.read, request.exact,
-        [&](const std::vector<ComparisonRow>& rows) {
-            Json shown = Json::array();
-            for (const ComparisonRow& row : rows) {
-                std::string category(methodName(row.method));
-                if (row.rhs > 0) category += " #" + std::to_string(row.rhs);
-                shown.push_back(
-                    {{"cells", comparisonRowCells(row, language)}, {"category", category}, {"value", chartedValue(row, errors)}});
-            }
-            page_.post({{"t", "comparison"}, {"op", "rows"}, {"rows", shown}});
-        },
-        [this] { return page_.stopRequested(); });
+    ComparisonStatus status(page_, language);
+    ComparisonHooks hooks;
+    hooks.methodStarted = [&](Method method) { status.methodStarted(method); };
+    hooks.rowsReady = [&](const std::vector<ComparisonRow>& rows) {
+        Json shown = Json::array();
+        for (const ComparisonRow& row : rows) {
+            std::string category(methodName(row.method));
+            if (row.rhs > 0) category += " #" + std::to_string(row.rhs);
+            shown.push_back(
+                {{"cells", comparisonRowCells(row, language)}, {"category", category}, {"value", chartedValue(row, errors)}});
+        }
+        page_.post({{"t", "comparison"}, {"op", "rows"}, {"rows", shown}});
+    };
+    const Comparison comparison = compareMethods(request.read, request.exact, hooks, &status);
     page_.post({{"t", "comparison"},
                 {"op", "done"},
                 {"status", comparison.cancelled ? texts.cancelled : texts.done},
                 {"summary", comparisonSummary(comparison, language)}});
+}
+
+void WebPlatform::showSteps(const StepsRequest& request) {
+    steps_ = request;
+    const StepViewTexts& t = stepViewTexts(request.language);
+    const StepColours& c = kStepColours;
+    page_.post({{"t", "steps"},
+                {"op", "open"},
+                {"count", request.steps.steps.size()},
+                {"columns", stepColumnNames(request.steps)},
+                {"texts",
+                 {{"title", fillIn(t.title, {stepsMethodName(request.steps.method)})},
+                  {"first", t.first}, {"previous", t.previous}, {"next", t.next}, {"last", t.last},
+                  {"close", t.close}, {"keys", t.keys}, {"legend", t.legend}, {"pivot", t.pivot},
+                  {"searched", t.searched}, {"changed", t.changed}, {"used", t.used}, {"stored", t.stored},
+                  {"exchanged", t.exchanged}}},
+                {"colours",
+                 {{"pivot", c.pivot}, {"searched", c.searched}, {"changed", c.changed}, {"used", c.used},
+                  {"stored", c.stored}, {"exchanged", c.exchanged}}}});
+    showStep(0);
+}
+
+// Each row: its cells in the order of stepRow (the marks as bits, a rule
+// before each block after A) and its note.
+void WebPlatform::showStep(std::size_t index) {
+    if (!steps_ || index >= steps_->steps.steps.size()) return;
+    const MethodSteps& run = steps_->steps;
+    const Step& step = run.steps[index];
+    const int language = steps_->language;
+    Json rows = Json::array();
+    for (int i = 1; i <= run.n; ++i) {
+        Json cells = Json::array();
+        for (const StepCell& cell : stepRow(step, i)) {
+            cells.push_back({{"text", (cell.marks & kEmptyMark) ? std::string() : stepNumber(cell.value)},
+                             {"marks", cell.marks},
+                             {"rule", cell.startsBlock}});
+        }
+        rows.push_back({{"exchanged", i == step.exchanged[0] || i == step.exchanged[1]},
+                        {"cells", cells},
+                        {"note", rowNoteText(step, i, language)}});
+    }
+    const int count = static_cast<int>(run.steps.size());
+    page_.post({{"t", "steps"},
+                {"op", "step"},
+                {"index", index},
+                {"sentence", stepSentence(run, index, language)},
+                {"position", fillIn(stepViewTexts(language).stepOf, {static_cast<int>(index) + 1, count})},
+                {"rows", rows}});
 }
 
 void WebPlatform::showNote(std::string_view title, std::string_view text) {

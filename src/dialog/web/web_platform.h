@@ -44,6 +44,7 @@ public:
     void showConvergenceChart(const IterationHistory& history, float eps, int language) override;
     void showOmegaExplorer(const OmegaExplorerRequest& request) override;
     void showComparison(const ComparisonRequest& request) override;
+    void showSteps(const StepsRequest& request) override;
     void showNote(std::string_view title, std::string_view text) override;
     bool confirm(std::string_view title, std::string_view question) override;
     void setBusy(bool busy) override;
@@ -56,11 +57,15 @@ public:
     // Use this omega with the factor of a row.
     void stopOmegaExplorer();
     void useExplorerOmega(std::size_t row);
+    // The step-by-step window on the page asks for a step (from 0); the
+    // steps stay here, the page gets one at a time.
+    void showStep(std::size_t index);
 
 private:
     PageChannel& page_;
     PageMessages messages_;
     std::unique_ptr<WebOmegaExplorer> explorer_;
+    std::optional<StepsRequest> steps_;
 };
 
 // The dialog templates and what the main dialog's controls may show, for the

@@ -94,7 +94,7 @@ TEST_F(ConvergenceChartTest, EachEndIsMarkedWithItsOutcomeInTheLanguage) {
         QString romanian;
     } cases[] = {
         {1, {4, 1e-6}, "Toleranta atinsa"},
-        {2, {3, 100}, "Divergenta"},
+        {2, {3, 100}, "oprit: dx a crescut"},  // the report's "Divergenta": a stop, also while converging
         {3, {2, 100}, "Numar de iteratii depasit"},
     };
     for (const auto& c : cases) {
@@ -105,7 +105,7 @@ TEST_F(ConvergenceChartTest, EachEndIsMarkedWithItsOutcomeInTheLanguage) {
         EXPECT_TRUE(end.front()->pointLabelsVisible());
     }
     std::unique_ptr<QChart> english(convergenceChart(history, 1e-5f, kEnglish));
-    EXPECT_EQ(seriesNamed(*english, endMarkerName(2)).front()->pointLabelsFormat(), QStringLiteral("Divergence"));
+    EXPECT_EQ(seriesNamed(*english, endMarkerName(2)).front()->pointLabelsFormat(), QStringLiteral("stopped: dx grew"));
 }
 
 TEST_F(ConvergenceChartTest, EpsIsAHorizontalLineAcrossTheSweeps) {

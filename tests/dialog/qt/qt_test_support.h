@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "dialog/control_ids.h"
 #include "dialog/qt/dialog_session.h"
 #include "dialog/qt/qt_platform.h"
 #include "dialog/qt/template_widgets.h"
@@ -82,6 +83,25 @@ inline bool runEnded(QtPlatform& platform) {
 inline void clickEntry(QListWidget& list, int row) {
     QRect item = list.visualItemRect(list.item(row));
     QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, item.center());
+}
+
+// A click on a control of the dialog, and the end of the Read or SOLVE it started.
+inline void clickAndWait(QWidget& dialog, QtPlatform& platform, int id) {
+    QTest::mouseClick(controlOf(dialog, id), Qt::LeftButton);
+    EXPECT_TRUE(runEnded(platform));
+}
+
+// The dialog shown, then a data file of this content, written in
+// `directory`, chosen with Selecteaza and read with Citeste.
+inline void showAndRead(QWidget& dialog, ScriptedQtPlatform& platform, const QTemporaryDir& directory,
+                        const QString& name, const std::string& content) {
+    dialog.show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    const QString data = directory.filePath(name);
+    writeText(data, content);
+    platform.fileAnswers.push_back(data.toStdString());
+    clickAndWait(dialog, platform, control::kSelect);
+    clickAndWait(dialog, platform, control::kRead);
 }
 
 }  // namespace corvane::testing

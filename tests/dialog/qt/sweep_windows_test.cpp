@@ -33,23 +33,13 @@ constexpr int kSorRow = 4;
 class SweepWindowsQtTest : public ::testing::Test {
 protected:
     SweepWindowsQtTest() {
-        dialog.show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(&dialog));
-        const QString data = directory.filePath(QStringLiteral("system3.txt"));
-        writeText(data, kSystem3);
-        platform.fileAnswers.push_back(data.toStdString());
-        click(kSelect);
-        click(kRead);
+        showAndRead(dialog, platform, directory, QStringLiteral("system3.txt"), kSystem3);
         clickEntry(*controlOf<QListWidget>(dialog, kMethodList), kSorRow);
         controlOf<QLineEdit>(dialog, kEps)->setText(QStringLiteral("1e-5"));
         controlOf<QLineEdit>(dialog, kNlim)->setText(QStringLiteral("50"));
         controlOf<QLineEdit>(dialog, kOmega)->setText(QStringLiteral("1.1"));
     }
-    // A click, and the end of the Read or SOLVE it started.
-    void click(int id) {
-        QTest::mouseClick(controlOf(dialog, id), Qt::LeftButton);
-        EXPECT_TRUE(runEnded(platform));
-    }
+    void click(int id) { clickAndWait(dialog, platform, id); }
 
     QTemporaryDir directory;
     ScriptedQtPlatform platform;

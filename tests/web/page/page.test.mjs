@@ -20,7 +20,7 @@ const id = {
   normList: 1031, printMatrix: 1015, printDeterminant: 1016, printIterations: 1036,
   checkMaximum: 1017, checkEquations: 1018, methodList: 1019, eps: 1032, nlim: 1033, omega: 1034,
   explorer: 1061, open: 1021, path: 1025, read: 1024, order: 1027, solve: 30002, about: 1030,
-  chart: 1060, compare: 1062, import: 1063, romanian: 1043, english: 1044, select: 1020,
+  chart: 1060, compare: 1062, import: 1063, steps: 1064, romanian: 1043, english: 1044, select: 1020,
 };
 const kMethods = ['gauss', 'lu', 'cholesky', 'gauss-seidel', 'sor'];  // in the method list's order
 const kNorms = ['inf', '1', '2', 'cond'];                             // in the norm list's order
@@ -325,6 +325,45 @@ describe('the page in Chromium', () => {
     await page.click(`${editor} [data-name="close"]`);
     await settle();
     assert.equal(String(await fileBytes('edited.dat')), 'Doua\r\n2 1\r\n2 1\r\n1 3\r\n3 4\r\n');
+  });
+
+  it('shows the working step by step as the command line writes it', async () => {
+    const c = kSolves.find((solve) => solve.method === 'gauss');
+    await arrange({ method: 'gauss' });
+    await dropDataFile('steps.dat', c.data);
+    await click(id.read);
+    await page.click(control(id.steps));
+    const window = '#windows [data-window="steps"]';
+    await page.waitForSelector(`${window} .steps-position:not(:empty)`);
+    // Each step: where it stands, its sentence, and each row's cells and note.
+    const shown = [];
+    for (;;) {
+      await settle();
+      shown.push(await page.$eval(window, (frame) => [
+        frame.querySelector('.steps-position').textContent,
+        frame.querySelector('.steps-sentence').textContent,
+        ...[...frame.querySelectorAll('table.steps-matrix tr')].slice(1).map((row) => [...row.querySelectorAll('td:not(.rule)')]
+          .map((cell) => cell.textContent).join(' ').trim()),
+      ]));
+      if (await page.$eval(`${window} [data-name="next"]`, (next) => next.disabled)) break;
+      await page.click(`${window} [data-name="next"]`);
+    }
+    const written = nativeRun('steps', 'steps.dat', c.data, ['--method', 'gauss']);
+    assert.equal(written.status, 0, written.stderr);
+    const blocks = written.stdout.trim().split('\n\n').slice(1).map((block) => {
+      const [position, sentence, header, ...rows] = block.split('\n');
+      const columns = header.trim().split(/\s+/).filter((token) => token !== '|').length;
+      return [position, sentence, ...rows.map((row) => {
+        const tokens = row.trim().split(/\s+/).slice(1).filter((token) => token !== '|');
+        const cells = tokens.slice(0, columns).map((token) => token.replace(/[[\]()*'^<>]/g, ''));
+        return [...cells, ...tokens.slice(columns)].join(' ');
+      })];
+    });
+    assert.deepEqual(shown, blocks);
+    await page.keyboard.press('Home');
+    await settle();
+    assert.equal(await page.$eval(`${window} .steps-position`, (position) => position.textContent), shown[0][0]);
+    await page.click(`${window} [data-name="close"]`);
   });
 
   it('switches the captions and the help windows to English and back', async () => {
