@@ -97,6 +97,10 @@ class Frame {
     if (label) this.content.append(svgElement('text', { x: x + half + 3, y: y - half - 2, class: 'point-label' }, label));
   }
 
+  ring([x, y], colour) {
+    this.content.append(svgElement('circle', { cx: x, cy: y, r: 9, fill: 'none', stroke: colour, 'stroke-width': 2, class: 'past-growth' }));
+  }
+
   addLegend(name, colour, dashed = false) { this.legend.push({ name, colour, dashed }); }
 
   finish() {
@@ -212,6 +216,10 @@ export function omegaChart(rows, best, texts) {
   frame.addLegend(texts.sweepsSeries, kColours[0]);
   for (const row of rows.filter((r) => !r.converged)) frame.marker([x(row.omega), y(row.sweeps)], kColours[4], { size: 8, className: 'not-converged' });
   frame.addLegend(texts.notConvergedSeries, kColours[4]);
+  // A ring around the rows that went past the growth test: not what a SOLVE reports.
+  const past = rows.filter((row) => row.pastGrowth);
+  for (const row of past) frame.ring([x(row.omega), y(row.sweeps)], kColours[6]);
+  if (past.length > 0) frame.addLegend(texts.pastGrowthSeries, kColours[6]);
   if (best !== null) {
     const row = rows.find((r) => r.omegaText === best);
     if (row) frame.marker([x(row.omega), y(row.sweeps)], kColours[2], { square: true, size: 14, label: `ω = ${best}`, className: 'best-marker' });

@@ -474,9 +474,16 @@ export class Windows {
       const scroller = element('div', 'table-pane');
       scroller.append(explorer.table);
       panes.append(scroller, explorer.chart);
+      const pastGrowth = element('label', 'past-growth');
+      explorer.pastGrowth = element('input');
+      explorer.pastGrowth.type = 'checkbox';
+      explorer.pastGrowth.addEventListener('change', () => this.page.send({ kind: 'explorerPastGrowth', on: explorer.pastGrowth.checked }));
+      pastGrowth.append(explorer.pastGrowth, document.createTextNode(` ${texts.pastGrowth}`));
+      explorer.note = element('div', 'summary', texts.pastGrowthNote);
+      explorer.note.hidden = true;
       const bar = element('div', 'buttons');
       bar.append(explorer.status, explorer.stop, explorer.use, button(texts.close, () => this.closeExplorer(true), 'close'));
-      shown.body.append(panes, bar);
+      shown.body.append(pastGrowth, panes, explorer.note, bar);
       explorer.table.tBodies[0].addEventListener('click', (event) => {
         const row = event.target.closest('tr');
         if (row) this.selectExplorerRow(explorer, row.sectionRowIndex);
@@ -487,15 +494,27 @@ export class Windows {
     }
     const explorer = this.explorer;
     if (!explorer) return;
-    if (message.op === 'row') {
+    if (message.op === 'restart') {
+      Object.assign(explorer, { rows: [], best: null, running: true });
+      explorer.table.tBodies[0].replaceChildren();
+      explorer.note.hidden = true;
+      explorer.status.textContent = '';
+      explorer.stop.disabled = false;
+      this.selectExplorerRow(explorer, -1);
+    } else if (message.op === 'row') {
       explorer.rows.push(message);
       const row = addRow(explorer.table, [message.omegaText, String(message.sweeps), message.outcome, message.dx]);
+      if (message.pastGrowth) {
+        row.title = message.tip;
+        explorer.note.hidden = false;
+      }
       row.scrollIntoView({ block: 'nearest' });
     } else if (message.op === 'done') {
       explorer.running = false;
       explorer.stop.disabled = true;
       explorer.best = message.best;
-      explorer.status.textContent = message.best !== null ? `${explorer.texts.bestSeries}: ${message.best}` : explorer.texts.noBest;
+      const mark = message.bestPastGrowth ? ' *' : '';
+      explorer.status.textContent = message.best !== null ? `${explorer.texts.bestSeries}: ${message.best}${mark}` : explorer.texts.noBest;
       if (message.bestRow !== null) this.selectExplorerRow(explorer, message.bestRow);
     }
     this.redrawExplorer();

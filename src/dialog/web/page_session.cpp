@@ -22,6 +22,8 @@ void PageSession::handle(const Json& event) {
         platform_.stopOmegaExplorer();
     } else if (kind == "explorerUse") {
         platform_.useExplorerOmega(event.value("row", std::size_t{0}));
+    } else if (kind == "explorerPastGrowth") {
+        platform_.explorePastGrowth(event.value("on", false));
     } else if (kind == "step") {
         platform_.showStep(event.value("index", std::size_t{0}));
     }

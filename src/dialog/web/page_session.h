@@ -23,7 +23,8 @@ public:
 
     // One event of the page: a control the user worked ("control", with the
     // control's new state), the request to end the dialog ("close"), a
-    // button of the relaxation explorer ("explorerStop", "explorerUse"), or
+    // button of the relaxation explorer ("explorerStop", "explorerUse",
+    // "explorerPastGrowth"), or
     // the step the step-by-step window moves to ("step").
     void handle(const Json& event);
 

@@ -177,7 +177,20 @@ Json explorerTexts(int language) {
     return {{"windowTitle", t.windowTitle}, {"omegaAxis", t.omegaAxis},     {"sweepAxis", t.sweepAxis},
             {"sweepsSeries", t.sweepsSeries}, {"notConvergedSeries", t.notConvergedSeries},
             {"bestSeries", t.bestSeries},   {"noBest", t.noBest},           {"stop", t.stop},
-            {"useOmega", t.useOmega},       {"close", t.close},             {"outcomeColumn", t.outcomeColumn}};
+            {"useOmega", t.useOmega},       {"close", t.close},             {"outcomeColumn", t.outcomeColumn},
+            {"pastGrowth", t.pastGrowth},   {"pastGrowthSeries", t.pastGrowthSeries},
+            {"pastGrowthNote", t.pastGrowthNote}};
+}
+
+// "A SOLVE ends at sweep 18 (stopped: dx grew)"
+std::string solveStopText(const SolveStop& stop, int language) {
+    std::string text(omegaExplorerTexts(language).solveStopsAt);
+    const auto put = [&text](std::string_view mark, const std::string& value) {
+        if (const std::size_t at = text.find(mark); at != std::string::npos) text.replace(at, mark.size(), value);
+    };
+    put("%1", std::to_string(stop.sweep));
+    put("%2", std::string(outcomeText(stop.end, language)));
+    return text;
 }
 
 std::string_view controlKindName(ControlKind kind) {
@@ -254,6 +267,17 @@ public:
         if (row < rows_.size()) request_.useOmega(rows_[row].omega);
     }
 
+    // The check box changed how the factors run: every factor again, from
+    // the first.
+    void restart(bool pastGrowth) {
+        growth_ = pastGrowth ? GrowthTest::PassedOver : GrowthTest::Stops;
+        rows_.clear();
+        page_.post({{"t", "explorer"}, {"op", "restart"}});
+        if (running_) return;  // the next turn is already on its way
+        running_ = true;
+        schedule();
+    }
+
 private:
     void schedule() {
         page_.soon([this, alive = alive_] {
@@ -267,16 +291,21 @@ private:
             finish();
             return;
         }
-        const OmegaRow row = exploreOmega(request_.read, {request_.omegas[rows_.size()]}).front();
+        const OmegaRow row = exploreOmega(request_.read, {request_.omegas[rows_.size()]}, {}, {}, growth_).front();
         rows_.push_back(row);
         const OmegaExplorerTexts& texts = omegaExplorerTexts(request_.language);
+        // A row that is not the SOLVE's: "*" after its outcome, and where the SOLVE stops as its tip.
+        std::string outcome(row.end ? outcomeText(*row.end, request_.language) : texts.notRun);
+        if (row.solveStop) outcome += " *";
         page_.post({{"t", "explorer"},
                     {"op", "row"},
                     {"omega", row.omega},
                     {"omegaText", shortestFloatText(row.omega)},
                     {"sweeps", row.sweeps},
                     {"converged", row.end == IterationEnd::Tolerance},
-                    {"outcome", row.end ? outcomeText(*row.end, request_.language) : texts.notRun},
+                    {"outcome", outcome},
+                    {"pastGrowth", row.solveStop.has_value()},
+                    {"tip", row.solveStop ? solveStopText(*row.solveStop, request_.language) : std::string()},
                     {"dx", shortestFloatText(row.dx)}});
         schedule();
     }
@@ -288,7 +317,9 @@ private:
         if (best) {
             message["best"] = shortestFloatText(*best);
             for (std::size_t k = 0; k < rows_.size(); ++k) {
-                if (rows_[k].omega == *best) message["bestRow"] = k;
+                if (rows_[k].omega != *best) continue;
+                message["bestRow"] = k;
+                message["bestPastGrowth"] = rows_[k].solveStop.has_value();  // a SOLVE with it stops earlier
             }
         }
         page_.post(message);
@@ -298,6 +329,7 @@ private:
     OmegaExplorerRequest request_;
     std::vector<OmegaRow> rows_;
     bool running_ = true;
+    GrowthTest growth_ = GrowthTest::Stops;
     std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
 };
 
@@ -417,6 +449,10 @@ void WebPlatform::stopOmegaExplorer() {
 
 void WebPlatform::useExplorerOmega(std::size_t row) {
     if (explorer_) explorer_->use(row);
+}
+
+void WebPlatform::explorePastGrowth(bool on) {
+    if (explorer_) explorer_->restart(on);
 }
 
 // The methods run in the worker one after the other, each method's rows

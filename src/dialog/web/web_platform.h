@@ -57,6 +57,8 @@ public:
     // Use this omega with the factor of a row.
     void stopOmegaExplorer();
     void useExplorerOmega(std::size_t row);
+    // The explorer's check box: each run past the growth test, or not.
+    void explorePastGrowth(bool on);
     // The step-by-step window on the page asks for a step (from 0); the
     // steps stay here, the page gets one at a time.
     void showStep(std::size_t index);
