@@ -1,7 +1,7 @@
 # Writes offline-files.js for the service worker: the page's files, which it
 # keeps for offline use, and a version made from their contents, so that a
 # new build replaces what the browser kept.
-set(files index.html page.css page.js page-windows.js page-dialog.js page-files.js charts.js worker.js
+set(files index.html page.css page.js page-windows.js page-dialog.js page-files.js page-steps.js charts.js worker.js
   corvane-page.js corvane-page.wasm corvane.svg)
 set(digests "")
 set(names "")

@@ -89,7 +89,7 @@ function unitsFor(template, contents, font, lineHeight) {
   return { x: (units) => Math.round((units * across) / 4), y: (units) => Math.round((units * down) / 8) };
 }
 
-function element(tag, className, text) {
+export function element(tag, className, text) {
   const made = document.createElement(tag);
   if (className) made.className = className;
   if (text !== undefined) made.textContent = text;

@@ -5,17 +5,11 @@
 // under it, as the desktop's modal windows do; the others float beside the
 // dialog and may be moved by their title bar.
 
-import { buildTemplate } from './page-dialog.js';
+import { buildTemplate, element } from './page-dialog.js';
+import { fillStepTable } from './page-steps.js';
 import { comparisonChart, convergenceChart, omegaChart } from './charts.js';
 
 const kShowProgressAfter = 500;  // ms, as the desktop
-
-function element(tag, className, text) {
-  const made = document.createElement(tag);
-  if (className) made.className = className;
-  if (text !== undefined) made.textContent = text;
-  return made;
-}
 
 function button(text, action, name) {
   const made = element('button', '', text);
@@ -684,36 +678,4 @@ function addRow(made, cells) {
   const row = made.tBodies[0].insertRow();
   for (const cell of cells) row.insertCell().textContent = cell;
   return row;
-}
-
-// The augmented matrix of a step: a rule before each block after A, the
-// marks as the desktop's window shows them, each row's note last.
-const kMarkClasses = [[1, 'pivot'], [2, 'searched'], [4, 'changed'], [8, 'used'], [16, 'stored']];
-
-function fillStepTable(steps, rows) {
-  const head = element('tr');
-  head.append(element('th'));
-  rows[0].cells.forEach((cell, k) => {
-    if (cell.rule) head.append(element('th', 'rule'));
-    head.append(element('th', '', steps.columns[k]));
-  });
-  head.append(element('th'));
-  const body = rows.map((row, i) => {
-    const line = element('tr');
-    const name = element('th', row.exchanged ? 'exchanged' : '', String(i + 1));
-    if (row.exchanged) name.style.background = steps.colours.exchanged;
-    line.append(name);
-    for (const cell of row.cells) {
-      if (cell.rule) line.append(element('td', 'rule'));
-      const shown = element('td', '', cell.text);
-      for (const [bit, mark] of kMarkClasses) if (cell.marks & bit) shown.classList.add(`mark-${mark}`);
-      const background = (cell.marks & 4) ? 'changed' : (cell.marks & 8) ? 'used' : (cell.marks & 2) ? 'searched' : null;
-      if (background) shown.style.background = steps.colours[background];
-      if (cell.marks & 16) shown.style.color = steps.colours.stored;
-      line.append(shown);
-    }
-    line.append(element('td', 'note', row.note));
-    return line;
-  });
-  steps.table.replaceChildren(head, ...body);
 }

@@ -1,5 +1,7 @@
 #include "dialog/web/page_session.h"
 
+#include "dialog/web/page_layouts.h"
+
 namespace corvane {
 
 PageSession::PageSession(PageChannel& page)

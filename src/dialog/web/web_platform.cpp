@@ -1,5 +1,7 @@
 #include "dialog/web/web_platform.h"
 
+#include "dialog/web/web_omega_explorer.h"
+
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
@@ -7,14 +9,10 @@
 #include <sstream>
 
 #include "app/method_comparison.h"
-#include "app/omega_explorer.h"
 #include "app/progress_text.h"
 #include "app/step_sentences.h"
 #include "app/step_texts.h"
 #include "dialog/chart_texts.h"
-#include "dialog/control_ids.h"
-#include "dialog/dialog_contents.h"
-#include "dialog/dialog_templates.h"
 #include "dialog/run_texts.h"
 #include "dialog/text_file.h"
 #include "textio/decimal_text.h"
@@ -172,67 +170,6 @@ std::vector<std::string> comparisonSummary(const Comparison& comparison, int lan
     return lines;
 }
 
-Json explorerTexts(int language) {
-    const OmegaExplorerTexts& t = omegaExplorerTexts(language);
-    return {{"windowTitle", t.windowTitle}, {"omegaAxis", t.omegaAxis},     {"sweepAxis", t.sweepAxis},
-            {"sweepsSeries", t.sweepsSeries}, {"notConvergedSeries", t.notConvergedSeries},
-            {"bestSeries", t.bestSeries},   {"noBest", t.noBest},           {"stop", t.stop},
-            {"useOmega", t.useOmega},       {"close", t.close},             {"outcomeColumn", t.outcomeColumn},
-            {"pastGrowth", t.pastGrowth},   {"pastGrowthSeries", t.pastGrowthSeries},
-            {"pastGrowthNote", t.pastGrowthNote}};
-}
-
-// "A SOLVE ends at sweep 18 (stopped: dx grew)"
-std::string solveStopText(const SolveStop& stop, int language) {
-    std::string text(omegaExplorerTexts(language).solveStopsAt);
-    const auto put = [&text](std::string_view mark, const std::string& value) {
-        if (const std::size_t at = text.find(mark); at != std::string::npos) text.replace(at, mark.size(), value);
-    };
-    put("%1", std::to_string(stop.sweep));
-    put("%2", std::string(outcomeText(stop.end, language)));
-    return text;
-}
-
-std::string_view controlKindName(ControlKind kind) {
-    switch (kind) {
-        case ControlKind::GroupBox: return "GroupBox";
-        case ControlKind::RadioButton: return "RadioButton";
-        case ControlKind::PushLikeRadioButton: return "PushLikeRadioButton";
-        case ControlKind::CheckBox: return "CheckBox";
-        case ControlKind::Label: return "Label";
-        case ControlKind::SunkenLabel: return "SunkenLabel";
-        case ControlKind::CentredSunkenLabel: return "CentredSunkenLabel";
-        case ControlKind::RightAlignedLabel: return "RightAlignedLabel";
-        case ControlKind::TextLines: return "TextLines";
-        case ControlKind::Icon: return "Icon";
-        case ControlKind::PushButton: return "PushButton";
-        case ControlKind::FlatPushButton: return "FlatPushButton";
-        case ControlKind::DefaultPushButton: return "DefaultPushButton";
-        case ControlKind::HiddenPushButton: return "HiddenPushButton";
-        case ControlKind::ListBox: return "ListBox";
-        case ControlKind::Edit: return "Edit";
-        case ControlKind::ReadOnlyEdit: return "ReadOnlyEdit";
-        case ControlKind::ReadOnlyTextPanel: return "ReadOnlyTextPanel";
-    }
-    return "Label";
-}
-
-Json layoutOf(const DialogTemplate& dialog) {
-    Json controls = Json::array();
-    for (const ControlTemplate& c : dialog.controls) {
-        controls.push_back({{"id", c.id}, {"kind", controlKindName(c.kind)}, {"x", c.x}, {"y", c.y},
-                            {"width", c.width}, {"height", c.height}, {"text", c.text}});
-    }
-    Json groups = Json::array();
-    for (std::span<const int> group : dialog.radioGroups) groups.push_back(std::vector<int>(group.begin(), group.end()));
-    return {{"id", dialog.id},
-            {"width", dialog.width},
-            {"height", dialog.height},
-            {"fontPointSize", dialog.fontPointSize},
-            {"controls", controls},
-            {"radioGroups", groups}};
-}
-
 // A window the user closes, or whose buttons the worker serves while it is
 // open: asks until the page answers that it was closed.
 template <typename OnAction>
@@ -247,91 +184,6 @@ void askUntilClosed(PageChannel& page, Json question, OnAction onAction) {
 }
 
 }  // namespace
-
-// The relaxation explorer in the worker: one factor per turn of its event
-// loop, each row told to the page as it is finished.
-class WebOmegaExplorer {
-public:
-    WebOmegaExplorer(PageChannel& page, OmegaExplorerRequest request) : page_(page), request_(std::move(request)) {
-        page_.post({{"t", "explorer"}, {"op", "open"}, {"texts", explorerTexts(request_.language)},
-                    {"count", request_.omegas.size()}});
-        schedule();
-    }
-    ~WebOmegaExplorer() { *alive_ = false; }
-
-    void stop() {
-        if (running_) finish();
-    }
-
-    void use(std::size_t row) {
-        if (row < rows_.size()) request_.useOmega(rows_[row].omega);
-    }
-
-    // The check box changed how the factors run: every factor again, from
-    // the first.
-    void restart(bool pastGrowth) {
-        growth_ = pastGrowth ? GrowthTest::PassedOver : GrowthTest::Stops;
-        rows_.clear();
-        page_.post({{"t", "explorer"}, {"op", "restart"}});
-        if (running_) return;  // the next turn is already on its way
-        running_ = true;
-        schedule();
-    }
-
-private:
-    void schedule() {
-        page_.soon([this, alive = alive_] {
-            if (*alive) runNextFactor();
-        });
-    }
-
-    void runNextFactor() {
-        if (!running_) return;
-        if (rows_.size() == request_.omegas.size()) {
-            finish();
-            return;
-        }
-        const OmegaRow row = exploreOmega(request_.read, {request_.omegas[rows_.size()]}, {}, {}, growth_).front();
-        rows_.push_back(row);
-        const OmegaExplorerTexts& texts = omegaExplorerTexts(request_.language);
-        // A row that is not the SOLVE's: "*" after its outcome, and where the SOLVE stops as its tip.
-        std::string outcome(row.end ? outcomeText(*row.end, request_.language) : texts.notRun);
-        if (row.solveStop) outcome += " *";
-        page_.post({{"t", "explorer"},
-                    {"op", "row"},
-                    {"omega", row.omega},
-                    {"omegaText", shortestFloatText(row.omega)},
-                    {"sweeps", row.sweeps},
-                    {"converged", row.end == IterationEnd::Tolerance},
-                    {"outcome", outcome},
-                    {"pastGrowth", row.solveStop.has_value()},
-                    {"tip", row.solveStop ? solveStopText(*row.solveStop, request_.language) : std::string()},
-                    {"dx", shortestFloatText(row.dx)}});
-        schedule();
-    }
-
-    void finish() {
-        running_ = false;
-        const std::optional<float> best = bestOmega(rows_);
-        Json message{{"t", "explorer"}, {"op", "done"}, {"best", nullptr}, {"bestRow", nullptr}};
-        if (best) {
-            message["best"] = shortestFloatText(*best);
-            for (std::size_t k = 0; k < rows_.size(); ++k) {
-                if (rows_[k].omega != *best) continue;
-                message["bestRow"] = k;
-                message["bestPastGrowth"] = rows_[k].solveStop.has_value();  // a SOLVE with it stops earlier
-            }
-        }
-        page_.post(message);
-    }
-
-    PageChannel& page_;
-    OmegaExplorerRequest request_;
-    std::vector<OmegaRow> rows_;
-    bool running_ = true;
-    GrowthTest growth_ = GrowthTest::Stops;
-    std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
-};
 
 void PageMessages::show(std::string_view text, std::string_view title, MessageIcon icon) {
     page_.post({{"t", "message"}, {"text", text}, {"title", title}, {"icon", iconName(icon)}});
@@ -571,34 +423,6 @@ void WebPlatform::runInBackground(BackgroundRun run) {
     page_.syncFiles();
     page_.post({{"t", "run"}, {"op", "end"}});
     if (run.done) run.done();
-}
-
-Json dialogLayouts() {
-    Json contents = Json::array();
-    for (const ControlContent& content : mainDialogContents()) contents.push_back({{"id", content.id}, {"texts", content.texts}});
-    return {{"main", layoutOf(mainDialogTemplate())},
-            {"dataFileHelp", layoutOf(dataFileHelpTemplate())},
-            {"iterationHelp", layoutOf(iterationHelpTemplate())},
-            {"about", layoutOf(aboutTemplate())},
-            {"contents", contents},
-            {"ids",
-             {{"exit", control::kExit},
-              {"cancel", control::kCancel},
-              {"path", control::kPath},
-              {"solve", control::kSolve},
-              {"select", control::kSelect},
-              {"import", control::kImport},
-              {"romanian", control::kRomanianButton},
-              {"english", control::kEnglishButton},
-              {"ok", help_control::kOk},
-              {"helpCancel", help_control::kCancel},
-              {"save", help_control::kSave},
-              {"layoutText", help_control::kLayoutText},
-              {"kindsText", help_control::kKindsText},
-              {"epsText", help_control::kEpsText},
-              {"nlimText", help_control::kNlimText},
-              {"omegaText", help_control::kOmegaText},
-              {"aboutText", help_control::kAboutText}}}};
 }
 
 }  // namespace corvane

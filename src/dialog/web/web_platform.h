@@ -70,8 +70,4 @@ private:
     std::optional<StepsRequest> steps_;
 };
 
-// The dialog templates and what the main dialog's controls may show, for the
-// page to build its windows from.
-Json dialogLayouts();
-
 }  // namespace corvane
