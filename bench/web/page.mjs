@@ -3,7 +3,7 @@
 // bytes it downloaded, and the longest main-thread task (the browser's Long
 // Tasks API) while a Gauss SOLVE of order 2000 runs in the worker.
 // Usage: node bench/web/page.mjs BUILD_WEB_FOLDER [CHROMIUM]
-import { mkdtempSync, rmSync } from 'node:fs';
+import { mkdtempSync, readFileSync, rmSync } from 'node:fs';
 import { stat } from 'node:fs/promises';
 import { tmpdir } from 'node:os';
 import path from 'node:path';
@@ -29,14 +29,12 @@ try {
   await page.waitForFunction(() => document.documentElement.dataset.state === 'ready', { timeout: 60000 });
   const loaded = Date.now() - started;
   // What the first load fetches is what the service worker keeps: the page's
-  // files, sent as they are.
-  const files = await page.evaluate(async () => {
-    const names = new Set();
-    for (const name of await caches.keys()) for (const request of await (await caches.open(name)).keys()) names.add(request.url);
-    return [...names];
-  });
-  const sizes = await Promise.all(files.map((file) => stat(path.join(folder, new URL(file).pathname))));
-  const downloaded = sizes.filter((entry) => entry.isFile()).reduce((sum, entry) => sum + entry.size, 0);
+  // files (offline-files.js lists them), sent as they are.
+  const listed = readFileSync(path.join(folder, 'offline-files.js'), 'utf8').match(/\[(.*)\]/)[1];
+  const files = [...new Set([...listed.matchAll(/'([^']+)'/g)].map(([, name]) => (name === './' ? 'index.html' : name)))];
+  files.push('offline-files.js', 'service-worker.js');
+  const sizes = await Promise.all(files.map((file) => stat(path.join(folder, file))));
+  const downloaded = sizes.reduce((sum, entry) => sum + entry.size, 0);
   const marks = await page.evaluate(() => performance.getEntriesByType('mark').map((mark) => `${mark.name} ${mark.startTime.toFixed(0)} ms`));
   console.log(`first load until the dialog is ready: ${loaded} ms (${marks.join(', ')})`);
   console.log(`downloaded: ${(downloaded / 1024).toFixed(0)} KiB in ${files.length} files`);

@@ -23,10 +23,12 @@ async function openDatabase() {
 }
 
 // A file's bytes in a buffer that grows by doubling, so that a report that
-// grows by small pieces is not copied whole each time.
+// grows by small pieces is not copied whole each time; a file starts with
+// room for a report after it (up to 1 MB), so that a SOLVE on a large data
+// file does not copy it on the page's thread.
 class GrowingBytes {
   constructor(bytes = new Uint8Array(0)) {
-    this.buffer = new Uint8Array(Math.max(bytes.length, 1024));
+    this.buffer = new Uint8Array(Math.max(1024, bytes.length + Math.min(bytes.length, 1 << 20)));
     this.buffer.set(bytes);
     this.size = bytes.length;
   }
@@ -52,6 +54,15 @@ export class WorkingFolder {
     this.timers = new Map();
     this.pendingStores = new Set();
     this.database = null;
+    this.held = false;
+  }
+
+  // While a run writes its report, the files are stored only after it: a
+  // copy of a few MB for the browser's storage is no work for the page's
+  // thread while the user watches the run.
+  holdStores(on) {
+    this.held = on;
+    if (!on) for (const name of this.pendingStores) this.scheduleStore(name);
   }
 
   async open() {
@@ -111,8 +122,9 @@ export class WorkingFolder {
   scheduleStore(name) {
     if (!this.database) return;
     clearTimeout(this.timers.get(name));
+    this.timers.delete(name);
     this.pendingStores.add(name);
-    this.timers.set(name, setTimeout(() => this.store(name), kStoreDelay));
+    if (!this.held) this.timers.set(name, setTimeout(() => this.store(name), kStoreDelay));
   }
 
   async store(name) {

@@ -16,7 +16,7 @@ const kAnswerReady = 0;
 const kStop = 1;
 const kUrlLength = 2;
 const kUrlOffset = 16;
-const kPaneBytes = 1 << 17;  // what the results file's pane shows at most, about
+const kPaneBytes = 1 << 15;  // what the results file's pane shows at most, about
 
 const kTexts = {
   ro: {
@@ -60,7 +60,7 @@ async function isolated() {
 }
 
 class Page {
-  constructor(folder) {
+  constructor(folder, worker) {
     this.folder = folder;
     this.shared = new SharedArrayBuffer(4096);
     this.flags = new Int32Array(this.shared, 0, 4);
@@ -99,7 +99,7 @@ class Page {
         event.returnValue = '';
       }
     });
-    this.worker = new Worker('worker.js');
+    this.worker = worker;
     this.worker.onmessage = ({ data }) => this.receive(data);
     this.worker.onerror = (error) => this.fail(String(error.message || error));
     this.worker.postMessage({ t: 'start', shared: this.shared, files: folder.list() });
@@ -218,10 +218,12 @@ class Page {
   run(message) {
     if (message.op === 'start') {
       document.documentElement.dataset.state = 'running';
+      this.folder.holdStores(true);
       this.windows.runStarted(message);
     } else if (message.op === 'progress') {
       this.windows.runProgress(message);
     } else if (message.op === 'end') {
+      this.folder.holdStores(false);
       this.windows.runEnded();
       document.documentElement.dataset.state = 'ready';
       if (this.closeAfterRun) this.send({ kind: 'close' });
@@ -405,9 +407,10 @@ async function boot() {
     document.documentElement.dataset.state = 'failed';
     return;
   }
+  const worker = new Worker('worker.js');  // loads the program while the files are read
   const folder = new WorkingFolder();
   await folder.open();
-  window.corvanePage = new Page(folder);
+  window.corvanePage = new Page(folder, worker);
 }
 
 boot();

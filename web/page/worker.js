@@ -111,18 +111,22 @@ function syncFiles() {
   }
 }
 
+// The program loads from the worker's start on, while the page reads its
+// files; the page's start message brings them and the shared buffer.
+const loading = createCorvanePage({
+  print: (text) => console.log(text),
+  printErr: (text) => console.warn(text),
+  pagePost: (text) => post(JSON.parse(text)),
+  pageAsk: ask,
+  pageStopRequested: () => Atomics.load(flags, kStop) !== 0,
+  pageClearStop: () => Atomics.store(flags, kStop, 0),
+  pageSyncFiles: () => syncFiles(),
+});
+
 function start(message) {
   flags = new Int32Array(message.shared, 0, 4);
   urlBytes = new Uint8Array(message.shared, kUrlOffset);
-  createCorvanePage({
-    print: (text) => console.log(text),
-    printErr: (text) => console.warn(text),
-    pagePost: (text) => post(JSON.parse(text)),
-    pageAsk: ask,
-    pageStopRequested: () => Atomics.load(flags, kStop) !== 0,
-    pageClearStop: () => Atomics.store(flags, kStop, 0),
-    pageSyncFiles: () => syncFiles(),
-  }).then((loaded) => {
+  loading.then((loaded) => {
     program = loaded;
     program.FS.mkdir(kFolder);
     program.FS.chdir(kFolder);
