@@ -19,7 +19,7 @@ const id = {
   dataFile: 1012, generated: 1013, generatorList: 1026,
   normList: 1031, printMatrix: 1015, printDeterminant: 1016, printIterations: 1036,
   checkMaximum: 1017, checkEquations: 1018, methodList: 1019, eps: 1032, nlim: 1033, omega: 1034,
-  explorer: 1061, open: 1021, path: 1025, read: 1024, order: 1027, solve: 30002, about: 1030,
+  explorer: 1061, exit: 30001, open: 1021, path: 1025, read: 1024, order: 1027, solve: 30002, about: 1030,
   chart: 1060, compare: 1062, import: 1063, steps: 1064, romanian: 1043, english: 1044, select: 1020,
 };
 const kMethods = ['gauss', 'lu', 'cholesky', 'gauss-seidel', 'sor'];  // in the method list's order
@@ -482,5 +482,16 @@ describe('the page in Chromium', () => {
     });
     assert.ok(dataKept, 'the data stay as they were');
     assert.match(report, /\n \* Rulare intrerupta\.\r?\n$/);
+  });
+
+  it('ends with IESIRE, the working files kept, and starts again', async () => {
+    const names = await page.evaluate(() => window.corvanePage.folder.names());
+    await page.click(control(id.exit));
+    await page.waitForFunction(() => document.documentElement.dataset.state === 'ended');
+    assert.ok(await page.$eval('#notice', (notice) => !notice.hidden && notice.querySelector('button') !== null));
+    await page.waitForFunction(() => window.corvanePage.folder.stored);
+    await page.click('#notice button');
+    await page.waitForFunction(() => document.documentElement.dataset.state === 'ready', { timeout: 60000 });
+    assert.deepEqual(await page.evaluate(() => window.corvanePage.folder.names()), names);
   });
 });
