@@ -12,6 +12,7 @@
 #include "app/dispatcher.h"
 #include "import/matrix_market.h"
 #include "problem/test_matrices.h"
+#include "textio/decimal_reading.h"
 #include "support/run_fixture.h"
 
 namespace corvane {
@@ -93,7 +94,7 @@ std::string valueAfter(const std::string& report, const std::string& label) {
 double numberAfter(const std::string& report, const std::string& label) {
     const std::string value = valueAfter(report, label);
     double number = std::nan("");
-    std::from_chars(value.data(), value.data() + value.size(), number);
+    readDecimal(value.data(), value.data() + value.size(), number);
     return number;
 }
 
