@@ -196,6 +196,11 @@ describe('the page in Chromium', () => {
       assert.equal(expected.status, 0, expected.stderr);
       assert.equal(String(await fileBytes(c.name)), String(expected.file));
       assert.equal(await page.$eval('#report-text', (pane) => pane.textContent), String(expected.file));
+      // The conditioning note beside the dialog gives the command line's estimate.
+      const estimate = expected.stderr.match(/cond1\(A\) ~ (\S+):/);
+      const note = await page.$('#windows [data-window="note"] .message-text');
+      assert.equal(Boolean(note), Boolean(estimate), expected.stderr);
+      if (estimate) assert.ok((await note.evaluate((text) => text.textContent)).includes(estimate[1]));
     });
   }
 
