@@ -437,6 +437,31 @@ describe('the page in Chromium', () => {
     }
   });
 
+  it('saves the data-file help as a text file, downloaded from the page', async () => {
+    const help = '#windows [data-window="dataFileHelp"]';
+    await page.click(control(1022));
+    await page.waitForSelector(`${help} [data-id="1036"]`);
+    await page.click(`${help} [data-id="1036"]`);  // its Save
+    const chooser = '#windows [data-window="chooseFile"]';
+    await page.waitForSelector(`${chooser} .file-name`);
+    const name = await page.$eval(`${chooser} .file-name`, (field) => field.value);
+    assert.equal(name, 'Structura fisierului de intrare.txt');
+    await page.click(`${chooser} [data-name="open"]`);
+    await page.waitForSelector('#windows [data-window="question"] [data-name="yes"]');
+    await page.click('#windows [data-window="question"] [data-name="yes"]');  // create it
+    await page.waitForSelector('#windows [data-window="message"]');
+    assert.deepEqual(await takeMessages(), [{ title: 'Fisier salvat', text: name }]);
+    await page.keyboard.press('Escape');
+    await settle();
+    const target = path.join(downloads(), name);
+    for (let k = 0; k < 100 && !readdirSync(downloads()).includes(name); k += 1) {
+      await new Promise((resolve) => { setTimeout(resolve, 100); });
+    }
+    const saved = readFileSync(target);
+    assert.ok(saved.length > 0);
+    assert.equal(String(saved), String(await fileBytes(name)));
+  });
+
   it('tells a malformed data file and a malformed Matrix Market file as the desktop does', async () => {
     const bad = 'Rau\n2 1\n1 x\n3 4\n5 6\n';
     await arrange({ method: 'gauss' });
