@@ -153,8 +153,8 @@ export class Windows {
   }
 
   // A question: resolves with the button pressed ('yes' or 'no' unless other
-  // buttons are given).
-  question(title, text, buttons = [['Yes', 'yes'], ['No', 'no']], fallback = 'no') {
+  // buttons are given); Escape answers `fallback`, the focus is on `preferred`.
+  question(title, text, buttons = [['Yes', 'yes'], ['No', 'no']], fallback = 'no', preferred = fallback) {
     return new Promise((resolve) => {
       let shown = null;
       const done = (answer) => { this.close(shown); resolve(answer); };
@@ -164,7 +164,7 @@ export class Windows {
       const bar = element('div', 'buttons');
       for (const [caption, value] of buttons) bar.append(button(caption, () => done(value), value));
       shown.body.append(row, bar);
-      bar.querySelector(`[data-name="${fallback}"]`)?.focus();
+      bar.querySelector(`[data-name="${preferred}"]`)?.focus();
     });
   }
 
@@ -172,9 +172,14 @@ export class Windows {
   async ask({ question, bytes }) {
     const answer = this.page.answer;
     switch (question.q) {
-      case 'confirm':
-        answer({ yes: (await this.question(question.title, question.question)) === 'yes' });
+      case 'question': {
+        const buttons = question.answers.map((caption, index) => [caption, `answer${index}`]);
+        const chosen = await this.question(question.title, question.question, buttons,
+          `answer${question.escape}`, `answer${question.preferred}`);
+        answer({ answer: Number(chosen.slice('answer'.length)) });
         break;
+      }
+      case 'viewPage': this.viewPage(question); break;
       case 'chooseFile': this.chooseFile(question); break;
       case 'edit': this.edit(question, bytes); break;
       case 'dataFileHelp':
@@ -369,6 +374,41 @@ export class Windows {
       },
     };
     area.focus();
+  }
+
+  // A file too large to edit, a page at a time and read-only: the worker
+  // sends each page the buttons ask for, until Close.
+  viewPage(question) {
+    const answer = (action) => this.page.answer({ action });
+    let shown = this.stack.find((open) => open.name === 'pageView');
+    if (!shown) {
+      shown = this.open(question.title, { modal: true, name: 'pageView', className: 'editor',
+        onEscape: () => { this.close(shown); answer('close'); } });
+      const note = element('div', 'summary', question.note);
+      const text = element('textarea', 'editor-text');
+      text.readOnly = true;
+      text.wrap = 'off';
+      const position = element('span', 'page-position', '');
+      const bar = element('div', 'buttons');
+      const [first, previous, next, last, close] = question.captions;
+      bar.append(button(first, () => answer('first'), 'firstPage'), button(previous, () => answer('previous'), 'previousPage'),
+        position, button(next, () => answer('next'), 'nextPage'), button(last, () => answer('last'), 'lastPage'),
+        button(close, () => { this.close(shown); answer('close'); }, 'close'));
+      shown.body.append(note, text, bar);
+      Object.assign(shown, { text, position });
+    }
+    shown.text.value = question.text.replace(/\r\n/g, '\n');
+    shown.text.scrollTop = 0;
+    shown.position.textContent = ` ${question.page} ${question.pageOf} `;
+    for (const [name, off] of [['firstPage', question.page === 1], ['previousPage', question.page === 1],
+      ['nextPage', question.page === question.count], ['lastPage', question.page === question.count]]) {
+      shown.body.querySelector(`[data-name="${name}"]`).disabled = off;
+    }
+  }
+
+  // The note in the other language, if it is still open.
+  retellNote(message) {
+    if (this.note && this.stack.includes(this.note)) this.showNote(message);
   }
 
   // The note after a SOLVE: beside the dialog, a new one in place of the old.

@@ -158,6 +158,7 @@ class Page {
       case 'view': this.view(message); break;
       case 'message': this.windows.message(message); break;
       case 'note': this.windows.showNote(message); break;
+      case 'noteLanguage': this.windows.retellNote(message); break;
       case 'busy': document.body.classList.toggle('busy', message.on); break;
       case 'ask': this.ask(message); break;
       case 'answered': URL.revokeObjectURL(message.url); break;

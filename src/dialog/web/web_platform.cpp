@@ -2,6 +2,7 @@
 
 #include "dialog/web/web_omega_explorer.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
@@ -13,6 +14,8 @@
 #include "app/step_sentences.h"
 #include "app/step_texts.h"
 #include "dialog/chart_texts.h"
+#include "dialog/file_pages.h"
+#include "dialog/page_view_texts.h"
 #include "dialog/run_texts.h"
 #include "dialog/text_file.h"
 #include "textio/decimal_text.h"
@@ -395,12 +398,82 @@ void WebPlatform::showStep(std::size_t index) {
                 {"rows", rows}});
 }
 
-void WebPlatform::showNote(std::string_view title, std::string_view text) {
-    page_.post({{"t", "note"}, {"title", title}, {"text", text}});
+void WebPlatform::showNote(const Note& note, int language) {
+    note_ = note;
+    page_.post({{"t", "note"}, {"title", note.title.in(language)}, {"text", note.text.in(language)}});
 }
 
-bool WebPlatform::confirm(std::string_view title, std::string_view question) {
-    return page_.ask({{"q", "confirm"}, {"title", title}, {"question", question}}).value.value("yes", false);
+// The page tells the note again in the new language if it is still open.
+void WebPlatform::setLanguage(int language) {
+    if (!note_) return;
+    page_.post({{"t", "noteLanguage"}, {"title", note_->title.in(language)}, {"text", note_->text.in(language)}});
+}
+
+int WebPlatform::ask(const Question& question) {
+    const PageAnswer answer = page_.ask({{"q", "question"},
+                                         {"title", question.title},
+                                         {"question", question.text},
+                                         {"answers", question.answers},
+                                         {"preferred", question.preferred},
+                                         {"escape", question.escape}});
+    return answer.value.value("answer", question.escape);
+}
+
+namespace {
+
+// The page view's text with its number in place of "%1".
+std::string withNumber(std::string_view pattern, const std::string& number) {
+    std::string text(pattern);
+    const std::size_t at = text.find("%1");
+    if (at != std::string::npos) text.replace(at, 2, number);
+    return text;
+}
+
+// The page view's question for page `index` of the file.
+Json pageQuestion(const std::string& path, const FilePages& pages, int index, int language) {
+    const PageViewTexts& texts = pageViewTexts(language);
+    std::error_code error;
+    const std::filesystem::path absolute = std::filesystem::absolute(path, error);
+    char megabytes[32];
+    std::snprintf(megabytes, sizeof megabytes, "%.0f", static_cast<double>(pages.fileBytes()) / (1024.0 * 1024.0));
+    std::string text;
+    try {
+        text = pages.page(index);
+    } catch (const std::runtime_error& failure) {
+        text = std::string(texts.cannotRead) + "\n" + failure.what();
+    }
+    return {{"q", "viewPage"},
+            {"title", absolute.filename().string() + " " + std::string(texts.readOnly) + " - " + absolute.parent_path().string()},
+            {"note", withNumber(texts.note, megabytes)},
+            {"page", index + 1},
+            {"pageOf", withNumber(texts.pageOf, std::to_string(pages.count()))},
+            {"count", pages.count()},
+            {"text", text},
+            {"captions", {texts.first, texts.previous, texts.next, texts.last, texts.close}}};
+}
+
+}  // namespace
+
+// A file too large to edit: one page of whole lines at a time, read-only;
+// only the page shown is read and sent.
+void WebPlatform::viewFile(const std::string& path, int language) {
+    std::error_code error;
+    const std::optional<FilePages> pages = FilePages::open(path, error);
+    if (!pages) {
+        messages_.show(std::string(pageViewTexts(language).cannotRead) + "\n" + path + "\n" + error.message(), "Error",
+                       MessageIcon::Error);
+        return;
+    }
+    int index = 0;
+    for (;;) {
+        const PageAnswer answer = page_.ask(pageQuestion(path, *pages, index, language));
+        const std::string action = answer.value.value("action", "close");
+        if (action == "first") index = 0;
+        else if (action == "previous") index = std::max(index - 1, 0);
+        else if (action == "next") index = std::min(index + 1, pages->count() - 1);
+        else if (action == "last") index = pages->count() - 1;
+        else return;
+    }
 }
 
 void WebPlatform::setBusy(bool busy) { page_.post({{"t", "busy"}, {"on", busy}}); }

@@ -37,6 +37,7 @@ public:
     MessageService& messages() override { return messages_; }
     std::optional<std::string> chooseFile(const FileRequest& request) override;
     void editFile(const std::string& path) override;
+    void viewFile(const std::string& path, int language) override;
     std::optional<std::string> findFile(const std::string& name) override;
     void showDataFileHelp(const DataFileHelpWindow& window, const std::function<void()>& onSave) override;
     void showIterationHelp(const IterationHelpWindow& window) override;
@@ -45,8 +46,9 @@ public:
     void showOmegaExplorer(const OmegaExplorerRequest& request) override;
     void showComparison(const ComparisonRequest& request) override;
     void showSteps(const StepsRequest& request) override;
-    void showNote(std::string_view title, std::string_view text) override;
-    bool confirm(std::string_view title, std::string_view question) override;
+    void showNote(const Note& note, int language) override;
+    void setLanguage(int language) override;
+    int ask(const Question& question) override;
     void setBusy(bool busy) override;
     void runInBackground(BackgroundRun run) override;
     // A run ends before the worker takes the page's next message: there is
@@ -68,6 +70,7 @@ private:
     PageMessages messages_;
     std::unique_ptr<WebOmegaExplorer> explorer_;
     std::optional<StepsRequest> steps_;
+    std::optional<Note> note_;  // the last note shown, told again when the language changes
 };
 
 }  // namespace corvane

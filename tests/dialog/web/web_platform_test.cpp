@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "dialog/file_pages.h"
 #include "dialog/web/web_platform.h"
 #include "dialog/web/web_view.h"
 #include "support/cli_runner.h"
@@ -110,6 +111,49 @@ TEST(WebPlatform, TheEditorWritesBackWithTheFilesLineEndsAndTellsAFailedSave) {
 
 // What the user did on the page reaches the controller's reading of the
 // controls; a list selection beyond the entries is none.
+// A question's answers go to the page in order, with the one Enter takes and
+// the one Escape takes; the page's choice comes back as its index.
+TEST(WebPlatform, AQuestionOffersItsAnswersAndReturnsTheChosenIndex) {
+    ScriptedPage page;
+    page.answers.push_back({Json{{"answer", 2}}, ""});
+    page.answers.push_back({Json::object(), ""});  // no answer: the page closed it
+    WebPlatform platform(page);
+    const Question question{"Titlu", "Text", {"Citeste din nou", "Rezolva", "Renunta"}, 0, 2};
+    EXPECT_EQ(platform.ask(question), 2);
+    EXPECT_EQ(platform.ask(question), 2);
+    const Json& asked = page.questions.front();
+    EXPECT_EQ(asked.value("q", ""), "question");
+    EXPECT_EQ(asked["answers"], Json({"Citeste din nou", "Rezolva", "Renunta"}));
+    EXPECT_EQ(asked.value("preferred", -1), 0);
+    EXPECT_EQ(asked.value("escape", -1), 2);
+}
+
+// A file too large to edit is sent a page of whole lines at a time, in the
+// language asked for, as the buttons move: next, last, previous, first, close.
+TEST(WebPlatform, AFileTooLargeToEditIsSentAPageAtATime) {
+    const std::string directory = scratchDirectory("web-platform-view");
+    std::string text;
+    for (int line = 1; text.size() < FilePages::kPageBytes * 5 / 2; ++line) text += "line " + std::to_string(line) + "\r\n";
+    writeFile(directory + "/large.txt", text);
+    ScriptedPage page;
+    for (const char* action : {"next", "last", "previous", "first", "close"}) page.answers.push_back({Json{{"action", action}}, ""});
+    WebPlatform platform(page);
+    platform.viewFile(directory + "/large.txt", 2);
+    ASSERT_EQ(page.questions.size(), 5u);
+    std::string shown;
+    for (const Json& question : page.questions) {
+        EXPECT_EQ(question.value("q", ""), "viewPage");
+        EXPECT_EQ(question.value("count", 0), 3);
+        EXPECT_EQ(question.value("pageOf", ""), "of 3");
+    }
+    const int pages[] = {1, 2, 3, 2, 1};
+    for (std::size_t k = 0; k < 5; ++k) EXPECT_EQ(page.questions[k].value("page", 0), pages[k]) << k;
+    for (int k : {0, 1, 2}) shown += page.questions[k].value("text", "");
+    EXPECT_EQ(shown, text);  // pages of whole lines, the file's own line ends
+    EXPECT_NE(page.questions[0].value("title", "").find("large.txt"), std::string::npos);
+    EXPECT_NE(page.questions[0].value("note", "").find("(3 MB)"), std::string::npos);
+}
+
 TEST(WebView, TakesTheUsersChangesOfRadioGroupsEditsAndLists) {
     ScriptedPage page;
     WebView view(page);

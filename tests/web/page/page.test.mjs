@@ -470,13 +470,17 @@ describe('the page in Chromium', () => {
     const expected = nativeRun('solve', 'bad.dat', bad, ['--method', 'gauss']);
     assert.deepEqual((await takeMessages()).map(({ title, text }) => `${title}: ${text}`), expected.stderr.trim().split('\n'));
 
+    // An import fault is told in the interface language: in English, the
+    // command line's words.
     const matrix = '%%MatrixMarket matrix coordinate complex general\n1 1 1\n1 1 1 1\n';
+    await click(id.english);
     await drop('complex.mtx', matrix);
     await page.waitForSelector('#windows [data-window="message"]');
     await settle();
     const shown = await takeMessages();
+    await click(id.romanian);
     assert.equal(shown.length, 1);
-    assert.equal(shown[0].title, 'Eroare');
+    assert.equal(shown[0].title, 'Error');
     const told = nativeRun('import', 'complex.mtx', matrix, ['--output', path.join(scratch, 'native', 'complex.dat')]);
     const reason = told.stderr.trim().replace(/^corvane: .*complex\.mtx: /, '');
     assert.match(reason, /^line 1: complex entries are not supported/);
