@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 #include <cstddef>
+#include <cstring>
 
 #include "kernels/kernel_threads.h"
 
@@ -35,12 +36,13 @@ constexpr int kPackedRows = 64;
 // Four doubles in one vector register (two in the baseline version): the
 // loops below are written with them, as the compiler neither keeps a group of
 // rows in registers by itself nor interleaves the sums of several columns.
-// Read and written in place, aligned as their elements only.
-using Double4 = double __attribute__((vector_size(32), aligned(8), may_alias));
+using Double4 = double __attribute__((vector_size(32)));
 
-// p[0..3] in place.
-Double4& doublesAt(double* p) { return *reinterpret_cast<Double4*>(p); }
-const Double4& doublesAt(const double* p) { return *reinterpret_cast<const Double4*>(p); }
+// x = p[0..3] and back, p aligned as its elements only: copied, so that no
+// compiler assumes the vector's alignment. (Vectors pass by reference: their
+// passing by value differs between the instruction sets of the clones.)
+void loadDoubles(Double4& x, const double* p) { std::memcpy(&x, p, sizeof x); }
+void storeDoubles(double* p, const Double4& x) { std::memcpy(p, &x, sizeof x); }
 
 // x −= c[0..3] · t, with c widened to double exactly.
 void subtractScaled(Double4& x, const float* c, double t) { x -= Double4{c[0], c[1], c[2], c[3]} * t; }
@@ -72,7 +74,8 @@ template <int K>
     for (int k = 0; k < K; ++k) lanes[k] = sums[k].lanes;
     int i = from;
     for (; i + 3 < to; i += 4) {
-        const Double4 x = doublesAt(v + i);
+        Double4 x;
+        loadDoubles(x, v + i);
         for (int k = 0; k < K; ++k) addProducts(lanes[k], c[k] + i, x);
     }
     for (int k = 0; k < K; ++k) {
@@ -160,14 +163,14 @@ CORVANE_VECTOR_CLONES void takeSteps(const BlockSteps& steps, double* v, int fro
     int i = from;
     for (; i + kStepRows <= to; i += kStepRows) {
         Double4 x[kGroups];
-        for (int g = 0; g < kGroups; ++g) x[g] = doublesAt(v + i + 4 * g);
+        for (int g = 0; g < kGroups; ++g) loadDoubles(x[g], v + i + 4 * g);
         for (int k = 0; k < steps.count; ++k) {
             const float* c = steps.columns[static_cast<std::size_t>(k)] + i;
             const double t = steps.tv[static_cast<std::size_t>(k)];
             if (i + kPrefetchRows < to) __builtin_prefetch(c + kPrefetchRows);
             for (int g = 0; g < kGroups; ++g) subtractScaled(x[g], c + 4 * g, t);
         }
-        for (int g = 0; g < kGroups; ++g) doublesAt(v + i + 4 * g) = x[g];
+        for (int g = 0; g < kGroups; ++g) storeDoubles(v + i + 4 * g, x[g]);
     }
     for (; i < to; ++i) {
         for (int k = 0; k < steps.count; ++k) {
@@ -184,8 +187,8 @@ CORVANE_VECTOR_CLONES void takeStepsPaired(const BlockSteps& steps, double* v, d
     for (; i + kStepRows <= to; i += kStepRows) {
         Double4 x[kGroups], y[kGroups];
         for (int g = 0; g < kGroups; ++g) {
-            x[g] = doublesAt(v + i + 4 * g);
-            y[g] = doublesAt(w + i + 4 * g);
+            loadDoubles(x[g], v + i + 4 * g);
+            loadDoubles(y[g], w + i + 4 * g);
         }
         for (int k = 0; k < steps.count; ++k) {
             const float* c = steps.columns[static_cast<std::size_t>(k)] + i;
@@ -198,8 +201,8 @@ CORVANE_VECTOR_CLONES void takeStepsPaired(const BlockSteps& steps, double* v, d
             }
         }
         for (int g = 0; g < kGroups; ++g) {
-            doublesAt(v + i + 4 * g) = x[g];
-            doublesAt(w + i + 4 * g) = y[g];
+            storeDoubles(v + i + 4 * g, x[g]);
+            storeDoubles(w + i + 4 * g, y[g]);
         }
     }
     for (; i < to; ++i) {
