@@ -211,6 +211,7 @@ int readAndSolve(const SolveOptions& o, ProblemState& state, RecordSink& console
     progress.finish();
     if (status == kInterrupted) std::cerr << "corvane: interrupted\n";
     if (status != kSuccess) return status;
+    warnOfInfiniteReciprocal(state);
     RecordWriter reportWriter(report.sink());
     RecordWriter consoleWriter(console);
     RunContext context{state, reportWriter, consoleWriter, messages};

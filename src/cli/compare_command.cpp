@@ -129,7 +129,9 @@ int readComparedProblem(const SolveOptions& options, ProblemState& state) {
         std::cerr << "corvane: " << usage << "\n";
         return kUsage;
     }
-    return readDataFileOnly(read.dataFile, state, messages) ? kSuccess : kReadFailed;
+    if (!readDataFileOnly(read.dataFile, state, messages)) return kReadFailed;
+    warnOfInfiniteReciprocal(state);
+    return kSuccess;
 }
 
 int runCompare(const CompareOptions& o) {

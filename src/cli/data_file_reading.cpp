@@ -2,12 +2,17 @@
 
 #include <fstream>
 
+#include "app/infinite_reciprocal_note.h"
 #include "app/known_exact_answer.h"
 #include "app/true_error.h"
 #include "problem/input_file.h"
 #include "textio/stream_text.h"
 
 namespace corvane {
+
+void warnOfInfiniteReciprocal(const ProblemState& state) {
+    if (state.INFINITE_RECIPROCAL) std::cerr << infiniteReciprocalLine(*state.INFINITE_RECIPROCAL) << std::endl;
+}
 
 std::optional<ExactAnswer> exactSolutions(const std::string& source, int n, int nb, MessageService& messages) {
     if (source == "ones") return allOnes(n, nb);

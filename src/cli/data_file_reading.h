@@ -21,6 +21,10 @@ public:
     }
 };
 
+// After a Read: the line on standard error naming the entry whose reciprocal
+// --invert-entries made infinite, when there is one.
+void warnOfInfiniteReciprocal(const ProblemState& state);
+
 // The exact solutions --exact asks for: "ones", or a file of n values per
 // right-hand side. None after a message when the file cannot give them.
 std::optional<ExactAnswer> exactSolutions(const std::string& source, int n, int nb, MessageService& messages);

@@ -84,6 +84,7 @@ int runOmega(const OmegaOptions& o, PlotRenderer* plots) {
         return kUsage;
     }
     if (!readDataFileOnly(o.dataFile, state, messages)) return kReadFailed;
+    warnOfInfiniteReciprocal(state);
     const std::string_view refusal = explorerPrecheck(state);
     if (!refusal.empty()) {
         messages.show(refusal, message::kErrorTitle, MessageIcon::Error);

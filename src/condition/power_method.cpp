@@ -11,20 +11,12 @@ namespace {
 
 constexpr int kIterationLimit = 1000;
 constexpr float kTolerance = 1.0e-7f;
-constexpr float kRelativeFloor = 1.0e-6f;  // below this modulus the change is measured absolutely
+constexpr float kRelativeFloor = 1.0e-6f;  // below this modulus (times the scale) the change is measured absolutely
+constexpr float kLargerBy = 1.001f;        // how much larger the second start's eigenvalue must be to be taken
 constexpr Complex kNoShift{0.0f, 0.0f};
-constexpr Complex kShift{0.0f, 1.0f};
 
 void divideBy(int n, ComplexVector& V, float divisor) {
     for (int i = 1; i <= n; ++i) V(i) = {V(i).re / divisor, V(i).im / divisor};
-}
-
-// (1, 1) in every component, normalised.
-ComplexVector startingVector(int n) {
-    ComplexVector V(n);
-    V.fill({1.0f, 1.0f});
-    divideBy(n, V, VECTOR_NORM2(n, V));
-    return V;
 }
 
 // Z = (A + i·diag(D))·Z0, accumulated column by column: Z(j) = Z(j) + c(j,l)·Z0(l)
@@ -34,10 +26,10 @@ void multiply(int n, const RealMatrix& A, const std::vector<float>& D, const Com
     complexMatrixVector(n, A.data(), D.data(), &Z0.data()->re, &Z.data()->re);
 }
 
-float change(Complex current, Complex previous) {
+float change(Complex current, Complex previous, float scale) {
     const float size = modulus(current);
     const float difference = modulus(minus(current, previous));
-    return size > kRelativeFloor ? difference / size : difference;
+    return size > kRelativeFloor * scale ? difference / size : difference / scale;
 }
 
 // A(w,w) - shift for every w, on the imaginary parts D of the diagonal. The
@@ -100,7 +92,8 @@ int MAXINDEX(int n, const ComplexVector& V) {
     return 1;
 }
 
-PowerRun POWER_COMPLEX(int n, const RealMatrix& A, int limit, float tolerance, RunProgress* progress) {
+PowerRun POWER_COMPLEX(int n, const RealMatrix& A, int limit, float tolerance, float scale, const ComplexVector& start,
+                       RunProgress* progress) {
     PowerRun run;
     if (n < 1) {
         run.estimate.testValue = std::numeric_limits<float>::quiet_NaN();
@@ -108,9 +101,10 @@ PowerRun POWER_COMPLEX(int n, const RealMatrix& A, int limit, float tolerance, R
     }
     Complex shift = kNoShift;
     std::vector<float> D(static_cast<std::size_t>(n), 0.0f);  // imaginary parts of A's diagonal
-    ComplexVector Z0 = startingVector(n);
+    ComplexVector Z0 = start;
     ComplexVector Z(n);
     Complex previous{0.0f, 0.0f};
+    int previousK = 0;
     for (;;) {
         run.iterations = 0;
         for (;;) {
@@ -122,8 +116,9 @@ PowerRun POWER_COMPLEX(int n, const RealMatrix& A, int limit, float tolerance, R
             run.estimate.eigenvalue = lambda;
             divideBy(n, Z, VECTOR_NORM2(n, Z));
             if (run.iterations > 1) {
-                run.estimate.testValue = change(lambda, previous);
-                if (run.estimate.testValue <= tolerance) {
+                run.estimate.testValue = change(lambda, previous, scale);
+                // Two estimates taken at different components may agree by chance.
+                if (run.estimate.testValue <= tolerance && k == previousK) {
                     run.estimate.status = kConverged;
                     if (shift.re != 0.0f || shift.im != 0.0f) run.estimate.eigenvalue = plus(lambda, shift);
                     return run;
@@ -132,18 +127,54 @@ PowerRun POWER_COMPLEX(int n, const RealMatrix& A, int limit, float tolerance, R
             }
             Z0 = Z;
             previous = lambda;
+            previousK = k;
         }
         if (shift.re != 0.0f || shift.im != 0.0f) {
             run.estimate.status = kNotConverged;
             return run;
         }
-        shift = kShift;
+        shift = {0.0f, scale};
         shiftDiagonal(D, shift);
     }
 }
 
+float smallMatrixScale(int n, const RealMatrix& A) {
+    float largest = 0.0f;
+    const float* entry = A.data();
+    for (long k = 0; k < static_cast<long>(n) * n; ++k) {
+        const float magnitude = std::fabs(entry[k]);
+        if (!std::isfinite(magnitude)) return 1.0f;
+        if (magnitude > largest) largest = magnitude;
+    }
+    if (largest == 0.0f || largest >= 0.5f) return 1.0f;
+    int exponent = 0;
+    const float fraction = std::frexp(largest, &exponent);  // largest = fraction·2^exponent, 0.5 <= fraction < 1
+    return fraction == 0.5f ? largest : std::ldexp(1.0f, exponent);
+}
+
+ComplexVector uniformStart(int n) {
+    ComplexVector V(n);
+    V.fill({1.0f, 1.0f});
+    divideBy(n, V, VECTOR_NORM2(n, V));
+    return V;
+}
+
+ComplexVector rampStart(int n) {
+    ComplexVector V(n);
+    for (int j = 1; j <= n; ++j) V(j) = {static_cast<float>(j), static_cast<float>(j)};
+    divideBy(n, V, VECTOR_NORM2(n, V));
+    return V;
+}
+
 EigenEstimate EIGEN_POWER(int n, const RealMatrix& A, RunProgress* progress) {
-    return POWER_COMPLEX(n, A, kIterationLimit, kTolerance, progress).estimate;
+    const float scale = smallMatrixScale(n, A);
+    EigenEstimate first = POWER_COMPLEX(n, A, kIterationLimit, kTolerance, scale, uniformStart(n), progress).estimate;
+    if (first.status != kConverged) return first;
+    const EigenEstimate second = POWER_COMPLEX(n, A, kIterationLimit, kTolerance, scale, rampStart(n), progress).estimate;
+    if (second.status == kConverged && modulus(second.eigenvalue) > kLargerBy * modulus(first.eigenvalue)) {
+        first.eigenvalue = second.eigenvalue;
+    }
+    return first;
 }
 
 }  // namespace corvane

@@ -5,6 +5,7 @@
 #include "dialog/run_texts.h"
 #include "dialog/control_ids.h"
 #include "app/conditioning_warning.h"
+#include "app/infinite_reciprocal_note.h"
 #include "app/true_error.h"
 #include "problem/read_only_data_file.h"
 #include "app/error_boundary.h"
@@ -344,8 +345,17 @@ void DialogController::readDataFile() {
             view_.setText(kOrder, trimmed(state_.N_TEXT));
             view_.setText(kRhsCount, trimmed(state_.NB_TEXT));
             updateActions();
+            showInfiniteReciprocalNote();
         },
         true);
+}
+
+// After a Read that replaced the entries by their reciprocals: a note naming
+// the first entry whose reciprocal is infinite (the report computes on with it).
+void DialogController::showInfiniteReciprocalNote() {
+    if (!state_.DATE_CITITE || !state_.INFINITE_RECIPROCAL) return;
+    platform_.showNote(infiniteReciprocalTitle(state_.LIMBA),
+                       infiniteReciprocalText(*state_.INFINITE_RECIPROCAL, state_.LIMBA));
 }
 
 // Everything one SOLVE works with off the dialog's thread; the dialog reads

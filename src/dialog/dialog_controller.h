@@ -86,6 +86,7 @@ private:
     void chooseProblemKind(int id, bool on);
     void chooseMethod();
     void readDataFile();
+    void showInfiniteReciprocalNote();
     void updateActions();
     void updateExplorer();
     void setCaption(int id);

@@ -25,6 +25,26 @@ std::string lowered(std::string_view text) {
     return out;
 }
 
+constexpr std::size_t kQuotedLength = 80;  // a quoted text is cut after this many characters
+constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
+
+// A text of the file in quotes, cut to kQuotedLength characters with "..."
+// after it when it is longer (a file whose line ends are not seen as such
+// would otherwise be quoted whole).
+std::string quoted(std::string_view text) {
+    if (text.size() <= kQuotedLength) return "\"" + std::string(text) + "\"";
+    return "\"" + std::string(text.substr(0, kQuotedLength)) + "...\"";
+}
+
+// The text after a UTF-8 byte-order mark, which some editors put first.
+std::string_view withoutByteOrderMark(std::string_view text) {
+    return text.starts_with(kUtf8ByteOrderMark) ? text.substr(kUtf8ByteOrderMark.size()) : text;
+}
+
+bool startsWithUtf16ByteOrderMark(std::string_view text) {
+    return text.starts_with("\xFF\xFE") || text.starts_with("\xFE\xFF");
+}
+
 std::vector<std::string_view> wordsOf(std::string_view line) {
     std::vector<std::string_view> words;
     std::size_t at = 0;
@@ -37,16 +57,17 @@ std::vector<std::string_view> wordsOf(std::string_view line) {
     }
 }
 
-// The lines of the text, numbered from 1.
+// The lines of the text, numbered from 1. A line ends with LF, CR LF or a
+// CR alone (as in files from old Mac programs).
 class Lines {
 public:
     explicit Lines(std::string_view text) : text_(text) {}
     // The next line, none at the end of the text.
     std::optional<std::string_view> next() {
         if (at_ >= text_.size()) return std::nullopt;
-        const std::size_t end = std::min(text_.find('\n', at_), text_.size());
+        const std::size_t end = std::min(text_.find_first_of("\r\n", at_), text_.size());
         std::string_view line = text_.substr(at_, end - at_);
-        at_ = end + 1;
+        at_ = end + (text_.substr(end, 2) == "\r\n" ? 2 : 1);
         ++number_;
         return line;
     }
@@ -70,31 +91,38 @@ private:
 Header headerFrom(std::string_view line, int number) {
     const std::vector<std::string_view> words = wordsOf(line);
     if (words.size() != 5 || lowered(words[0]) != "%%matrixmarket" || lowered(words[1]) != "matrix") {
-        throw MarketError(number, "unknown header \"" + std::string(line) +
-                                      "\" (expected %%MatrixMarket matrix coordinate|array real|integer|pattern "
+        throw MarketError(number, "unknown header " + quoted(line) +
+                                      " (expected %%MatrixMarket matrix coordinate|array real|integer|pattern "
                                       "general|symmetric|skew-symmetric)");
     }
     Header header;
     const std::string form = lowered(words[2]), field = lowered(words[3]), storage = lowered(words[4]);
     if (form == "array") header.form = Form::Array;
-    else if (form != "coordinate") throw MarketError(number, "unknown form \"" + std::string(words[2]) + "\"");
+    else if (form != "coordinate") throw MarketError(number, "unknown form " + quoted(words[2]));
     if (field == "complex") throw MarketError(number, "complex entries are not supported (the program computes in real arithmetic)");
     if (field == "integer") header.field = Field::Integer;
     else if (field == "pattern") header.field = Field::Pattern;
-    else if (field != "real") throw MarketError(number, "unknown field \"" + std::string(words[3]) + "\"");
+    else if (field != "real") throw MarketError(number, "unknown field " + quoted(words[3]));
     if (storage == "hermitian") throw MarketError(number, "hermitian storage is not supported (the program computes in real arithmetic)");
     const std::optional<MarketStorage> known = marketStorageNamed(storage);
-    if (!known) throw MarketError(number, "unknown storage \"" + std::string(words[4]) + "\"");
+    if (!known) throw MarketError(number, "unknown storage " + quoted(words[4]));
     header.storage = *known;
     if (header.form == Form::Array && header.field == Field::Pattern) throw MarketError(number, "an array cannot hold a pattern");
     return header;
 }
 
+// The number without a leading plus sign, which from_chars does not take
+// (a sign after it stays, and makes the number unreadable).
+std::string_view withoutPlus(std::string_view number) {
+    return number.size() > 1 && number.front() == '+' && number[1] != '-' && number[1] != '+' ? number.substr(1) : number;
+}
+
 long long integerFrom(std::string_view word, int line, const char* what) {
+    const std::string_view number = withoutPlus(word);
     long long value = 0;
-    const auto [end, error] = std::from_chars(word.data(), word.data() + word.size(), value);
-    if (error != std::errc() || end != word.data() + word.size()) {
-        throw MarketError(line, std::string(what) + " \"" + std::string(word) + "\" is not an integer");
+    const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
+    if (error != std::errc() || end != number.data() + number.size()) {
+        throw MarketError(line, std::string(what) + " " + quoted(word) + " is not an integer");
     }
     return value;
 }
@@ -105,24 +133,25 @@ bool allDigits(std::string_view word) {
 
 // A decimal number in C form, read the same whatever the C locale (the Qt
 // front end takes the user's, whose decimal point may be a comma). A value
-// of an integer file must be an integer. The double is nudged by one unit
-// in its last place when rounding it to single precision would give
-// another value than rounding the text at once (a text just beside a
-// halfway point between two floats), so that an entry is rounded once.
+// of an integer file must be an integer, and every value must fit single
+// precision. The double is nudged by one unit in its last place when
+// rounding it to single precision would give another value than rounding
+// the text at once (a text just beside a halfway point between two floats),
+// so that an entry is rounded once.
 double valueFrom(std::string_view word, int line, bool integer) {
-    std::string_view number = word;
-    if (number.size() > 1 && number.front() == '+' && number[1] != '-' && number[1] != '+') number.remove_prefix(1);
+    const std::string_view number = withoutPlus(word);
     const char* begin = number.data();
     const char* end = begin + number.size();
     const std::string_view magnitude = number.empty() || number.front() != '-' ? number : number.substr(1);
-    if (integer && !allDigits(magnitude)) throw MarketError(line, "\"" + std::string(word) + "\" is not an integer");
+    if (integer && !allDigits(magnitude)) throw MarketError(line, quoted(word) + " is not an integer");
+    const MarketError tooLarge(line, quoted(word) + " is too large for single precision");
     double value = 0;
     const std::from_chars_result read = readDecimal(begin, end, value);
     const bool beyondDouble = read.ec == std::errc::result_out_of_range;  // rounded to 0 or infinite
     if (!(beyondDouble || (read.ec == std::errc() && std::isfinite(value))) || read.ptr != end) {
-        throw MarketError(line, "\"" + std::string(word) + "\" is not a number");
+        throw MarketError(line, quoted(word) + " is not a number");
     }
-    if (std::isinf(value)) throw MarketError(line, "\"" + std::string(word) + "\" is too large for single precision");
+    if (std::isinf(static_cast<float>(value))) throw tooLarge;
     float single = 0;
     const std::from_chars_result direct = readDecimal(begin, end, single);
     if (direct.ec == std::errc() && static_cast<float>(value) != single) {
@@ -249,9 +278,15 @@ std::optional<MarketStorage> marketStorageNamed(std::string_view name) {
     return std::nullopt;
 }
 
-bool hasMarketHeader(std::string_view text) { return lowered(text.substr(0, 14)) == "%%matrixmarket"; }
+bool hasMarketHeader(std::string_view text) {
+    return lowered(withoutByteOrderMark(text).substr(0, 14)) == "%%matrixmarket";
+}
 
 MarketMatrix readMarketMatrix(std::string_view text, const MarketReadOptions& options) {
+    if (startsWithUtf16ByteOrderMark(text)) {
+        throw MarketError(1, "the file is UTF-16 text; save it as ASCII or UTF-8 text");
+    }
+    text = withoutByteOrderMark(text);
     Lines lines(text);
     const std::optional<std::string_view> first = lines.next();
     Header header;

@@ -2,8 +2,9 @@
 // Matrices in the Matrix Market exchange format, as public collections ship
 // them: coordinate or array form; real, integer or pattern entries; general,
 // symmetric or skew-symmetric storage. A file's header line
-// "%%MatrixMarket matrix <form> <field> <storage>" says which; files without
-// it are read only when the caller names their storage.
+// "%%MatrixMarket matrix <form> <field> <storage>" says which (a UTF-8
+// byte-order mark before it is passed over); files without it are read only
+// when the caller names their storage. Lines end with LF, CR LF or CR alone.
 
 #include <optional>
 #include <stdexcept>
@@ -46,7 +47,8 @@ struct MarketReadOptions {
 // Reads the whole text; throws MarketError.
 MarketMatrix readMarketMatrix(std::string_view text, const MarketReadOptions& options);
 
-// Whether the text starts with a "%%MatrixMarket" header line.
+// Whether the text starts with a "%%MatrixMarket" header line, after a
+// byte-order mark if there is one.
 bool hasMarketHeader(std::string_view text);
 
 // "general", "symmetric", "skew-symmetric"; none for another word.

@@ -1,6 +1,7 @@
 #include "problem/input_file.h"
 
 #include <algorithm>
+#include <cmath>
 #include <new>
 #include <vector>
 
@@ -89,6 +90,26 @@ bool readSymmetricMatrix(ProblemState& s, GroupReader& reader) {
     return true;
 }
 
+// The first entry, in the order of the file (row by row, the upper
+// triangle for the symmetric layout), whose reciprocal is infinite; the
+// matrix is scanned column by column, as it is stored.
+std::optional<InfiniteReciprocal> firstInfiniteReciprocal(const ProblemState& s) {
+    const bool packed = readIntoPackedTriangle(s);
+    std::optional<InfiniteReciprocal> first;
+    for (int j = 1; j <= s.n; ++j) {
+        const int lastRow = s.GENERALA ? s.n : j;
+        // A later column comes first only in an earlier row.
+        for (int i = 1; i <= lastRow && (!first || i < first->row); ++i) {
+            const float entry = packed ? (*s.AV)(LOCA(i, j)) : s.A(i, j);
+            if (std::isinf(1.0f / entry)) {
+                first = InfiniteReciprocal{i, j, entry};
+                break;
+            }
+        }
+    }
+    return first;
+}
+
 void invertEntries(ProblemState& s) {
     if (readIntoPackedTriangle(s)) {
         RealVector& av = *s.AV;
@@ -109,7 +130,10 @@ bool readMatrixFromFile(ProblemState& s, GroupReader& reader) {
         s.AV = RealVector(s.n * (s.n + 1) / 2);
         if (!readSymmetricMatrix(s, reader)) return false;
     }
-    if (s.INVERS_ELEMENTE) invertEntries(s);
+    if (s.INVERS_ELEMENTE) {
+        s.INFINITE_RECIPROCAL = firstInfiniteReciprocal(s);
+        invertEntries(s);
+    }
     if (readIntoPackedTriangle(s)) s.AV_INPUT = s.AV;
     return true;
 }
@@ -209,6 +233,7 @@ private:
 
 std::optional<DataEnd> readWith(ProblemState& state, ListDirectedInput& input, MessageService& messages) {
     state.DATE_CITITE = false;
+    state.INFINITE_RECIPROCAL.reset();
     std::optional<DataEnd> end;
     try {
         end = readProblem(state, input);

@@ -47,6 +47,15 @@ struct ProblemOptions {
     float OMEGA = 0.0f;
 };
 
+// An entry that a Read with INVERS_ELEMENTE replaced by an infinite
+// reciprocal: a zero, or one too small for its reciprocal to be a
+// single-precision number.
+struct InfiniteReciprocal {
+    int row;
+    int column;
+    float entry;  // as the file gave it
+};
+
 struct ProblemState : ProblemOptions {
     // Problem data, rebuilt by every Read.
     int n = 0;
@@ -57,6 +66,9 @@ struct ProblemState : ProblemOptions {
     std::optional<RealVector> AV;        // packed upper triangle of a symmetric matrix
     std::optional<RealVector> AV_INPUT;  // the packed triangle as read, kept for repeated Cholesky runs
     RealVector C;                        // generation constants
+    // The first such entry in the order of the data file (row by row), when
+    // the last Read replaced the entries by their reciprocals.
+    std::optional<InfiniteReciprocal> INFINITE_RECIPROCAL;
 
     int KNORMA = 0;  // the norm's code (INORMA - 1), kept when the norm list is cleared
     float OMEGA1 = 0.0f;

@@ -188,10 +188,17 @@ ReadStatus ListDirectedInput::read(std::span<const ReadTarget> targets) {
     std::size_t pos = next_;
     std::size_t item = 0;
     bool separated = true;  // a comma now would be a null value
+    // Just after the last value (or null value) this read took; npos while
+    // it has taken none.
+    std::size_t afterTaken = std::string_view::npos;
     // No line end lies between the start of the current line and pos, so the
-    // line that the read ends on is the one holding pos.
+    // line that the read ends on is the one holding pos. A read that meets
+    // the end of the text leaves the text at the line after the last one it
+    // took a value from (where it started, when it took none), not after the
+    // blank lines that end the text.
     auto finish = [&](ReadStatus status) {
-        next_ = status == ReadStatus::EndOfFile ? text_.size() : afterLine(pos);
+        if (status != ReadStatus::EndOfFile) next_ = afterLine(pos);
+        else if (afterTaken != std::string_view::npos) next_ = afterLine(afterTaken);
         lastStop_ = status == ReadStatus::EndOfFile ? std::string_view::npos : pos;
         return status;
     };
@@ -203,12 +210,16 @@ ReadStatus ListDirectedInput::read(std::span<const ReadTarget> targets) {
         if (c == '/') return finish(ReadStatus::Ok);
         if (c == ',') {
             ++pos;
-            if (separated) ++item;  // null value: the item keeps its value
+            if (separated) {  // null value: the item keeps its value
+                ++item;
+                afterTaken = pos;
+            }
             separated = true;
             continue;
         }
         if (float* const* real = std::get_if<float*>(&targets[item]); real != nullptr && takeRealAt(pos, **real)) {
             ++item;
+            afterTaken = pos;
             separated = false;
             continue;
         }
@@ -232,6 +243,7 @@ ReadStatus ListDirectedInput::read(std::span<const ReadTarget> targets) {
             token = token.substr(star + 1);
             if (token.empty()) {  // r*: r null values
                 item += static_cast<std::size_t>(std::min<long long>(repeat, static_cast<long long>(targets.size() - item)));
+                afterTaken = pos;
                 continue;
             }
         }
@@ -239,6 +251,7 @@ ReadStatus ListDirectedInput::read(std::span<const ReadTarget> targets) {
             if (!convert(token, targets[item])) return finish(ReadStatus::BadValue);
             ++item;
         }
+        afterTaken = pos;
     }
     return finish(ReadStatus::Ok);
 }

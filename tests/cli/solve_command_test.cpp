@@ -44,6 +44,8 @@ TEST(SolveCommand, StatusesAndMessages) {
         {"Gauss-Seidel without parameters", kSystem, "--method gauss-seidel", 3, "Eroare: Introdu EPS si/sau NLIM"},
         {"SOR without omega", kSystem, "--method sor --eps 1e-4 --nlim 50", 3,
          "Eroare: Introdu EPS si/sau NLIM si/sau OMEGA"},
+        {"a zero entry under reciprocals", "t\n2 1\n2 3\n0 8\n1 1\n", "--method gauss --invert-entries", 0,
+         "Warning: --invert-entries: the entry in row 2, column 1 is 0: its reciprocal is infinite"},
     };
     for (const Case& c : cases) {
         Prepared p = prepare("status", c.text);
@@ -104,6 +106,31 @@ TEST(SolveCommand, RightHandSidesSurviveAnInverseAndAConditionNumber) {
     const std::string text = readFile(p.data);
     EXPECT_EQ(text.rfind(kSystem + "\r\nProblema: Sistem liniar\r\n", 0), 0u) << text;
     EXPECT_NE(text.find(" x(1) =   0.8000000    \r\n"), std::string::npos) << text;
+}
+
+// When the right-hand sides (or the groups passed over) meet the end of the
+// file, the report replaces the blank lines after the last value line.
+TEST(SolveCommand, AReportAfterTheEndOfTheFileFollowsTheLastValueLine) {
+    struct Case {
+        const char* name;
+        std::string data;
+        std::string blankLines;
+        std::string arguments;
+        std::string reportStart;
+    };
+    const Case cases[] = {
+        {"Gauss", "t\n2 2\n1 2\n3 4\n5 6\n", "\n\n", "--method gauss", "\r\nProblema: Sistem liniar\r\n"},
+        {"inverse", "t\n2 2\n1 2\n3 4\n5 6\n", "\r\n\r\n", "--problem inverse --method gauss",
+         "\r\nProblema: Inversare matrice\r\n"},
+        {"last value line without line end", "t\n2 2\n1 2\n3 4\n5 6", "", "--method gauss",
+         "\r\n\r\nProblema: Sistem liniar\r\n"},
+    };
+    for (const Case& c : cases) {
+        Prepared p = prepare("end-of-file", c.data + c.blankLines);
+        testing::CliResult result = runCorvane("solve '" + p.data + "' " + c.arguments);
+        EXPECT_EQ(result.status, 0) << c.name << "\n" << result.err;
+        EXPECT_EQ(readFile(p.data).rfind(c.data + c.reportStart, 0), 0u) << c.name << "\n" << readFile(p.data);
+    }
 }
 
 TEST(SolveCommand, CholeskyWithAGeneralMatrixSwitchesToSymmetric) {

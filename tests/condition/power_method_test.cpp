@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <limits>
+#include <vector>
 
 #include "condition/matrix_literal.h"
 
@@ -12,7 +13,11 @@ namespace {
 
 using testing::rows;
 
-PowerRun power(const RealMatrix& A) { return POWER_COMPLEX(A.rows(), A, 1000, 1.0e-7f); }
+// One call from the start (1, ..., 1), at the scale of a matrix whose largest
+// entry is at least 0.5.
+PowerRun power(const RealMatrix& A, int limit = 1000) {
+    return POWER_COMPLEX(A.rows(), A, limit, 1.0e-7f, 1.0f, uniformStart(A.rows()));
+}
 
 TEST(PowerMethod, DominantRealEigenvalue) {
     struct Case {
@@ -25,6 +30,12 @@ TEST(PowerMethod, DominantRealEigenvalue) {
         {"diag(3, 1)", rows({{3, 0}, {0, 1}}), 3.0f, 2},
         {"symmetric 2x2", rows({{2, 1}, {1, 3}}), (5.0f + std::sqrt(5.0f)) / 2.0f, 0},
         {"start vector is an eigenvector", rows({{0, 1}, {1, 0}}), 1.0f, 2},
+        // Estimates taken at two different components agree by chance
+        // before the iteration has settled.
+        {"band of order 6, constants 3, 1",
+         rows({{3, 1, 0, 0, 0, 0}, {1, 3, 1, 0, 0, 0}, {0, 1, 3, 1, 0, 0}, {0, 0, 1, 3, 1, 0}, {0, 0, 0, 1, 3, 1},
+               {0, 0, 0, 0, 1, 3}}),
+         4.801938f, 0},
     };
     for (const Case& c : cases) {
         PowerRun run = power(c.A);
@@ -46,7 +57,7 @@ TEST(PowerMethod, ConjugatePairIsSeparatedByTheShift) {
     // Eigenvalues ±i: the plain run cannot settle; A - i·I has the dominant
     // eigenvalue -2i, and adding i back gives -i.
     const RealMatrix A = rows({{0, 1}, {-1, 0}});
-    PowerRun run = POWER_COMPLEX(2, A, 1000, 1.0e-7f);
+    PowerRun run = power(A);
     EXPECT_EQ(run.estimate.status, kConverged);
     EXPECT_EQ(run.estimate.eigenvalue.re, 0.0f);
     EXPECT_EQ(run.estimate.eigenvalue.im, -1.0f);
@@ -74,7 +85,7 @@ TEST(PowerMethod, ZeroMatrixEndsWithNumbersThatAreNotNumbers) {
 
 TEST(PowerMethod, EmptyMatrixHasNoEigenvalue) {
     const RealMatrix empty;
-    PowerRun run = POWER_COMPLEX(0, empty, 1000, 1.0e-7f);
+    PowerRun run = power(empty);
     EXPECT_EQ(run.estimate.status, kNotConverged);
     EXPECT_EQ(modulus(run.estimate.eigenvalue), 0.0f);
     EXPECT_TRUE(std::isnan(run.estimate.testValue));
@@ -89,8 +100,99 @@ TEST(PowerMethod, RealEntryPointLeavesTheMatrixAlone) {
 }
 
 TEST(PowerMethod, IterationLimitBelowTwoStillEnds) {
-    PowerRun run = POWER_COMPLEX(2, rows({{1, 3}, {1, -1}}), 1, 1.0e-7f);
+    PowerRun run = power(rows({{1, 3}, {1, -1}}), 1);
     EXPECT_EQ(run.estimate.status, kNotConverged);
+}
+
+// The start (1, ..., 1) is an eigenvector of [[2, -1], [-1, 2]] for the
+// eigenvalue 1; the second start, (j, j), finds 3. The status and the test
+// value are those of the first call.
+TEST(PowerMethod, SecondStartFindsAnEigenvalueTheFirstCannotSee) {
+    const RealMatrix A = rows({{2, -1}, {-1, 2}});
+    const PowerRun first = power(A);
+    ASSERT_EQ(first.estimate.status, kConverged);
+    EXPECT_EQ(first.estimate.eigenvalue.re, 1.0f);
+    const EigenEstimate estimate = EIGEN_POWER(2, A);
+    EXPECT_EQ(estimate.status, kConverged);
+    EXPECT_NEAR(estimate.eigenvalue.re, 3.0f, 3.0e-7f * 3);
+    EXPECT_EQ(estimate.testValue, first.estimate.testValue);
+}
+
+// Both starts find the Perron root of this matrix, the second one larger in
+// its last digits: the first estimate stays, since the second is not larger
+// than it by more than a factor 1.001.
+TEST(PowerMethod, TheSameEigenvalueFromTheSecondStartDoesNotReplaceTheFirst) {
+    const RealMatrix A = rows({{2, 8, 9}, {1, 2, 9}, {8, 4, 5}});
+    const PowerRun first = power(A);
+    const PowerRun second = POWER_COMPLEX(3, A, 1000, 1.0e-7f, 1.0f, rampStart(3));
+    ASSERT_EQ(second.estimate.status, kConverged);
+    ASSERT_GT(modulus(second.estimate.eigenvalue), modulus(first.estimate.eigenvalue));
+    const EigenEstimate estimate = EIGEN_POWER(3, A);
+    EXPECT_EQ(estimate.eigenvalue.re, first.estimate.eigenvalue.re);
+    EXPECT_EQ(estimate.eigenvalue.im, first.estimate.eigenvalue.im);
+}
+
+// A matrix whose largest entry lies in (0.5, 1], scaled down by a power of
+// two, has its estimate scaled by the same power, bit for bit, and the same
+// status and test value: the change test and the shift follow the scale.
+// Scaled up, a matrix that settles without the shift keeps it too.
+TEST(PowerMethod, ScalingByAPowerOfTwoScalesTheEstimate) {
+    const struct {
+        const char* name;
+        RealMatrix A;
+        std::vector<int> powers;
+    } matrices[] = {
+        {"symmetric 2 x 2", rows({{0.5f, 0.25f}, {0.25f, 0.75f}}), {-2, -40, 30}},
+        {"rotation: settles after the shift", rows({{0, 1}, {-1, 0}}), {-2, -40}},
+        {"eigenvalues +-0.5: settles never", rows({{0.25f, 0.75f}, {0.25f, -0.25f}}), {-1, -30}},
+    };
+    for (const auto& m : matrices) {
+        const EigenEstimate unscaled = EIGEN_POWER(2, m.A);
+        for (int power : m.powers) {
+            RealMatrix A = m.A;
+            for (int j = 1; j <= 2; ++j)
+                for (int i = 1; i <= 2; ++i) A(i, j) = std::ldexp(A(i, j), power);
+            const EigenEstimate estimate = EIGEN_POWER(2, A);
+            EXPECT_EQ(estimate.status, unscaled.status) << m.name << ", 2^" << power;
+            EXPECT_EQ(estimate.testValue, unscaled.testValue) << m.name << ", 2^" << power;
+            EXPECT_EQ(estimate.eigenvalue.re, std::ldexp(unscaled.eigenvalue.re, power)) << m.name << ", 2^" << power;
+            EXPECT_EQ(estimate.eigenvalue.im, std::ldexp(unscaled.eigenvalue.im, power)) << m.name << ", 2^" << power;
+        }
+    }
+}
+
+TEST(PowerMethod, ScaleOfASmallMatrix) {
+    const float inf = std::numeric_limits<float>::infinity();
+    const float smallest = std::numeric_limits<float>::denorm_min();
+    struct Case {
+        const char* name;
+        RealMatrix A;
+        float scale;
+    };
+    const Case cases[] = {
+        {"largest entry 0.5", rows({{0.5f, 0}, {0.1f, 0}}), 1.0f},
+        {"largest entry above 0.5", rows({{3, -7}, {0.1f, 0}}), 1.0f},
+        {"largest entry just below 0.5", rows({{0.49f, 0}, {0, 0}}), 0.5f},
+        {"a power of two is its own scale", rows({{0, -0.25f}, {0.125f, 0}}), 0.25f},
+        {"just above a power of two", rows({{0, 0}, {0, 0.2500001f}}), 0.5f},
+        {"negative entries count by magnitude", rows({{-0.3f, 0.01f}, {0, 0}}), 0.5f},
+        {"tiny entries", rows({{std::ldexp(1.5f, -31), 0}, {0, 0}}), std::ldexp(1.0f, -30)},
+        {"the smallest subnormal", rows({{smallest, 0}, {0, 0}}), smallest},
+        {"zero matrix", rows({{0, 0}, {0, 0}}), 1.0f},
+        {"an infinite entry", rows({{0.1f, inf}, {0, 0}}), 1.0f},
+        {"an entry that is not a number", rows({{0.1f, NAN}, {0, 0}}), 1.0f},
+    };
+    for (const Case& c : cases) EXPECT_EQ(smallMatrixScale(2, c.A), c.scale) << c.name;
+}
+
+TEST(PowerMethod, StartVectors) {
+    const ComplexVector uniform = uniformStart(2);
+    EXPECT_EQ(uniform(1).re, 0.5f);
+    EXPECT_EQ(uniform(2).im, 0.5f);
+    // (1, 1), (2, 2), (3, 3) over sqrt(28).
+    const ComplexVector ramp = rampStart(3);
+    EXPECT_EQ(ramp(1).re, 1.0f / std::sqrt(28.0f));
+    EXPECT_EQ(ramp(3).im, 3.0f / std::sqrt(28.0f));
 }
 
 TEST(MaxIndex, FirstOfLargestModulus) {

@@ -53,6 +53,30 @@ TEST_F(DialogTest, HilbertInverseIsMeasuredAgainstItsExactInverse) {
     EXPECT_NE(text.find("; residual max |A*X - I| = ", errors), std::string::npos) << text;
 }
 
+// Read with the entries replaced by their reciprocals names, in the
+// dialog's language, the first entry whose reciprocal is infinite.
+TEST_F(DialogTest, AZeroEntryUnderReciprocalsGetsANoteAfterTheRead) {
+    click(kInvertEntries);
+    selectAndRead("zero.txt", "t\n2 1\n2 3\n0 8\n1 1\n");
+    click(kEnglishButton);
+    click(kRead);
+    const struct {
+        const char* title;
+        const char* start;
+    } expected[] = {
+        {"Inversele elementelor", "Elementul din linia 2, coloana 1 este 0: inversul sau este infinit"},
+        {"Reciprocals", "The entry in row 2, column 1 is 0: its reciprocal is infinite"},
+    };
+    ASSERT_EQ(platform.notes.size(), 2u);
+    for (std::size_t k = 0; k < 2; ++k) {
+        EXPECT_EQ(platform.notes[k].title, expected[k].title);
+        EXPECT_EQ(platform.notes[k].text.rfind(expected[k].start, 0), 0u) << platform.notes[k].text;
+    }
+    click(kInvertEntries);
+    click(kRead);
+    EXPECT_EQ(platform.notes.size(), 2u) << "no note for the entries as they are";
+}
+
 TEST_F(DialogTest, WellConditionedOrIterativeRunsGetNoNote) {
     choose(kMethodList, 1);
     selectAndRead("system3.txt", kSystem3);

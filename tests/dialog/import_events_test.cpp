@@ -92,6 +92,14 @@ TEST_F(DialogTest, ImportAsksWhetherAFileWithoutHeaderIsSymmetric) {
         EXPECT_EQ(readFile(directory + "/lower.dat"), "lower.mtx (Matrix Market)\n2\n" + c.matrix)
             << c.symmetricType << c.answer;
     }
+    // A header behind a UTF-8 byte-order mark is a header: nothing is asked.
+    platform.questions.clear();
+    writeFile(directory + "/marked.mtx", std::string("\xEF\xBB\xBF") + kSymmetric2);
+    click(kGeneral);
+    platform.fileAnswers.push_back(directory + "/marked.mtx");
+    click(kImport);
+    EXPECT_TRUE(platform.questions.empty());
+    EXPECT_EQ(readFile(directory + "/marked.dat"), "marked.mtx (Matrix Market)\n2\n4 1\n1 3\n");
 }
 
 TEST_F(DialogTest, AFailedOrRefusedImportLeavesEverythingAsItWas) {

@@ -56,6 +56,15 @@ TEST(MatrixMarketImport, EachFormFieldAndStorage) {
          "t\n1\n1.0000001\n"},
         {"a leading plus, a value below double's range and more duplicates than the matrix has entries",
          "%%MatrixMarket matrix coordinate real general\n1 1 3\n1 1 +2.5\n1 1 1e-400\n1 1 0.5\n", "t\n1\n3\n"},
+        {"values below every range are 0", "%%MatrixMarket matrix coordinate real general\n1 1 3\n1 1 1E-9999\n1 1 2\n1 1 -0.0001e-99999\n",
+         "t\n1\n2\n"},
+        {"a leading plus on the sizes and the indices",
+         "%%MatrixMarket matrix coordinate real general\n+2 +2 +1\n+2 +1 3\n", "t\n2\n0 0\n3 0\n"},
+        {"line ends of CR alone", "%%MatrixMarket matrix coordinate real general\r% a comment\r2 2 2\r1 1 1.5\r\r2 2 2\r",
+         "t\n2\n1.5 0\n0 2\n"},
+        {"CR LF and CR alone mixed", "%%MatrixMarket matrix array real general\r\n2 2\r1\r\n\r2\r3\r\n4", "t\n2\n1 3\n2 4\n"},
+        {"a UTF-8 byte-order mark before the header", "\xEF\xBB\xBF%%MatrixMarket matrix array real general\n1 1\n4\n",
+         "t\n1\n4\n"},
     };
     for (const auto& c : cases) EXPECT_EQ(imported(c.matrix), c.expected) << c.name;
 }
@@ -128,11 +137,23 @@ TEST(MatrixMarketImport, FaultsNameTheirLine) {
         {"%%MatrixMarket matrix coordinate integer general\n1 1 1\n1 1 1.5\n", DataLayout::General,
          "line 3: \"1.5\" is not an integer"},
         {header + "1 1 1\n1 1 1e400\n", DataLayout::General, "line 3: \"1e400\" is too large for single precision"},
-        {header + "1 1 1\n1 1 -1e5000\n", DataLayout::General, "line 3: \"-1e5000\" is too large for single precision"},
+        // Beyond single precision, whatever the wider types make of it: one message with the line.
+        {header + "1 1 1\n1 1 1E310\n", DataLayout::General, "line 3: \"1E310\" is too large for single precision"},
+        {header + "1 1 1\n1 1 1E9999\n", DataLayout::General, "line 3: \"1E9999\" is too large for single precision"},
+        {header + "1 1 1\n1 1 -12.5e+99999\n", DataLayout::General,
+         "line 3: \"-12.5e+99999\" is too large for single precision"},
+        {header + "1 1 1\n1 1 3.5e38\n", DataLayout::General, "line 3: \"3.5e38\" is too large for single precision"},
+        {"%%MatrixMarket matrix coordinate integer general\n1 1 1\n1 1 " + std::string(40, '9') + "\n",
+         DataLayout::General, "line 3: \"" + std::string(40, '9') + "\" is too large for single precision"},
+        {header + "2 2 1\n+-1 1 1\n", DataLayout::General, "line 3: the row index \"+-1\" is not an integer"},
+        {header + "1 1 1\n1 1 inf\n", DataLayout::General, "line 3: \"inf\" is not a number"},
+        {"\xFF\xFE%\0%\0", DataLayout::General, "line 1: the file is UTF-16 text"},
+        {"%%MatrixMarket vector coordinate real general\r1 1 1\r1 1 1\r", DataLayout::General,
+         "line 1: unknown header \"%%MatrixMarket vector coordinate real general\" (expected"},
         {"%%MatrixMarket matrix coordinate real skew-symmetric\n2 2 1\n1 1 1\n", DataLayout::General,
          "line 3: a skew-symmetric matrix has no diagonal entries"},
         {header + "2 2 1\n2 1 1\n", DataLayout::Symmetric, "not symmetric"},
-        {header + "1 1 1\n1 1 1e39\n", DataLayout::General, "entry (1, 1) is beyond single precision"},
+        {header + "1 1 1\n1 1 1e39\n", DataLayout::General, "line 3: \"1e39\" is too large for single precision"},
         {header + "1 1 2\n1 1 3e38\n1 1 3e38\n", DataLayout::General, "entry (1, 1) is beyond single precision"},
     };
     for (const auto& c : cases) {
@@ -157,6 +178,36 @@ TEST(MatrixMarketImport, FaultsNameTheirLine) {
     } catch (const ImportError& error) {
         EXPECT_EQ(error.source(), ImportSource::RightHandSides);
         EXPECT_NE(std::string(error.what()).find("3 rows for a matrix of order 2"), std::string::npos) << error.what();
+    }
+}
+
+// A text of the file that a message quotes is cut after 80 characters, so
+// that a file whose lines are not seen as lines is not quoted whole.
+TEST(MatrixMarketImport, QuotedTextsAreCut) {
+    const std::string header = "%%MatrixMarket matrix coordinate real general\n";
+    const std::string longWord(5000, '7');
+    const struct {
+        const char* name;
+        std::string matrix;
+        std::string start;  // the message up to the cut
+    } cases[] = {
+        {"a header", "%%MatrixMarket matrix coordinate real general " + longWord + "\n1 1 1\n1 1 1\n",
+         "line 1: unknown header \"%%MatrixMarket matrix coordinate real general 777"},
+        {"a storage word", "%%MatrixMarket matrix coordinate real x" + longWord + "\n1 1 1\n1 1 1\n",
+         "line 1: unknown storage \"x777"},
+        {"an index", header + "1 1 1\nx" + longWord + " 1 1\n", "line 3: the row index \"x777"},
+        {"a value", header + "1 1 1\n1 1 x" + longWord + "\n", "line 3: \"x777"},
+    };
+    for (const auto& c : cases) {
+        try {
+            imported(c.matrix);
+            ADD_FAILURE() << "accepted: " << c.name;
+        } catch (const ImportError& error) {
+            const std::string message = error.what();
+            EXPECT_EQ(message.rfind(c.start, 0), 0u) << c.name << ": " << message.substr(0, 200);
+            EXPECT_NE(message.find("777...\""), std::string::npos) << c.name << ": " << message.substr(0, 200);
+            EXPECT_LT(message.size(), 250u) << c.name;
+        }
     }
 }
 

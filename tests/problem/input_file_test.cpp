@@ -119,6 +119,12 @@ TEST(ReadInputFile, RightHandSidesOfASystemFileStayInFrontOfTheReports) {
         {"second value not an integer", "t\n2 1.5\n1 2\n3 4\n", "5 6\n", asInverse},
         {"an old report where they should be", "t\n2 1\n1 2\n3 4\n", "\r\nProblema: Sistem liniar\r\n", asInverse},
         {"a bad value in the second group", "t\n2 2\n1 2\n3 4\n", "5 6\nx y\n", asInverse},
+        // The groups passed over meet the end of the file: the data end after
+        // the last line a value came from, not after the blank lines.
+        {"the second group missing before blank lines", "t\n2 2\n1 2\n3 4\n5 6\n", "\n\n", asInverse},
+        {"condition number, blank CR LF lines", "t\r\n2 2\r\n1 2\r\n3 4\r\n5 6\r\n", "\r\n \t\r\n", condition},
+        {"the second group cut short before blank lines", "t\n2 3\n1 2\n3 4\n5 6\n7\n", "\n\n", asInverse},
+        {"blanks after the last line end", "t\n2 2\n1 2\n3 4\n5 6\n", "\n   ", asInverse},
     };
     for (const Case& c : cases) {
         auto r = readText(c.data + c.after, c.options);
@@ -166,6 +172,57 @@ TEST(ReadInputFile, ReciprocalEntries) {
     EXPECT_EQ(row(generated->state.A, 1), (std::vector<float>{1.0f, 0.5f}));
 }
 
+// The first entry, in the order of the file, whose reciprocal is infinite.
+TEST(ReadInputFile, ReciprocalsNameTheFirstEntryWithoutAFiniteReciprocal) {
+    struct Case {
+        const char* name;
+        std::string text;
+        std::function<void(ProblemState&)> options;
+        std::optional<InfiniteReciprocal> expected;
+    };
+    auto reciprocals = [](ProblemState& s) { s.INVERS_ELEMENTE = true; };
+    auto symmetric = [](ProblemState& s) { asSymmetric(s); s.INVERS_ELEMENTE = true; };
+    auto cholesky = [](ProblemState& s) { asCholesky(s); s.INVERS_ELEMENTE = true; };
+    auto hilbert = [](ProblemState& s) {
+        asInverse(s); s.FISIER_DATE = false; s.GENERARE = true; s.IGENERATA = 1; s.INVERS_ELEMENTE = true;
+    };
+    const Case cases[] = {
+        {"one zero", "t\n2 1\n2 0\n4 8\n1 1\n", reciprocals, InfiniteReciprocal{1, 2, 0.0f}},
+        {"row by row: row 1 before an earlier column", "t\n3 1\n1 1 0\n0 1 1\n1 1 1\n1 1 1\n", reciprocals,
+         InfiniteReciprocal{1, 3, 0.0f}},
+        {"negative zero", "t\n2 1\n1 1\n1 -0\n1 1\n", reciprocals, InfiniteReciprocal{2, 2, -0.0f}},
+        {"too small for a finite reciprocal", "t\n2 1\n1 1e-39\n1 1\n1 1\n", reciprocals,
+         InfiniteReciprocal{1, 2, 1e-39f}},
+        {"entries the file did not give are 0", "t\n2 1\n1 2\n3", reciprocals, InfiniteReciprocal{2, 2, 0.0f}},
+        {"upper triangle, mirrored", "t\n3 1\n1 1 1\n1 0\n1\n1 1 1\n", symmetric, InfiniteReciprocal{2, 3, 0.0f}},
+        // Packed column by column, a(2,2) comes before a(1,3); in the file it follows.
+        {"upper triangle for Cholesky", "t\n3 1\n1 1 0\n0 1\n1\n1 1 1\n", cholesky, InfiniteReciprocal{1, 3, 0.0f}},
+        {"no zero", "t\n2 1\n2 3\n4 8\n1 1\n", reciprocals, std::nullopt},
+        {"entries kept as they are", "t\n2 1\n2 0\n4 8\n1 1\n", {}, std::nullopt},
+        {"a generated matrix keeps its entries", "t\n2\n0\n", hilbert, std::nullopt},
+    };
+    for (const Case& c : cases) {
+        auto r = readText(c.text, c.options);
+        ASSERT_TRUE(r->end) << c.name;
+        ASSERT_EQ(r->state.INFINITE_RECIPROCAL.has_value(), c.expected.has_value()) << c.name;
+        if (!c.expected) continue;
+        EXPECT_EQ(r->state.INFINITE_RECIPROCAL->row, c.expected->row) << c.name;
+        EXPECT_EQ(r->state.INFINITE_RECIPROCAL->column, c.expected->column) << c.name;
+        EXPECT_EQ(r->state.INFINITE_RECIPROCAL->entry, c.expected->entry) << c.name;
+        EXPECT_EQ(std::signbit(r->state.INFINITE_RECIPROCAL->entry), std::signbit(c.expected->entry)) << c.name;
+        EXPECT_TRUE(r->messages.shown.empty()) << c.name;
+    }
+    // A later Read of a file without a zero forgets the entry.
+    ProblemState state;
+    INITIALIZEDATA(state);
+    state.INVERS_ELEMENTE = true;
+    testing::RecordingMessages messages;
+    ASSERT_TRUE(readProblemText(state, "t\n1 1\n0\n1\n", messages));
+    EXPECT_TRUE(state.INFINITE_RECIPROCAL);
+    ASSERT_TRUE(readProblemText(state, "t\n1 1\n2\n1\n", messages));
+    EXPECT_FALSE(state.INFINITE_RECIPROCAL);
+}
+
 TEST(ReadInputFile, EndOfFileInsideTheDataKeepsWhatWasRead) {
     const std::string text = "t\n3 1\n1 2 3\n4 5";
     auto r = readText(text);
@@ -175,6 +232,37 @@ TEST(ReadInputFile, EndOfFileInsideTheDataKeepsWhatWasRead) {
     EXPECT_EQ(row(r->state.A, 3), (std::vector<float>{0, 0, 0}));
     EXPECT_EQ(r->end->offset, text.size());
     EXPECT_TRUE(r->end->lineBreakFirst);
+}
+
+// A read that meets the end of the file leaves the file at the start of
+// the line after the last line a value was taken from; when that line is the
+// last one and has no line end, the first report starts with a line end.
+TEST(ReadInputFile, MeetingTheEndOfTheFileStopsAfterTheLastValueLine) {
+    struct Case {
+        const char* name;
+        std::string data;   // up to where the first report starts
+        std::string after;  // what the report replaces
+        std::vector<float> b2;
+        bool lineBreakFirst = false;
+    };
+    const Case cases[] = {
+        {"the second right-hand side missing", "t\n2 2\n1 2\n3 4\n5 6\n", "\n\n", {0, 0}},
+        {"CR LF lines, blanks on the blank lines", "t\r\n2 2\r\n1 2\r\n3 4\r\n5 6\r\n", "  \r\n\t\r\n", {0, 0}},
+        {"the second right-hand side cut short", "t\n2 2\n1 2\n3 4\n5 6\n7\n", "\n\n\n", {7, 0}},
+        {"a value after blank lines", "t\n2 2\n1 2\n3 4\n5 6\n\n\n7\n", "\n", {7, 0}},
+        {"a null value is taken from its line", "t\n2 2\n1 2\n3 4\n5 6\n,\n", "\n", {0, 0}},
+        {"a repeat count of null values", "t\n2 2\n1 2\n3 4\n5 6\n1*\n", "\n", {0, 0}},
+        {"the last value line without line end", "t\n2 2\n1 2\n3 4\n5 6\n7", "", {7, 0}, true},
+        {"the end met inside the matrix", "t\n2 2\n1 2\n3\n", "\n\n", {0, 0}},
+    };
+    for (const Case& c : cases) {
+        auto r = readText(c.data + c.after);
+        ASSERT_TRUE(r->end) << c.name;
+        EXPECT_TRUE(r->state.DATE_CITITE) << c.name;
+        EXPECT_EQ(column(r->state.B, 2), c.b2) << c.name;
+        EXPECT_EQ(r->end->offset, c.data.size()) << c.name;
+        EXPECT_EQ(r->end->lineBreakFirst, c.lineBreakFirst) << c.name;
+    }
 }
 
 TEST(ReadInputFile, LastLineWithoutLineEnd) {

@@ -78,6 +78,7 @@ TEST(PiecewiseReading, AnyPieceSizeReadsAsTheWholeText) {
         {"repeat counts, nulls and a slash", "t\n3 2\n3*1.5\n1,,2\n2*\n1 2 /\n4 5 6 extra values\n", {}},
         {"last line without line end", "t\n2 1\n1 2\n3 4\n5 6", {}},
         {"end of file inside the matrix", "t\n3 1\n1 2 3\n4 5", {}},
+        {"right-hand sides end before blank lines", "t\n2 2\n1 2\n3 4\n5 6\n\n  \n\n", {}},
         {"values spread over lines", "t\n\n2\n1\n\n1\n2\n3\n4\n5 6\n", {}},
         {"long line of extra values", "t\n2 1\n1 2 " + std::string(5000, '9') + " 8 7\n3 4\n5 6\n", {}},
         {"upper triangle for Cholesky", "t\n3 1\n4 2 2\n5 3\n3\n8 10 8\n", cholesky},
