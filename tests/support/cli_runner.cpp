@@ -68,8 +68,8 @@ CliResult interruptAfterLines(const std::string& directory, const std::string& a
                                           "pid=$!\n"
                                           "until [ \"$(wc -l <out.txt)\" -ge " +
                                           std::to_string(lines) +
-                                          " ]; do sleep 0.02; done\n"
-                                          "kill -INT $pid\n"
+                                          " ] || ! kill -0 $pid 2>/dev/null; do sleep 0.02; done\n"
+                                          "kill -INT $pid 2>/dev/null\n"
                                           "wait $pid\n"
                                           "echo $? >status.txt\n");
     CliResult result;

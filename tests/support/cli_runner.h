@@ -30,7 +30,8 @@ void writeFile(const std::string& path, const std::string& text);
 
 // Starts corvane with `arguments` in `directory` (its working directory),
 // sends Ctrl-C once its standard output holds `lines` lines, and returns how
-// it ended and what it printed.
+// it ended and what it printed; a program that ends before printing them
+// (a crash) is not waited for.
 CliResult interruptAfterLines(const std::string& directory, const std::string& arguments, int lines);
 
 // A fresh empty directory for one test.
