@@ -1,5 +1,7 @@
 #include "app/progress_text.h"
 
+#include "app/numbered_marks.h"
+
 namespace corvane {
 namespace {
 
@@ -28,12 +30,7 @@ constexpr PhaseText kPhases[kRunPhaseCount] = {
 constexpr PhaseText kStarting{"Pornire...", "Starting..."};
 
 std::string filled(const char* pattern, int step, int total) {
-    std::string text(pattern);
-    for (auto [mark, value] : {std::pair{"%1", step}, std::pair{"%2", total}}) {
-        const std::size_t at = text.find(mark);
-        if (at != std::string::npos) text.replace(at, 2, std::to_string(value));
-    }
-    return text;
+    return withNumberedMarks(pattern, {std::to_string(step), std::to_string(total)});
 }
 
 }  // namespace

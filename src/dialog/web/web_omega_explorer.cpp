@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "app/numbered_marks.h"
 #include "dialog/chart_texts.h"
 #include "textio/decimal_text.h"
 
@@ -20,13 +21,8 @@ Json explorerTexts(int language) {
 
 // "A SOLVE ends at sweep 18 (stopped: dx grew)"
 std::string solveStopText(const SolveStop& stop, int language) {
-    std::string text(omegaExplorerTexts(language).solveStopsAt);
-    const auto put = [&text](std::string_view mark, const std::string& value) {
-        if (const std::size_t at = text.find(mark); at != std::string::npos) text.replace(at, mark.size(), value);
-    };
-    put("%1", std::to_string(stop.sweep));
-    put("%2", std::string(outcomeText(stop.end, language)));
-    return text;
+    return withNumberedMarks(omegaExplorerTexts(language).solveStopsAt,
+                             {std::to_string(stop.sweep), outcomeText(stop.end, language)});
 }
 
 }  // namespace

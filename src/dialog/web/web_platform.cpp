@@ -10,6 +10,7 @@
 #include <sstream>
 
 #include "app/method_comparison.h"
+#include "app/numbered_marks.h"
 #include "app/progress_text.h"
 #include "app/step_sentences.h"
 #include "app/step_texts.h"
@@ -421,14 +422,6 @@ int WebPlatform::ask(const Question& question) {
 
 namespace {
 
-// The page view's text with its number in place of "%1".
-std::string withNumber(std::string_view pattern, const std::string& number) {
-    std::string text(pattern);
-    const std::size_t at = text.find("%1");
-    if (at != std::string::npos) text.replace(at, 2, number);
-    return text;
-}
-
 // The page view's question for page `index` of the file.
 Json pageQuestion(const std::string& path, const FilePages& pages, int index, int language) {
     const PageViewTexts& texts = pageViewTexts(language);
@@ -444,9 +437,9 @@ Json pageQuestion(const std::string& path, const FilePages& pages, int index, in
     }
     return {{"q", "viewPage"},
             {"title", absolute.filename().string() + " " + std::string(texts.readOnly) + " - " + absolute.parent_path().string()},
-            {"note", withNumber(texts.note, megabytes)},
+            {"note", withNumberedMarks(texts.note, {megabytes})},
             {"page", index + 1},
-            {"pageOf", withNumber(texts.pageOf, std::to_string(pages.count()))},
+            {"pageOf", withNumberedMarks(texts.pageOf, {std::to_string(pages.count())})},
             {"count", pages.count()},
             {"text", text},
             {"captions", {texts.first, texts.previous, texts.next, texts.last, texts.close}}};
